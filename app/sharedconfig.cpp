@@ -1,0 +1,86 @@
+#include "app/sharedconfig.h"
+
+#include "app/configfile.h"
+
+#include <QDir>
+#include <QtDebug>
+
+QString SharedConfig::configDir = QStringLiteral("config");
+QString SharedConfig::locationFile = QStringLiteral("config/location.ini");
+QString SharedConfig::channelFile = QStringLiteral("config/channel.ini");
+QString SharedConfig::chatlogFile = QStringLiteral("config/chatlog.ini");
+QString SharedConfig::voiceFile = QStringLiteral("config/voice.ini");
+QString SharedConfig::chatlogDir;
+QMap<QString, QString> SharedConfig::locations;
+QSet<QString> SharedConfig::channels;
+
+SharedConfig::SharedConfig(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void SharedConfig::load()
+{
+    QDir dir;
+    if (!dir.exists(configDir)) {
+        qWarning("Cannot find the config directory");
+        dir.mkdir(configDir);
+        return;
+    }
+
+    QStringList lines;
+    if (readConfigLines(chatlogFile, &lines)) {
+        for (const QString &line : qAsConst(lines)) {
+            if (!line.isEmpty()) {
+                chatlogDir = line;
+                break;
+            }
+        }
+    }
+
+    // Without location rules the channels are not read either.
+    if (!readConfigLines(locationFile, &lines))
+        return;
+    locations = parseLocations(lines);
+
+    channels.clear();
+    if (readConfigLines(channelFile, &lines)) {
+        for (const QString &line : qAsConst(lines))
+            channels.insert(line);
+    }
+}
+
+void SharedConfig::reloadLocations()
+{
+    QStringList lines;
+    if (readConfigLines(locationFile, &lines))
+        locations = parseLocations(lines);
+}
+
+QMap<QString, QString> SharedConfig::parseLocations(const QStringList &lines)
+{
+    QMap<QString, QString> rules;
+    for (const QString &line : lines) {
+        if (line.isEmpty())
+            continue;
+        const QStringList fields = line.split(QLatin1Char('|'), Qt::KeepEmptyParts, Qt::CaseSensitive);
+        if (fields.size() != 3)
+            continue;
+        rules.insert(fields.at(1), line);
+    }
+    return rules;
+}
+
+QString SharedConfig::defaultChatlogDir()
+{
+#ifdef Q_OS_WIN
+    return QDir::homePath() + QStringLiteral("\\Documents\\EVE\\logs\\Chatlogs");
+#else
+    return QDir::homePath() + QStringLiteral("/Documents/EVE/logs/Chatlogs");
+#endif
+}
+
+QString SharedConfig::effectiveChatlogDir()
+{
+    return chatlogDir.isEmpty() ? defaultChatlogDir() : chatlogDir;
+}

@@ -1,0 +1,65 @@
+#include "monitor/detection.h"
+
+namespace {
+
+const QString Separator = QStringLiteral(" > ");
+constexpr int Shapes = 4;
+
+inline bool isNameChar(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+}
+
+// For shape k (k letters before the hyphen, 5 - k after), the first match
+// starts k characters before the first hyphen that has at least k name
+// characters right before it and 5 - k right after it.
+void scanPart(const QChar *part, int length, QVector<QString> *found)
+{
+    int first[Shapes] = {-1, -1, -1, -1};
+    int open = Shapes;
+    for (int h = 1; h + 1 < length && open > 0; ++h) {
+        if (part[h] != QLatin1Char('-'))
+            continue;
+        int before = 0;
+        while (before < 4 && h - 1 - before >= 0 && isNameChar(part[h - 1 - before]))
+            ++before;
+        int after = 0;
+        while (after < 4 && h + 1 + after < length && isNameChar(part[h + 1 + after]))
+            ++after;
+        for (int k = 1; k <= Shapes; ++k) {
+            if (first[k - 1] < 0 && before >= k && after >= 5 - k) {
+                first[k - 1] = h - k;
+                --open;
+            }
+        }
+    }
+    for (int k = 0; k < Shapes; ++k) {
+        if (first[k] >= 0)
+            found->append(QString(part + first[k], 6));
+    }
+}
+
+} // namespace
+
+QList<QRegularExpression> systemNamePatterns()
+{
+    return {
+        QRegularExpression(QStringLiteral("[0-9a-zA-Z]{1}-[0-9a-zA-Z]{4}"), QRegularExpression::NoPatternOption),
+        QRegularExpression(QStringLiteral("[0-9a-zA-Z]{2}-[0-9a-zA-Z]{3}"), QRegularExpression::NoPatternOption),
+        QRegularExpression(QStringLiteral("[0-9a-zA-Z]{3}-[0-9a-zA-Z]{2}"), QRegularExpression::NoPatternOption),
+        QRegularExpression(QStringLiteral("[0-9a-zA-Z]{4}-[0-9a-zA-Z]{1}"), QRegularExpression::NoPatternOption),
+    };
+}
+
+void detectSystemNames(const QString &line, QVector<QString> *found)
+{
+    int start = line.indexOf(Separator);
+    while (start >= 0) {
+        start += Separator.size();
+        const int end = line.indexOf(Separator, start);
+        const int stop = end < 0 ? line.size() : end;
+        scanPart(line.constData() + start, stop - start, found);
+        start = end;
+    }
+}

@@ -1,0 +1,19 @@
+#ifndef DETECTION_H
+#define DETECTION_H
+
+#include <QList>
+#include <QRegularExpression>
+#include <QString>
+#include <QVector>
+
+// The four shapes of a system name: 1-4, 2-3, 3-2 and 4-1 ASCII letters or
+// digits around one hyphen-minus, in this order.
+QList<QRegularExpression> systemNamePatterns();
+
+// Appends to *found every system name a chat line announces: the line is
+// split at " > ", the text before the first separator is never looked at,
+// and in each later part every pattern contributes its first match, pattern
+// by pattern. Gives exactly what the four patterns find, without their cost.
+void detectSystemNames(const QString &line, QVector<QString> *found);
+
+#endif

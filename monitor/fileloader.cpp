@@ -1,0 +1,114 @@
+#include "monitor/fileloader.h"
+
+#include "app/sharedconfig.h"
+#include "monitor/chatlogstream.h"
+#include "monitor/detection.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+#include <QtDebug>
+
+FileLoader::FileLoader(QObject *parent)
+    : QObject(parent)
+    , timer(nullptr)
+    , patterns(systemNamePatterns())
+{
+}
+
+FileLoader::~FileLoader()
+{
+    stop_monitoring();
+}
+
+void FileLoader::start_monitoring()
+{
+    stop_monitoring();
+    if (SharedConfig::channels.isEmpty() || SharedConfig::locations.isEmpty())
+        return;
+    scan_chatlogs();
+    timer = new QTimer(this);
+    connect(timer, SIGNAL(timeout()), this, SLOT(chat_update()));
+    timer->start(PollInterval);
+}
+
+void FileLoader::stop_monitoring()
+{
+    ++generation;
+    if (timer) {
+        timer->stop();
+        delete timer;
+        timer = nullptr;
+    }
+    qDeleteAll(streams);
+    streams.clear();
+    qDeleteAll(files);
+    files.clear();
+}
+
+QStringList FileLoader::unopenedFiles() const
+{
+    QStringList paths;
+    for (const QFile *file : files) {
+        if (!file->isOpen())
+            paths.append(file->fileName());
+    }
+    return paths;
+}
+
+void FileLoader::scan_chatlogs()
+{
+    QDir dir(SharedConfig::effectiveChatlogDir());
+    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot);
+    const QFileInfoList entries = dir.entryInfoList();
+
+    const QSet<QString> channels = SharedConfig::channels;
+    QMap<QString, QString> chosen;
+    // Later entries win, so each channel gets its last file in name order.
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        for (const QString &channel : channels) {
+            if (name.startsWith(channel, Qt::CaseSensitive))
+                chosen.insert(channel, entry.filePath());
+        }
+    }
+    channel_files = chosen;
+    for (const QString &path : qAsConst(channel_files))
+        open_chatlog(path);
+}
+
+void FileLoader::open_chatlog(const QString &path)
+{
+    auto *file = new QFile(path);
+    files.append(file);
+    // Binary, not text mode: text mode drops every 0x0D byte, which would
+    // tear apart UTF-16 text such as U+4E0D.
+    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return;
+    streams.append(new ChatLogStream(file));
+}
+
+void FileLoader::chat_update()
+{
+    // A receiver may stop or restart listening while a find is announced;
+    // the streams are gone then and this tick ends.
+    const quint64 started = generation;
+    for (int i = 0; i < streams.size() && generation == started; ++i) {
+        const QString line = streams.at(i)->readLine();
+        if (!line.isEmpty())
+            examine(line, started);
+    }
+}
+
+void FileLoader::examine(const QString &line, quint64 started)
+{
+    QVector<QString> found;
+    detectSystemNames(line, &found);
+    for (const QString &location : qAsConst(found)) {
+        if (generation != started)
+            return;
+        qDebug() << location;
+        emit detectedLocation(location);
+    }
+}

@@ -1,0 +1,33 @@
+#include "speech/voicefile.h"
+
+#include "app/configfile.h"
+
+const char *const SpeechSampleRule = "5跳位|0-G8NO|出现敌对";
+
+QVector<int> parseVoiceSettings(const QStringList &lines)
+{
+    QVector<int> values;
+    for (const QString &line : lines) {
+        if (line.isEmpty())
+            continue;
+        values.append(line.toInt(nullptr, 10));
+        if (values.size() == VoiceSettingCount)
+            break;
+    }
+    return values;
+}
+
+bool readSpeechSample(const QString &locationPath, QString *sample)
+{
+    QStringList lines;
+    if (!readConfigLines(locationPath, &lines))
+        return false;
+    *sample = QString::fromUtf8(SpeechSampleRule);
+    for (const QString &line : qAsConst(lines)) {
+        if (!line.isEmpty()) {
+            *sample = line;
+            break;
+        }
+    }
+    return true;
+}

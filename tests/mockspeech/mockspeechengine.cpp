@@ -1,0 +1,147 @@
+#include "mockspeechengine.h"
+#include "mockspeechplugin.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <QVariantMap>
+
+namespace {
+// How long an utterance "lasts" before the engine is Ready again.
+constexpr int UtteranceMs = 30;
+} // namespace
+
+QTextToSpeechEngine *MockSpeechPlugin::createTextToSpeechEngine(const QVariantMap &, QObject *parent,
+                                                                QString *) const
+{
+    return new MockSpeechEngine(parent);
+}
+
+MockSpeechEngine::MockSpeechEngine(QObject *parent)
+    : QTextToSpeechEngine(parent)
+    , m_locale(QLocale::English, QLocale::UnitedStates)
+{
+    m_voice = voicesFor(m_locale).value(0);
+}
+
+QVector<QLocale> MockSpeechEngine::availableLocales() const
+{
+    return {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Chinese, QLocale::China),
+            QLocale(QLocale::German, QLocale::Germany)};
+}
+
+QVector<QVoice> MockSpeechEngine::voicesFor(const QLocale &locale) const
+{
+    switch (locale.language()) {
+    case QLocale::English:
+        return {createVoice(QStringLiteral("Anna"), QVoice::Female, QVoice::Adult, 0),
+                createVoice(QStringLiteral("Bob"), QVoice::Male, QVoice::Adult, 1),
+                createVoice(QStringLiteral("Carol"), QVoice::Female, QVoice::Senior, 2)};
+    case QLocale::Chinese:
+        return {createVoice(QStringLiteral("Mei"), QVoice::Female, QVoice::Adult, 10),
+                createVoice(QStringLiteral("Lei"), QVoice::Male, QVoice::Adult, 11),
+                createVoice(QStringLiteral("Xiaoyu"), QVoice::Female, QVoice::Child, 12)};
+    case QLocale::German:
+        return {createVoice(QStringLiteral("Hans"), QVoice::Male, QVoice::Adult, 20)};
+    default:
+        return {};
+    }
+}
+
+QVector<QVoice> MockSpeechEngine::availableVoices() const
+{
+    return voicesFor(m_locale);
+}
+
+void MockSpeechEngine::record(const QString &call, const QString &text)
+{
+    QVariantList calls = qApp->property("mockSpeechCalls").toList();
+    calls.append(QVariantMap{{QStringLiteral("call"), call},
+                             {QStringLiteral("text"), text},
+                             {QStringLiteral("rate"), m_rate},
+                             {QStringLiteral("pitch"), m_pitch},
+                             {QStringLiteral("volume"), m_volume},
+                             {QStringLiteral("locale"), m_locale.name()},
+                             {QStringLiteral("voice"), m_voice.name()}});
+    qApp->setProperty("mockSpeechCalls", calls);
+}
+
+void MockSpeechEngine::setState(QTextToSpeech::State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void MockSpeechEngine::say(const QString &text)
+{
+    record(QStringLiteral("say"), text);
+    if (text.isEmpty())
+        return;
+    setState(QTextToSpeech::Speaking);
+    const int utterance = ++m_utterance;
+    QTimer::singleShot(UtteranceMs, this, [this, utterance] {
+        if (utterance == m_utterance && m_state == QTextToSpeech::Speaking)
+            setState(QTextToSpeech::Ready);
+    });
+}
+
+void MockSpeechEngine::stop()
+{
+    record(QStringLiteral("stop"));
+    ++m_utterance;
+    setState(QTextToSpeech::Ready);
+}
+
+void MockSpeechEngine::pause()
+{
+    record(QStringLiteral("pause"));
+    if (m_state == QTextToSpeech::Speaking)
+        setState(QTextToSpeech::Paused);
+}
+
+void MockSpeechEngine::resume()
+{
+    record(QStringLiteral("resume"));
+    if (m_state == QTextToSpeech::Paused)
+        setState(QTextToSpeech::Speaking);
+}
+
+bool MockSpeechEngine::setRate(double rate)
+{
+    m_rate = rate;
+    return true;
+}
+
+bool MockSpeechEngine::setPitch(double pitch)
+{
+    m_pitch = pitch;
+    return true;
+}
+
+bool MockSpeechEngine::setVolume(double volume)
+{
+    m_volume = volume;
+    return true;
+}
+
+bool MockSpeechEngine::setLocale(const QLocale &locale)
+{
+    if (!availableLocales().contains(locale))
+        return false;
+    m_locale = locale;
+    m_voice = voicesFor(locale).value(0);
+    return true;
+}
+
+bool MockSpeechEngine::setVoice(const QVoice &voice)
+{
+    const QVector<QVoice> voices = availableVoices();
+    for (const QVoice &v : voices) {
+        if (v.name() == voice.name()) {
+            m_voice = v;
+            return true;
+        }
+    }
+    return false;
+}

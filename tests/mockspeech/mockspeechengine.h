@@ -1,0 +1,44 @@
+#ifndef MOCKSPEECHENGINE_H
+#define MOCKSPEECHENGINE_H
+
+#include <QTextToSpeechEngine>
+
+class MockSpeechEngine : public QTextToSpeechEngine
+{
+    Q_OBJECT
+public:
+    explicit MockSpeechEngine(QObject *parent = nullptr);
+
+    QVector<QLocale> availableLocales() const override;
+    QVector<QVoice> availableVoices() const override;
+    void say(const QString &text) override;
+    void stop() override;
+    void pause() override;
+    void resume() override;
+    double rate() const override { return m_rate; }
+    bool setRate(double rate) override;
+    double pitch() const override { return m_pitch; }
+    bool setPitch(double pitch) override;
+    QLocale locale() const override { return m_locale; }
+    bool setLocale(const QLocale &locale) override;
+    double volume() const override { return m_volume; }
+    bool setVolume(double volume) override;
+    QVoice voice() const override { return m_voice; }
+    bool setVoice(const QVoice &voice) override;
+    QTextToSpeech::State state() const override { return m_state; }
+
+private:
+    QVector<QVoice> voicesFor(const QLocale &locale) const;
+    void record(const QString &call, const QString &text = QString());
+    void setState(QTextToSpeech::State state);
+
+    double m_rate = 0.0;
+    double m_pitch = 0.0;
+    double m_volume = 1.0;
+    QLocale m_locale;
+    QVoice m_voice;
+    QTextToSpeech::State m_state = QTextToSpeech::Ready;
+    int m_utterance = 0;
+};
+
+#endif

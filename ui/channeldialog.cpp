@@ -1,0 +1,52 @@
+#include "ui/channeldialog.h"
+
+#include "app/configfile.h"
+#include "app/sharedconfig.h"
+#include "ui/savefailure.h"
+#include "ui_channeldialog.h"
+
+#include <QDir>
+#include <QSet>
+
+ChannelDialog::ChannelDialog(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::ChannelDialog)
+{
+    ui->setupUi(this);
+
+    QDir dir(SharedConfig::effectiveChatlogDir());
+    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot);
+    QSet<QString> names;
+    const QFileInfoList entries = dir.entryInfoList();
+    for (const QFileInfo &entry : entries)
+        names.insert(entry.fileName().split(QLatin1Char('_'), Qt::KeepEmptyParts, Qt::CaseSensitive).at(0));
+
+    SharedConfig::channels.clear();
+    QStringList lines;
+    if (readConfigLines(SharedConfig::channelFile, &lines)) {
+        for (const QString &line : qAsConst(lines))
+            SharedConfig::channels.insert(line);
+    }
+
+    for (const QString &name : qAsConst(names)) {
+        auto *item = new QListWidgetItem(name, ui->listWidget, QListWidgetItem::UserType);
+        if (SharedConfig::channels.contains(name))
+            item->setSelected(true);
+    }
+}
+
+ChannelDialog::~ChannelDialog()
+{
+    delete ui;
+}
+
+void ChannelDialog::on_buttonBox_accepted()
+{
+    QStringList selected;
+    const QList<QListWidgetItem *> items = ui->listWidget->selectedItems();
+    for (const QListWidgetItem *item : items)
+        selected.append(item->text());
+    // The next start of listening follows what was just chosen.
+    if (saveSettingsFile(parentWidget(), SharedConfig::channelFile, joinConfigLines(selected)))
+        SharedConfig::channels = QSet<QString>(selected.cbegin(), selected.cend());
+}

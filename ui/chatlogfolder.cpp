@@ -1,0 +1,41 @@
+#include "ui/chatlogfolder.h"
+
+#include "app/configfile.h"
+#include "app/sharedconfig.h"
+#include "ui/savefailure.h"
+
+#include <QFileDialog>
+
+namespace {
+
+QStringList runFolderDialog(QWidget *parent)
+{
+    QFileDialog dialog(parent, QString(), QString(), QString());
+    dialog.setFileMode(QFileDialog::Directory);
+    if (!dialog.exec())
+        return {};
+    return dialog.selectedFiles();
+}
+
+FolderPicker &picker()
+{
+    static FolderPicker current = runFolderDialog;
+    return current;
+}
+
+} // namespace
+
+void setFolderPicker(FolderPicker p)
+{
+    picker() = p ? std::move(p) : FolderPicker(runFolderDialog);
+}
+
+void chooseChatlogFolder(QWidget *parent)
+{
+    const QStringList selected = picker()(parent);
+    if (selected.isEmpty())
+        return;
+    const QString folder = selected.first();
+    if (saveSettingsFile(parent, SharedConfig::chatlogFile, joinConfigLines({folder})))
+        SharedConfig::chatlogDir = folder;
+}

@@ -1,0 +1,20 @@
+#ifndef CHATLOGFOLDER_H
+#define CHATLOGFOLDER_H
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+// Asks the user for the chat-log folder and stores the first chosen path in
+// SharedConfig::chatlogDir and in the chat-log file.
+void chooseChatlogFolder(QWidget *parent);
+
+// What the folder chooser returns: the selected paths, empty when cancelled.
+// Tests replace it; the program runs Qt's folder chooser.
+using FolderPicker = std::function<QStringList(QWidget *parent)>;
+void setFolderPicker(FolderPicker picker);
+
+#endif

@@ -1,0 +1,55 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QLocale>
+#include <QMainWindow>
+#include <QTextToSpeech>
+#include <QVector>
+#include <QVoice>
+
+namespace Ui {
+class MainWindow;
+}
+class FileLoader;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    void loadVoiceSettings();
+
+private slots:
+    void on_detectLocation(QString location);
+    void on_actionChatlogs_triggered(bool);
+    void on_actionChannel_triggered(bool);
+    void on_actionLocation_triggered(bool);
+    void on_actionVoice_triggered(bool);
+    void on_actionAbout_triggered(bool);
+    void on_actionCheck_Update_triggered(bool);
+    void speak();
+    void stop();
+    void setRate(int);
+    void setPitch(int);
+    void setVolume(int volume);
+    void stateChanged(QTextToSpeech::State state);
+    void engineSelected(int index);
+    void languageSelected(int language);
+    void voiceSelected(int index);
+    void localeChanged(QLocale locale);
+    void on_pushButton_clicked();
+    void on_pushButton_2_clicked();
+
+private:
+    friend struct SpeechControl;
+    void showListeningStatus();
+
+    Ui::MainWindow *ui;
+    QTextToSpeech *speech;
+    QVector<QVoice> voices;
+    FileLoader *fileLoader;
+};
+
+#endif

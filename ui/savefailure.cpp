@@ -1,0 +1,18 @@
+#include "ui/savefailure.h"
+
+#include "app/configfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+
+bool saveSettingsFile(QWidget *parent, const QString &path, const QString &text)
+{
+    QString reason;
+    if (writeConfigFile(path, text, &reason))
+        return true;
+    QMessageBox::warning(parent, QCoreApplication::translate("ChatWatch", "Settings not saved"),
+                         QCoreApplication::translate("ChatWatch", "Could not save %1: %2\nThe previous settings are kept.")
+                             .arg(QDir::toNativeSeparators(QDir(path).absolutePath()), reason));
+    return false;
+}

@@ -1,0 +1,175 @@
+#ifndef SPEECHCONTROL_H
+#define SPEECHCONTROL_H
+
+#include "app/configfile.h"
+#include "app/sharedconfig.h"
+#include "speech/speechtext.h"
+#include "speech/voicefile.h"
+
+#include <QComboBox>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <QTextToSpeech>
+#include <QVoice>
+
+// The speech controls of the main window and of the voice dialog work alike.
+// Both keep `ui` (with the same widget names), `speech` and `voices`, and
+// both slots forward here; W is the window or the dialog, which makes this
+// struct its friend.
+struct SpeechControl
+{
+    // "Default" first, then the platform's engines sorted by name, so that
+    // a saved index names the same engine in every run.
+    static void fillEngineList(QComboBox *engine);
+
+    static void showState(QStatusBar *statusbar, QPushButton *pauseButton, QPushButton *resumeButton,
+                          QPushButton *stopButton, QTextToSpeech::State state);
+
+    static QString languageText(const QLocale &locale);
+    static QString voiceText(const QVoice &voice);
+
+    template<class W>
+    static void connectControls(W *w)
+    {
+        QObject::connect(w->ui->speakButton, &QPushButton::clicked, w, &W::speak);
+        QObject::connect(w->ui->pitch, &QSlider::valueChanged, w, &W::setPitch);
+        QObject::connect(w->ui->rate, &QSlider::valueChanged, w, &W::setRate);
+        QObject::connect(w->ui->volume, &QSlider::valueChanged, w, &W::setVolume);
+        QObject::connect(w->ui->engine, QOverload<int>::of(&QComboBox::currentIndexChanged), w,
+                         &W::engineSelected);
+    }
+
+    template<class W>
+    static void engineSelected(W *w, int index)
+    {
+        const QString name = w->ui->engine->itemData(index).toString();
+        delete w->speech;
+        w->speech = nullptr;
+        if (name == QLatin1String("default"))
+            w->speech = new QTextToSpeech(w);
+        else
+            w->speech = new QTextToSpeech(name, w);
+        QTextToSpeech *speech = w->speech;
+
+        QComboBox *language = w->ui->language;
+        QObject::disconnect(language, QOverload<int>::of(&QComboBox::currentIndexChanged), w,
+                            &W::languageSelected);
+        language->clear();
+        const QVector<QLocale> locales = speech->availableLocales();
+        QLocale current = speech->locale();
+        const QString currentName = current.name();
+        for (const QLocale &locale : locales) {
+            language->addItem(languageText(locale), QVariant(locale));
+            if (locale.name() == currentName)
+                current = locale;
+        }
+
+        speech->setRate(w->ui->rate->value() / 10.0);
+        speech->setPitch(w->ui->pitch->value() / 10.0);
+        speech->setVolume(w->ui->volume->value() / 100.0);
+
+        QObject::connect(w->ui->stopButton, &QPushButton::clicked, speech, &QTextToSpeech::stop);
+        QObject::connect(w->ui->pauseButton, &QPushButton::clicked, speech, &QTextToSpeech::pause);
+        QObject::connect(w->ui->resumeButton, &QPushButton::clicked, speech, &QTextToSpeech::resume);
+        QObject::connect(speech, &QTextToSpeech::stateChanged, w, &W::stateChanged);
+        QObject::connect(speech, &QTextToSpeech::localeChanged, w, &W::localeChanged);
+        QObject::connect(language, QOverload<int>::of(&QComboBox::currentIndexChanged), w,
+                         &W::languageSelected);
+        w->localeChanged(current);
+    }
+
+    template<class W>
+    static void languageSelected(W *w, int language)
+    {
+        const QLocale locale = w->ui->language->itemData(language).toLocale();
+        if (w->speech)
+            w->speech->setLocale(locale);
+    }
+
+    // An index that is not an index of `voices` leaves the voice unchanged.
+    template<class W>
+    static void voiceSelected(W *w, int index)
+    {
+        if (w->speech && index >= 0 && index < w->voices.size())
+            w->speech->setVoice(w->voices.at(index));
+    }
+
+    template<class W>
+    static void localeChanged(W *w, const QLocale &locale)
+    {
+        w->ui->language->setCurrentIndex(w->ui->language->findData(QVariant(locale)));
+
+        QComboBox *voice = w->ui->voice;
+        QObject::disconnect(voice, QOverload<int>::of(&QComboBox::currentIndexChanged), w, &W::voiceSelected);
+        voice->clear();
+        w->voices = w->speech->availableVoices();
+        const QString currentName = w->speech->voice().name();
+        for (const QVoice &v : qAsConst(w->voices)) {
+            voice->addItem(voiceText(v));
+            if (v.name() == currentName)
+                voice->setCurrentIndex(voice->count() - 1);
+        }
+        QObject::connect(voice, QOverload<int>::of(&QComboBox::currentIndexChanged), w, &W::voiceSelected);
+    }
+
+    template<class W>
+    static void stateChanged(W *w, QTextToSpeech::State state)
+    {
+        showState(w->ui->statusbar, w->ui->pauseButton, w->ui->resumeButton, w->ui->stopButton, state);
+    }
+
+    template<class W>
+    static void speak(W *w)
+    {
+        const QString text = w->ui->plainTextEdit->document()->toPlainText();
+        w->speech->say(prepareSpeechText(text, w->speech));
+    }
+
+    // Refills the engine list, selects "Default", seeds the text box from the
+    // first location rule and applies the saved voice settings in file order.
+    template<class W>
+    static void loadVoiceSettings(W *w)
+    {
+        QComboBox *engine = w->ui->engine;
+        QObject::disconnect(engine, QOverload<int>::of(&QComboBox::currentIndexChanged), w,
+                            &W::engineSelected);
+        fillEngineList(engine);
+        engine->setCurrentIndex(0);
+        QObject::connect(engine, QOverload<int>::of(&QComboBox::currentIndexChanged), w,
+                         &W::engineSelected);
+
+        QString sample;
+        const bool seeded = readSpeechSample(SharedConfig::locationFile, &sample);
+        QStringList lines;
+        const bool saved = seeded && readConfigLines(SharedConfig::voiceFile, &lines);
+        const QVector<int> values = parseVoiceSettings(lines);
+
+        // Creating an engine can take seconds; when the saved engine is
+        // about to replace the default one, the default one is not built.
+        if (values.size() <= VoiceEngine)
+            w->engineSelected(0);
+        if (!seeded)
+            return;
+        w->ui->plainTextEdit->clear();
+        w->ui->plainTextEdit->appendPlainText(sample);
+        if (!saved)
+            return;
+        for (int i = 0; i < values.size(); ++i) {
+            const int value = values.at(i);
+            switch (i) {
+            case VoiceVolume: w->ui->volume->setValue(value); break;
+            case VoiceRate: w->ui->rate->setValue(value); break;
+            case VoicePitch: w->ui->pitch->setValue(value); break;
+            case VoiceEngine: w->engineSelected(value); break;
+            case VoiceLanguage: w->languageSelected(value); break;
+            case VoiceVoice: voiceSelected(w, value); break;
+            }
+        }
+    }
+};
+
+#endif

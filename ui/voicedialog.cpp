@@ -1,0 +1,84 @@
+#include "ui/voicedialog.h"
+
+#include "app/configfile.h"
+#include "ui/savefailure.h"
+#include "ui/speechcontrol.h"
+#include "ui_voicedialog.h"
+
+VoiceDialog::VoiceDialog(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::VoiceDialog)
+{
+    ui->setupUi(this);
+    speech = nullptr;
+    SpeechControl::connectControls(this);
+    SpeechControl::loadVoiceSettings(this);
+}
+
+VoiceDialog::~VoiceDialog()
+{
+    delete ui;
+}
+
+void VoiceDialog::speak()
+{
+    SpeechControl::speak(this);
+}
+
+void VoiceDialog::stop()
+{
+    speech->stop();
+}
+
+void VoiceDialog::setRate(int rate)
+{
+    if (speech)
+        speech->setRate(rate / 10.0);
+}
+
+void VoiceDialog::setPitch(int pitch)
+{
+    if (speech)
+        speech->setPitch(pitch / 10.0);
+}
+
+void VoiceDialog::setVolume(int volume)
+{
+    if (speech)
+        speech->setVolume(volume / 100.0);
+}
+
+void VoiceDialog::stateChanged(QTextToSpeech::State state)
+{
+    SpeechControl::stateChanged(this, state);
+}
+
+void VoiceDialog::engineSelected(int index)
+{
+    SpeechControl::engineSelected(this, index);
+}
+
+void VoiceDialog::languageSelected(int language)
+{
+    SpeechControl::languageSelected(this, language);
+}
+
+void VoiceDialog::voiceSelected(int index)
+{
+    SpeechControl::voiceSelected(this, index);
+}
+
+void VoiceDialog::localeChanged(QLocale locale)
+{
+    SpeechControl::localeChanged(this, locale);
+}
+
+void VoiceDialog::on_buttonBox_accepted()
+{
+    const QStringList values = {
+        QString::number(ui->volume->value()),        QString::number(ui->rate->value()),
+        QString::number(ui->pitch->value()),         QString::number(ui->engine->currentIndex()),
+        QString::number(ui->language->currentIndex()), QString::number(ui->voice->currentIndex()),
+    };
+    saveSettingsFile(parentWidget(), SharedConfig::voiceFile, joinConfigLines(values));
+}

@@ -1,0 +1,43 @@
+#ifndef VOICEDIALOG_H
+#define VOICEDIALOG_H
+
+#include <QDialog>
+#include <QLocale>
+#include <QTextToSpeech>
+#include <QVector>
+#include <QVoice>
+
+namespace Ui {
+class VoiceDialog;
+}
+
+// Tries and saves the engine, language, voice, rate, pitch and volume.
+class VoiceDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit VoiceDialog(QWidget *parent = nullptr);
+    ~VoiceDialog() override;
+
+private slots:
+    void speak();
+    void stop();
+    void setRate(int);
+    void setPitch(int);
+    void setVolume(int volume);
+    void stateChanged(QTextToSpeech::State state);
+    void engineSelected(int index);
+    void languageSelected(int language);
+    void voiceSelected(int index);
+    void localeChanged(QLocale locale);
+    void on_buttonBox_accepted();
+
+private:
+    friend struct SpeechControl;
+
+    Ui::VoiceDialog *ui;
+    QTextToSpeech *speech;
+    QVector<QVoice> voices;
+};
+
+#endif
