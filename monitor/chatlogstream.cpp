@@ -4,6 +4,8 @@
 #include <QTextCodec>
 #include <QtDebug>
 
+#include <cstring>
+
 namespace {
 
 // The most data one tick reads from one log: bounds the time a tick takes
@@ -14,6 +16,7 @@ struct Encoding {
     const char *codec;
     int bomLength;
     int unitSize;
+    bool bigEndian;
 };
 
 Encoding detectEncoding(const QByteArray &head)
@@ -22,16 +25,16 @@ Encoding detectEncoding(const QByteArray &head)
         return head.size() >= n && memcmp(head.constData(), bom, size_t(n)) == 0;
     };
     if (starts("\xFF\xFE\x00\x00", 4))
-        return {"UTF-32LE", 4, 4};
+        return {"UTF-32LE", 4, 4, false};
     if (starts("\x00\x00\xFE\xFF", 4))
-        return {"UTF-32BE", 4, 4};
+        return {"UTF-32BE", 4, 4, true};
     if (starts("\xFF\xFE", 2))
-        return {"UTF-16LE", 2, 2};
+        return {"UTF-16LE", 2, 2, false};
     if (starts("\xFE\xFF", 2))
-        return {"UTF-16BE", 2, 2};
+        return {"UTF-16BE", 2, 2, true};
     if (starts("\xEF\xBB\xBF", 3))
-        return {"UTF-8", 3, 1};
-    return {"UTF-8", 0, 1};
+        return {"UTF-8", 3, 1, false};
+    return {"UTF-8", 0, 1, false};
 }
 
 } // namespace
@@ -51,14 +54,16 @@ bool ChatLogStream::startDecoding(qint64 position)
 {
     if (!m_file->seek(0))
         return false;
-    const QByteArray head = m_file->read(4);
-    const Encoding enc = detectEncoding(head);
+    const Encoding enc = detectEncoding(m_file->read(4));
     // Stay on a code-unit boundary so that later text decodes correctly.
     qint64 start = qMax<qint64>(position, enc.bomLength);
     start -= (start - enc.bomLength) % enc.unitSize;
     if (!m_file->seek(start))
         return false;
-    m_decoder.reset(QTextCodec::codecForName(enc.codec)->makeDecoder(QTextCodec::IgnoreHeader));
+    m_codec = QTextCodec::codecForName(enc.codec);
+    m_unit = enc.unitSize;
+    m_bigEndian = enc.bigEndian;
+    m_pendingPos = m_lineStart = start;
     return true;
 }
 
@@ -74,17 +79,17 @@ QString ChatLogStream::readLine()
     return QString();
 }
 
-qint64 ChatLogStream::heldCharacters() const
+qint64 ChatLogStream::heldBytes() const
 {
-    qint64 n = m_partial.capacity();
+    qint64 n = m_pending.capacity() + m_buffer.capacity();
     for (int i = m_next; i < m_lines.size(); ++i)
-        n += m_lines.at(i).size();
+        n += m_lines.at(i).size() * qint64(sizeof(QChar));
     return n;
 }
 
 void ChatLogStream::fill()
 {
-    if (!m_decoder) {
+    if (!m_codec) {
         // Wait until the mark, if any, has been written whole.
         if (m_file->size() < 4 || !startDecoding(0))
             return;
@@ -95,39 +100,119 @@ void ChatLogStream::fill()
         const qint64 n = m_file->read(m_buffer.data(), ChunkSize);
         if (n <= 0)
             return;
-        take(m_decoder->toUnicode(m_buffer.constData(), int(n)));
+        m_pending.append(m_buffer.constData(), int(n));
+        split();
     }
 }
 
-void ChatLogStream::take(const QString &text)
+// Whether the '\n' byte at m_pending[at] ends a line. Returns the index
+// where the line's bytes end and sets *next to where the next line starts;
+// -1 when it does not end a line, -2 when more bytes are needed to tell.
+int ChatLogStream::lineEnd(int at, int *next) const
 {
-    int start = 0;
-    for (int end = text.indexOf(QLatin1Char('\n')); end >= 0;
-         start = end + 1, end = text.indexOf(QLatin1Char('\n'), start)) {
-        if (m_discarding) {
-            m_discarding = false;
+    const char *b = m_pending.constData();
+    const int size = m_pending.size();
+    const qint64 offset = m_pendingPos + at - m_lineStart;
+    const auto bytesAre = [b, size](int from, const char *want, int n) {
+        return from >= 0 && from + n <= size && memcmp(b + from, want, size_t(n)) == 0;
+    };
+    switch (m_unit) {
+    case 1:
+        *next = at + 1;
+        return at;
+    case 2:
+        if (!m_bigEndian) {
+            if (at + 1 >= size)
+                return -2;
+            if (offset % 2 == 0 && b[at + 1] == 0) {
+                *next = at + 2;
+                return at;
+            }
+            // Out of step by one byte: CR LF as U+0D00 U+0A00 never occurs
+            // in real text, so it is a line end seen through damage.
+            if (offset % 2 == 1 && bytesAre(at - 2, "\r\0\n\0", 4)) {
+                *next = at + 2;
+                return at - 2;
+            }
+            return -1;
+        }
+        if (offset % 2 == 1 && at >= 1 && b[at - 1] == 0) {
+            *next = at + 1;
+            return at - 1;
+        }
+        if (offset % 2 == 0 && bytesAre(at - 3, "\0\r\0\n", 4)) {
+            *next = at + 1;
+            return at - 3;
+        }
+        return -1;
+    default:
+        if (!m_bigEndian) {
+            if (at + 3 >= size)
+                return -2;
+            if (offset % 4 == 0 && bytesAre(at, "\n\0\0\0", 4)) {
+                *next = at + 4;
+                return at;
+            }
+            return -1;
+        }
+        if (offset % 4 == 3 && bytesAre(at - 3, "\0\0\0\n", 4)) {
+            *next = at + 1;
+            return at - 3;
+        }
+        return -1;
+    }
+}
+
+void ChatLogStream::split()
+{
+    int i = m_scanned;
+    while (i < m_pending.size()) {
+        const void *found = memchr(m_pending.constData() + i, '\n', size_t(m_pending.size() - i));
+        if (!found) {
+            i = m_pending.size();
+            break;
+        }
+        const int at = int(static_cast<const char *>(found) - m_pending.constData());
+        int next = 0;
+        const int end = lineEnd(at, &next);
+        if (end == -2) {
+            i = at;
+            break;
+        }
+        if (end == -1) {
+            i = at + 1;
             continue;
         }
-        if (m_partial.isEmpty()) {
-            finishLine(text.mid(start, end - start));
+        if (m_discarding) {
+            m_discarding = false;
         } else {
-            m_partial.append(QStringView(text).mid(start, end - start));
-            finishLine(m_partial);
-            m_partial = QString();
+            const int start = int(m_lineStart - m_pendingPos);
+            finishLine(m_pending.constData() + start, end - start);
         }
+        m_lineStart = m_pendingPos + next;
+        i = next;
     }
-    if (m_discarding || start == text.size())
-        return;
-    m_partial.append(QStringView(text).mid(start));
-    if (m_partial.size() > MaxLineLength) {
+
+    // Keep only the unfinished line, and not even that once it is too long;
+    // a few bytes stay so that a line end split across reads is still seen.
+    int drop = int(qMin<qint64>(m_lineStart - m_pendingPos, m_pending.size()));
+    if (!m_discarding && m_pending.size() - drop > MaxLineLength * m_unit) {
         qWarning("Chat log line longer than %d characters skipped", MaxLineLength);
-        m_partial = QString();
         m_discarding = true;
     }
+    if (m_discarding)
+        drop = qMax(drop, m_pending.size() - 3);
+    if (drop > 0) {
+        m_pending.remove(0, drop);
+        m_pendingPos += drop;
+        i -= drop;
+    }
+    m_scanned = qMax(0, i);
 }
 
-void ChatLogStream::finishLine(QString line)
+void ChatLogStream::finishLine(const char *data, int size)
 {
+    QString line = m_codec->toUnicode(data, size);
     if (line.endsWith(QLatin1Char('\r')))
         line.chop(1);
     // The game starts every line it appends with a byte-order mark.

@@ -5,17 +5,17 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
-
 class QFile;
-class QTextDecoder;
+class QTextCodec;
 
 // Reads the lines a game client appends to one chat log, from the moment it
 // is created. Finds the encoding from the byte-order mark (UTF-16 and UTF-32
 // either way round, else UTF-8) and starts at the end of the file without
 // reading what is already there. A line is only handed out once its line end
-// has been written; an unfinished line longer than MaxLineLength characters
-// is dropped up to its line end so that memory stays bounded.
+// has been written. Lines are cut at the byte level and decoded one by one,
+// so damage stays within its line: an odd number of stray bytes in a UTF-16
+// log is caught up at the next CR LF, and an unfinished line longer than
+// MaxLineLength characters is dropped up to its line end.
 class ChatLogStream
 {
 public:
@@ -32,22 +32,28 @@ public:
     // no line has been completed since the last call.
     QString readLine();
 
-    // Characters held for the unfinished line and lines not yet handed out.
-    qint64 heldCharacters() const;
+    // Bytes held for the unfinished line and lines not yet handed out.
+    qint64 heldBytes() const;
 
 private:
     bool startDecoding(qint64 position);
     void fill();
-    void take(const QString &text);
-    void finishLine(QString line);
+    void split();
+    int lineEnd(int at, int *next) const;
+    void finishLine(const char *data, int size);
 
     QFile *m_file;
-    std::unique_ptr<QTextDecoder> m_decoder;
+    QTextCodec *m_codec = nullptr;
+    int m_unit = 1;
+    bool m_bigEndian = false;
     QByteArray m_buffer;
-    QString m_partial;
+    QByteArray m_pending;     // bytes read but not yet cut into lines
+    qint64 m_pendingPos = 0;  // file offset of m_pending[0]
+    qint64 m_lineStart = 0;   // file offset of the unfinished line
+    int m_scanned = 0;        // bytes of m_pending searched for a line end
+    bool m_discarding = false;
     QStringList m_lines;
     int m_next = 0;
-    bool m_discarding = false;
 };
 
 #endif

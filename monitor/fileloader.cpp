@@ -82,8 +82,7 @@ void FileLoader::open_chatlog(const QString &path)
 {
     auto *file = new QFile(path);
     files.append(file);
-    // Binary, not text mode: text mode drops every 0x0D byte, which would
-    // tear apart UTF-16 text such as U+4E0D.
+    // Binary: the stream finds line ends itself, in any encoding.
     if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
     streams.append(new ChatLogStream(file));

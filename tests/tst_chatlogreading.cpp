@@ -1,4 +1,298 @@
+#include "app/sharedconfig.h"
+#include "monitor/chatlogstream.h"
+#include "monitor/fileloader.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void none() { QVERIFY(true); } };
-QTEST_MAIN(T)
+
+// One followed folder with game logs, and a loader to drive tick by tick.
+class Listening
+{
+public:
+    explicit Listening(const QStringList &channels = {"Local"})
+    {
+        resetSharedConfig();
+        SharedConfig::chatlogDir = logs.path();
+        SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
+        SharedConfig::locations = {{"0-G8NO", "5跳位|0-G8NO|预警"}};
+        for (const QString &channel : channels)
+            writeGameLog(path(channel), channel, {"hello 0-G8NO before the start"});
+    }
+    QString path(const QString &channel) const { return logs.filePath(channel + "_20261207_060000.txt"); }
+    void start() { loader.start_monitoring(); }
+    void append(const QString &channel, const QByteArray &bytes) { appendBytes(path(channel), bytes); }
+    void say(const QString &channel, const QString &message) { append(channel, gameLine(message, channel)); }
+    QStringList tick(int times = 1)
+    {
+        QStringList before = finds();
+        for (int i = 0; i < times; ++i)
+            QMetaObject::invokeMethod(&loader, "chat_update");
+        return finds().mid(before.size());
+    }
+    QStringList finds() const
+    {
+        QStringList all;
+        for (const QList<QVariant> &args : spy)
+            all.append(args.at(0).toString());
+        return all;
+    }
+
+    QTemporaryDir logs;
+    FileLoader loader;
+    QSignalSpy spy{&loader, &FileLoader::detectedLocation};
+};
+
+class TestChatlogReading : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void backlogNeverExamined();
+    void oneLinePerTick();
+    void filesReadInChannelOrder();
+    void emptyLinesAndIdleTicks();
+    void restartSkipsBacklog_data();
+    void restartSkipsBacklog();
+    void sharedFileReadTwice();
+    void unopenableFileDoesNotStopOthers();
+    void partialLineHeldBack();
+    void encodings_data();
+    void encodings();
+    void oddSizeAtStart();
+    void damagedInput_data();
+    void damagedInput();
+    void overlongLineBounded();
+    void timerPollsEvery100ms();
+};
+
+void TestChatlogReading::backlogNeverExamined()
+{
+    Listening l;
+    QByteArray backlog;
+    for (int i = 0; i < 2000; ++i)
+        backlog += gameLine(QStringLiteral("old %1 A-BCDE").arg(i));
+    l.append("Local", backlog);
+    l.start();
+    QCOMPARE(l.tick(50), QStringList());
+}
+
+void TestChatlogReading::oneLinePerTick()
+{
+    Listening l;
+    l.start();
+    QByteArray burst;
+    QStringList names;
+    for (int i = 0; i < 25; ++i) {
+        names.append(QStringLiteral("A-%1").arg(1000 + i));
+        burst += gameLine(names.last() + " red");
+    }
+    l.append("Local", burst);
+    for (int i = 0; i < 25; ++i)
+        QCOMPARE(l.tick(), QStringList{names.at(i)});
+    QCOMPARE(l.tick(3), QStringList());
+}
+
+void TestChatlogReading::filesReadInChannelOrder()
+{
+    Listening l({"Corp", "Alliance", "Local"});
+    l.start();
+    l.say("Local", "C-CCCC");
+    l.say("Alliance", "A-AAAA");
+    l.say("Corp", "B-BBBB");
+    QCOMPARE(l.tick(), (QStringList{"A-AAAA", "B-BBBB", "C-CCCC"}));
+}
+
+void TestChatlogReading::emptyLinesAndIdleTicks()
+{
+    Listening l;
+    l.start();
+    QCOMPARE(l.tick(3), QStringList());
+    l.append("Local", utf16("\r\n") + utf16(QString(QChar(0xFEFF)) + "\r\n") + gameLine("0-G8NO"));
+    QCOMPARE(l.tick(), QStringList());
+    QCOMPARE(l.tick(), QStringList());
+    QCOMPARE(l.tick(), QStringList{"0-G8NO"});
+}
+
+void TestChatlogReading::restartSkipsBacklog_data()
+{
+    QTest::addColumn<bool>("stopFirst");
+    QTest::newRow("start while listening") << false;
+    QTest::newRow("stop, then start") << true;
+}
+
+void TestChatlogReading::restartSkipsBacklog()
+{
+    QFETCH(bool, stopFirst);
+    Listening l;
+    l.start();
+    l.say("Local", "A-1111");
+    l.say("Local", "A-2222");
+    QCOMPARE(l.tick(), QStringList{"A-1111"});
+    if (stopFirst) {
+        l.loader.stop_monitoring();
+        QVERIFY(!l.loader.isListening());
+        l.say("Local", "A-3333");
+    }
+    l.start();
+    QCOMPARE(l.tick(3), QStringList());
+    l.say("Local", "A-4444");
+    QCOMPARE(l.tick(), QStringList{"A-4444"});
+}
+
+void TestChatlogReading::sharedFileReadTwice()
+{
+    Listening l({"Local"});
+    SharedConfig::channels = {"Local", "Loc"};
+    l.start();
+    QCOMPARE(l.loader.followedCount(), 2);
+    l.say("Local", "0-G8NO");
+    QCOMPARE(l.tick(), (QStringList{"0-G8NO", "0-G8NO"}));
+}
+
+void TestChatlogReading::unopenableFileDoesNotStopOthers()
+{
+    Listening l({"Alliance", "Corp", "Local"});
+    QFile::setPermissions(l.path("Corp"), QFileDevice::Permissions());
+    openUpForUnprivileged(l.logs.path());
+    for (const QString c : {"Alliance", "Corp", "Local"})
+        QFile::setPermissions(l.path(c), QFileDevice::Permissions(c == QLatin1String("Corp") ? 0 : 0x6666));
+    const bool ok = runUnprivileged([&l] {
+        l.start();
+        l.say("Alliance", "A-AAAA");
+        l.say("Local", "L-LLLL");
+        return l.loader.followedCount() == 2 && l.loader.unopenedFiles() == QStringList{l.path("Corp")}
+            && l.tick() == QStringList{"A-AAAA", "L-LLLL"};
+    });
+    QVERIFY2(ok, "an unreadable log stopped the others or was not reported");
+}
+
+void TestChatlogReading::partialLineHeldBack()
+{
+    Listening l;
+    l.start();
+    l.append("Local", utf16(QString(QChar(0xFEFF)) + "[ 2026.12.07 06:00:01 ] Pilot > 0-G8"));
+    QCOMPARE(l.tick(2), QStringList());
+    l.append("Local", utf16("NO red"));
+    QCOMPARE(l.tick(), QStringList());
+    l.append("Local", utf16("\r\n"));
+    QCOMPARE(l.tick(), QStringList{"0-G8NO"});
+    QCOMPARE(l.tick(2), QStringList());
+}
+
+void TestChatlogReading::encodings_data()
+{
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QByteArray>("line");
+    const QString text = QString::fromUtf8("[ 2026.12.07 06:00:01 ] 不明 > 不要去0-G8NO，不\r\n");
+    QByteArray be;
+    for (QChar c : QString(QChar(0xFEFF)) + text)
+        be += char(c.unicode() >> 8), be += char(c.unicode() & 0xFF);
+    QTest::newRow("UTF-16LE, mark on every line") << QByteArray("\xFF\xFE", 2) + utf16("Channel ID: local\r\n")
+                                                  << utf16(QString(QChar(0xFEFF)) + text);
+    QTest::newRow("UTF-16LE, LF only") << QByteArray("\xFF\xFE", 2) + utf16("header\n")
+                                       << utf16(QString(text).remove('\r'));
+    QTest::newRow("UTF-16BE") << QByteArray("\xFE\xFF\x00h\x00\n", 6) << be;
+    QTest::newRow("UTF-8 without a mark") << QByteArray("header\r\n") << text.toUtf8();
+    QTest::newRow("UTF-8 with a mark") << QByteArray("\xEF\xBB\xBFheader\n") << text.toUtf8();
+    QTest::newRow("file empty at the start") << QByteArray() << QByteArray("\xFF\xFE", 2) + utf16(text);
+}
+
+void TestChatlogReading::encodings()
+{
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArray, line);
+    Listening l;
+    writeBytes(l.path("Local"), header);
+    l.start();
+    QCOMPARE(l.tick(2), QStringList());
+    l.append("Local", line);
+    QCOMPARE(l.tick(), QStringList{"0-G8NO"});
+    l.append("Local", line);
+    QCOMPARE(l.tick(), QStringList{"0-G8NO"});
+}
+
+void TestChatlogReading::oddSizeAtStart()
+{
+    Listening l;
+    // The game is caught half-way through a character when listening starts.
+    const QByteArray x = utf16("x");
+    l.append("Local", utf16(QString(QChar(0xFEFF)) + "[ 2026.12.07 06:00:01 ] Pilot > hello ") + x.left(1));
+    QVERIFY(QFileInfo(l.path("Local")).size() % 2 == 1);
+    l.start();
+    l.append("Local", x.mid(1) + utf16(" there\r\n") + gameLine("0-G8NO"));
+    QCOMPARE(l.tick(2), QStringList{"0-G8NO"});
+}
+
+void TestChatlogReading::damagedInput_data()
+{
+    QTest::addColumn<QByteArray>("damage");
+    QRandomGenerator random(7);
+    QByteArray noise;
+    while (noise.size() < 20001) {
+        const char c = char(random.bounded(256));
+        if (c != '-')
+            noise += c;
+    }
+    QTest::newRow("binary noise") << noise;
+    QTest::newRow("odd byte count") << QByteArray("\x41");
+    QTest::newRow("NUL bytes") << QByteArray(1001, '\0');
+    QTest::newRow("lone surrogates") << QByteArray("\x00\xD8\x00\xDC\x00\xDC\x00\xD8", 8);
+}
+
+void TestChatlogReading::damagedInput()
+{
+    QFETCH(QByteArray, damage);
+    Listening l;
+    l.start();
+    l.append("Local", damage);
+    // The game's CR LF ends the damaged line, whichever byte alignment the
+    // damage left behind.
+    l.append("Local", QByteArray("\r\0\n\0", 4) + gameLine("0-G8NO"));
+    QStringList finds = l.tick(400);
+    QCOMPARE(finds, QStringList{"0-G8NO"});
+    l.say("Local", "A-BCDE");
+    QCOMPARE(l.tick(5), QStringList{"A-BCDE"});
+}
+
+void TestChatlogReading::overlongLineBounded()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Local_1.txt");
+    writeGameLog(path, "Local");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    ChatLogStream stream(&file);
+    const QByteArray block = utf16(QString(64 * 1024, QLatin1Char('A')));
+    for (int i = 0; i < 64; ++i) { // 8 MiB, no line end
+        appendBytes(path, block);
+        QCOMPARE(stream.readLine(), QString());
+        QVERIFY2(stream.heldBytes() <= 2 * (ChatLogStream::MaxLineLength + 2 * ChatLogStream::ChunkSize),
+                 qPrintable(QString::number(stream.heldBytes())));
+    }
+    appendBytes(path, utf16(" > 0-G8NO\r\n") + gameLine("A-BCDE"));
+    QString line;
+    for (int i = 0; i < 200 && line.isEmpty(); ++i)
+        line = stream.readLine();
+    QCOMPARE(line, QString("[ 2026.12.07 06:00:01 ] Pilot > A-BCDE"));
+}
+
+void TestChatlogReading::timerPollsEvery100ms()
+{
+    Listening l;
+    l.start();
+    auto *timer = l.loader.findChild<QTimer *>();
+    QVERIFY(timer);
+    QCOMPARE(timer->interval(), 100);
+    QVERIFY(timer->isActive());
+    l.say("Local", "0-G8NO");
+    QTRY_COMPARE_WITH_TIMEOUT(l.finds(), QStringList{"0-G8NO"}, 2000);
+    l.loader.stop_monitoring();
+    QVERIFY(!l.loader.findChild<QTimer *>());
+}
+
+QTEST_GUILESS_MAIN(TestChatlogReading)
 #include "tst_chatlogreading.moc"
