@@ -1,4 +1,325 @@
+#include "app/sharedconfig.h"
+#include "testsupport.h"
+#include "ui/mainwindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTextToSpeech>
+#include <QTimer>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void none() { QVERIFY(true); } };
-QTEST_MAIN(T)
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void init()
+    {
+        resetSharedConfig();
+        clearSpeechCalls();
+    }
+    void form_data();
+    void form();
+    void menusAndSlots();
+    void engineList();
+    void voiceFile_data();
+    void voiceFile();
+    void savedEngineBuiltOnce();
+    void stateSequence();
+    void speakButton();
+    void listeningStatus_data();
+    void listeningStatus();
+    void actionRunsOncePerTrigger();
+};
+
+void TestMainWindow::form_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("layoutWidget") << "layoutWidget" << QRect(3870, 50, 441, 158) << "" << true;
+    QTest::newRow("layoutWidget1") << "layoutWidget1" << QRect(4010, 480, 320, 25) << "" << true;
+    QTest::newRow("plainTextEdit") << "plainTextEdit" << QRect(4050, 220, 256, 192) << "" << true;
+    QTest::newRow("pushButton") << "pushButton" << QRect(40, 40, 75, 23) << "开始监听" << true;
+    QTest::newRow("pushButton_2") << "pushButton_2" << QRect(40, 80, 75, 23) << "停止" << false;
+    QTest::newRow("speakButton") << "speakButton" << QRect() << "Speak" << true;
+    QTest::newRow("pauseButton") << "pauseButton" << QRect() << "Pause" << false;
+    QTest::newRow("resumeButton") << "resumeButton" << QRect() << "Resume" << false;
+    QTest::newRow("stopButton") << "stopButton" << QRect() << "Stop" << true;
+    QTest::newRow("label_2") << "label_2" << QRect() << "Volume:" << true;
+    QTest::newRow("label") << "label" << QRect() << "Rate:" << true;
+    QTest::newRow("label_3") << "label_3" << QRect() << "Pitch:" << true;
+    QTest::newRow("label_5") << "label_5" << QRect() << "Engine" << true;
+    QTest::newRow("label_4") << "label_4" << QRect() << "&Language:" << true;
+    QTest::newRow("label_6") << "label_6" << QRect() << "Voice name:" << true;
+}
+
+void TestMainWindow::form()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(bool, enabled);
+    WorkingFolder folder;
+    MainWindow window;
+    QCOMPARE(window.size(), QSize(450, 189));
+    QCOMPARE(window.windowTitle(), QString("MainWindow"));
+    auto *widget = window.findChild<QWidget *>(name);
+    QVERIFY2(widget, qPrintable(name));
+    if (geometry.isValid())
+        QCOMPARE(widget->geometry(), geometry);
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        QCOMPARE(button->text(), text);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), text);
+    QCOMPARE(widget->isEnabled(), enabled);
+    // The speech controls stay out of sight.
+    if (name.startsWith("layoutWidget") || name == "plainTextEdit")
+        QVERIFY(widget->x() > window.width());
+}
+
+void TestMainWindow::menusAndSlots()
+{
+    WorkingFolder folder;
+    MainWindow window;
+    auto *menu = window.findChild<QMenu *>("menu");
+    auto *menu2 = window.findChild<QMenu *>("menu_2");
+    QCOMPARE(menu->title(), QString("选项"));
+    QCOMPARE(menu2->title(), QString("关于"));
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        texts << a->objectName() + "=" + a->text();
+    QCOMPARE(texts, (QStringList{"actionChatlogs=Chatlogs", "actionChannel=Channel", "actionLocation=Location",
+                                 "actionVoice=Voice"}));
+    texts.clear();
+    for (QAction *a : menu2->actions())
+        texts << a->objectName() + "=" + a->text();
+    QCOMPARE(texts, (QStringList{"actionAbout=About", "actionCheck_Update=Check Update"}));
+
+    auto *volume = window.findChild<QSlider *>("volume");
+    auto *rate = window.findChild<QSlider *>("rate");
+    auto *pitch = window.findChild<QSlider *>("pitch");
+    QCOMPARE((QList<int>{volume->minimum(), volume->maximum(), volume->singleStep(), volume->pageStep(), volume->value()}),
+             (QList<int>{0, 100, 5, 20, 70}));
+    QCOMPARE((QList<int>{rate->minimum(), rate->maximum(), rate->value()}), (QList<int>{-10, 10, 0}));
+    QCOMPARE((QList<int>{pitch->minimum(), pitch->maximum(), pitch->singleStep(), pitch->value()}),
+             (QList<int>{-10, 10, 1, 0}));
+
+    QStringList slotNames;
+    const QMetaObject *mo = window.metaObject();
+    for (int i = mo->methodOffset(); i < mo->methodCount(); ++i)
+        slotNames << QString::fromLatin1(mo->method(i).methodSignature());
+    QCOMPARE(slotNames, (QStringList{"on_detectLocation(QString)", "on_actionChatlogs_triggered(bool)",
+                                 "on_actionChannel_triggered(bool)", "on_actionLocation_triggered(bool)",
+                                 "on_actionVoice_triggered(bool)", "on_actionAbout_triggered(bool)",
+                                 "on_actionCheck_Update_triggered(bool)", "speak()", "stop()", "setRate(int)",
+                                 "setPitch(int)", "setVolume(int)", "stateChanged(QTextToSpeech::State)",
+                                 "engineSelected(int)", "languageSelected(int)", "voiceSelected(int)",
+                                 "localeChanged(QLocale)", "on_pushButton_clicked()", "on_pushButton_2_clicked()"}));
+}
+
+void TestMainWindow::engineList()
+{
+    WorkingFolder folder;
+    MainWindow window;
+    auto *engine = window.findChild<QComboBox *>("engine");
+    QStringList names = QTextToSpeech::availableEngines();
+    names.sort();
+    QStringList shown, data;
+    for (int i = 0; i < engine->count(); ++i) {
+        shown << engine->itemText(i);
+        data << engine->itemData(i).toString();
+    }
+    QCOMPARE(shown, QStringList{"Default"} + names);
+    QCOMPARE(data, QStringList{"default"} + names);
+    QVERIFY(names.contains("mock"));
+    QCOMPARE(window.findChild<QComboBox *>("language")->itemText(1), QString("Chinese (China)"));
+    QCOMPARE(window.findChild<QComboBox *>("voice")->itemText(0), QString("Anna - Female - Adult"));
+}
+
+void TestMainWindow::voiceFile_data()
+{
+    QTest::addColumn<QByteArray>("location");
+    QTest::addColumn<QByteArray>("voice");
+    QTest::addColumn<double>("volume");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("pitch");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("voiceName");
+    QTest::addColumn<QString>("text");
+    const QByteArray rule("\n5 jumps|0-G8NO|hostile\nx|A-BCDE|y\n");
+    QTest::newRow("six values") << rule << QByteArray("50\n3\n-2\n0\n1\n2\n") << 0.5 << 0.3 << -0.2 << "zh_CN"
+                                << "Xiaoyu" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("empty lines do not shift") << rule << QByteArray("\n50\n\n3\r\n\n-2\n0\n\n1\n2\n\n") << 0.5 << 0.3
+                                              << -0.2 << "zh_CN" << "Xiaoyu" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("three lines only") << rule << QByteArray("80\n-10\n10\n") << 0.8 << -1.0 << 1.0 << "en_US"
+                                      << "Anna" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("volume clamps") << rule << QByteArray("150\n-30\n30\n") << 1.0 << -1.0 << 1.0 << "en_US"
+                                   << "Anna" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("voice index too large") << rule << QByteArray("70\n0\n0\n0\n1\n3\n") << 0.7 << 0.0 << 0.0
+                                           << "zh_CN" << "Mei" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("voice index -1") << rule << QByteArray("70\n0\n0\n0\n0\n-1\n") << 0.7 << 0.0 << 0.0 << "en_US"
+                                    << "Anna" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("language without an entry") << rule << QByteArray("70\n0\n0\n0\n9\n1\n") << 0.7 << 0.0 << 0.0
+                                                << "en_US" << "Bob" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("engine named by index") << rule << QByteArray("60\n0\n0\n1\n1\n1\n") << 0.6 << 0.0 << 0.0
+                                           << "zh_CN" << "Lei" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("engine without an entry") << rule << QByteArray("60\n0\n0\n7\n") << 0.6 << 0.0 << 0.0 << "en_US"
+                                             << "Anna" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("location file without a line") << QByteArray("\n") << QByteArray("20\n") << 0.2 << 0.0 << 0.0
+                                                   << "en_US" << "Anna" << "5跳位|0-G8NO|出现敌对";
+    QTest::newRow("no location file: voice file unread") << QByteArray() << QByteArray("20\n1\n1\n0\n1\n1\n") << 0.7
+                                                         << 0.0 << 0.0 << "en_US" << "Anna" << "Hello QtTextToSpeech,";
+    QTest::newRow("no voice file") << rule << QByteArray() << 0.7 << 0.0 << 0.0 << "en_US" << "Anna"
+                                   << "5 jumps|0-G8NO|hostile";
+}
+
+void TestMainWindow::voiceFile()
+{
+    QFETCH(QByteArray, location);
+    QFETCH(QByteArray, voice);
+    WorkingFolder folder;
+    if (!location.isEmpty())
+        writeBytes(SharedConfig::locationFile, location);
+    if (!voice.isEmpty())
+        writeBytes(SharedConfig::voiceFile, voice);
+
+    MainWindow window;
+    auto *speech = window.findChild<QTextToSpeech *>();
+    QVERIFY(speech);
+    QTEST(speech->volume(), "volume");
+    QTEST(speech->rate(), "rate");
+    QTEST(speech->pitch(), "pitch");
+    QTEST(speech->locale().name(), "locale");
+    QTEST(speech->voice().name(), "voiceName");
+    QCOMPARE(window.findChild<QComboBox *>("engine")->currentIndex(), 0);
+    QFETCH(QString, text);
+    QCOMPARE(window.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText().section('\n', 0, 0), text);
+    QCOMPARE(window.findChildren<QTextToSpeech *>().size(), 1);
+}
+
+void TestMainWindow::savedEngineBuiltOnce()
+{
+    WorkingFolder folder;
+    writeBytes(SharedConfig::locationFile, "a|0-G8NO|b\n");
+    writeBytes(SharedConfig::voiceFile, "70\n0\n0\n1\n1\n0\n");
+    MainWindow window;
+    int created = 0;
+    for (const QVariant &call : speechCalls())
+        created += call.toMap().value("call") == "create";
+    QCOMPARE(created, 1);
+    QCOMPARE(window.findChild<QTextToSpeech *>()->locale().name(), QString("zh_CN"));
+}
+
+void TestMainWindow::stateSequence()
+{
+    WorkingFolder folder;
+    MainWindow window;
+    auto *bar = window.findChild<QStatusBar *>("statusbar");
+    auto *pause = window.findChild<QPushButton *>("pauseButton");
+    auto *resume = window.findChild<QPushButton *>("resumeButton");
+    auto *stop = window.findChild<QPushButton *>("stopButton");
+    struct Step { QTextToSpeech::State state; const char *message; bool pause, resume, stop; };
+    const Step steps[] = {
+        {QTextToSpeech::Speaking, "Speech started...", true, false, true},
+        {QTextToSpeech::Paused, "Speech paused...", false, true, true},
+        {QTextToSpeech::Speaking, "Speech started...", true, false, true},
+        {QTextToSpeech::BackendError, "Speech error!", false, false, false},
+        {QTextToSpeech::Ready, "Speech stopped...", false, false, false},
+    };
+    for (const Step &s : steps) {
+        QVERIFY(QMetaObject::invokeMethod(&window, "stateChanged", Q_ARG(QTextToSpeech::State, s.state)));
+        QCOMPARE(bar->currentMessage(), QString(s.message));
+        QCOMPARE(pause->isEnabled(), s.pause);
+        QCOMPARE(resume->isEnabled(), s.resume);
+        QCOMPARE(stop->isEnabled(), s.stop);
+    }
+    // "Speech stopped..." is shown for two seconds only.
+    QTest::qWait(1500);
+    QCOMPARE(bar->currentMessage(), QString("Speech stopped..."));
+    QTRY_COMPARE_WITH_TIMEOUT(bar->currentMessage(), QString(), 1500);
+}
+
+void TestMainWindow::speakButton()
+{
+    WorkingFolder folder;
+    writeBytes(SharedConfig::locationFile, "5 jumps|0-G8NO|hostile\n");
+    MainWindow window;
+    QTest::ignoreMessage(QtDebugMsg, "\"5 jumps 0 dash G 8 N O hostile\"");
+    window.findChild<QPushButton *>("speakButton")->click();
+    QCOMPARE(spokenTexts(), QStringList{"5 jumps 0 dash G 8 N O hostile"});
+    auto *bar = window.findChild<QStatusBar *>("statusbar");
+    QCOMPARE(bar->currentMessage(), QString("Speech started..."));
+    QTRY_COMPARE(bar->currentMessage(), QString("Speech stopped..."));
+}
+
+void TestMainWindow::listeningStatus_data()
+{
+    QTest::addColumn<QStringList>("channels");
+    QTest::addColumn<bool>("rules");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no channel") << QStringList{} << true << "Not listening: no channel selected (选项 > Channel)";
+    QTest::newRow("no rule") << QStringList{"Local"} << false << "Not listening: no location rule (选项 > Location)";
+    QTest::newRow("all found") << QStringList{"Local"} << true << "Listening to 1 chat log(s)";
+    QTest::newRow("one missing") << QStringList{"Local", "Corp", "Alliance"} << true
+                                 << "Listening to 1 chat log(s); no log found for \"Alliance\", \"Corp\" in LOGS";
+}
+
+void TestMainWindow::listeningStatus()
+{
+    QFETCH(QStringList, channels);
+    QFETCH(bool, rules);
+    QFETCH(QString, message);
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local");
+    SharedConfig::chatlogDir = logs.path();
+    SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
+    if (rules)
+        SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+    MainWindow window;
+    auto *start = window.findChild<QPushButton *>("pushButton");
+    auto *stop = window.findChild<QPushButton *>("pushButton_2");
+    start->click();
+    // The buttons switch whether or not anything is followed.
+    QVERIFY(!start->isEnabled());
+    QVERIFY(stop->isEnabled());
+    QCOMPARE(window.findChild<QStatusBar *>()->currentMessage(), message.replace("LOGS", logs.path()));
+    stop->click();
+    QVERIFY(start->isEnabled());
+    QVERIFY(!stop->isEnabled());
+}
+
+void TestMainWindow::actionRunsOncePerTrigger()
+{
+    WorkingFolder folder;
+    MainWindow window;
+    window.show();
+    int opened = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&opened] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            ++opened;
+            dialog->reject();
+        }
+    });
+    closer.start(20);
+    for (const char *name : {"actionLocation", "actionChannel", "actionVoice"}) {
+        opened = 0;
+        window.findChild<QAction *>(name)->trigger();
+        QTest::qWait(100);
+        QCOMPARE(opened, 1);
+    }
+}
+
+QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

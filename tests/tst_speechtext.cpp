@@ -1,4 +1,120 @@
+#include "app/sharedconfig.h"
+#include "speech/matchlocation.h"
+#include "speech/speechtext.h"
+#include "speech/voicefile.h"
+#include "testsupport.h"
+
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void none() { QVERIFY(true); } };
-QTEST_MAIN(T)
+
+class TestSpeechText : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void prepared_data();
+    void prepared();
+    void callerTextUnchanged();
+    void match_data();
+    void match();
+    void voiceSettings_data();
+    void voiceSettings();
+};
+
+void TestSpeechText::prepared_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("spoken");
+    const QLocale zh(QLocale::Chinese, QLocale::China);
+    const QLocale tw(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan);
+    const QLocale en(QLocale::English, QLocale::UnitedStates);
+    const QLocale gb(QLocale::English, QLocale::UnitedKingdom);
+    QTest::newRow("zh rule") << zh << "5跳位|0-G8NO|出现敌对" << "5跳位,0杠G8NO,出现敌对";
+    QTest::newRow("zh alert") << zh << "5跳位|0-G8NO|预警" << "5跳位,0杠G8NO,预警";
+    QTest::newRow("zh free text unchanged") << zh << "Hello QtTextToSpeech" << "Hello QtTextToSpeech";
+    QTest::newRow("zh dash in the message") << zh << "a|0-G8NO|b-c" << "a,0杠G8NO,b杠c";
+    QTest::newRow("zh any country or script") << tw << "a|0-G8NO|b" << "a,0杠G8NO,b";
+    QTest::newRow("en rule") << en << "5 jumps|0-G8NO|hostile" << "5 jumps 0 dash G 8 N O hostile";
+    QTest::newRow("en any country") << gb << "5 jumps|0-G8NO|hostile" << "5 jumps 0 dash G 8 N O hostile";
+    QTest::newRow("en two fields") << en << "a|0-G8NO" << "";
+    QTest::newRow("en four fields") << en << "a|0-G8NO|b|c" << "";
+    QTest::newRow("en no separator") << en << "Hello there" << "";
+    QTest::newRow("en empty outer fields") << en << "|A-BCDE|" << " A dash B C D E ";
+    QTest::newRow("en seventh character dropped") << en << "x|AB-CDEF|y" << "x A B dash C D E y";
+    QTest::newRow("en short field spells what it has") << en << "x|0-G|y" << "x 0 dash G y";
+    QTest::newRow("en empty field") << en << "x||y" << "x y";
+    QTest::newRow("en Chinese rule") << en << "5跳位|0-G8NO|预警" << "5跳位 0 dash G 8 N O 预警";
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "a|0-G8NO|b" << "";
+    QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "a|0-G8NO|b" << "";
+    QTest::newRow("C locale") << QLocale::c() << "a|0-G8NO|b" << "";
+}
+
+void TestSpeechText::prepared()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(QString, spoken);
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &msg) { logged.append(msg); });
+    const QString result = prepareSpeechText(text, locale);
+    qInstallMessageHandler(previous);
+    QCOMPARE(result, spoken);
+    // Only a non-empty text is logged, quoted.
+    QCOMPARE(logged, spoken.isEmpty() ? QStringList() : QStringList{'"' + spoken + '"'});
+}
+
+void TestSpeechText::callerTextUnchanged()
+{
+    const QString rule = "5跳位|0-G8NO|预警";
+    QString copy = rule;
+    prepareSpeechText(copy, QLocale(QLocale::Chinese, QLocale::China));
+    QCOMPARE(copy, rule);
+}
+
+void TestSpeechText::match_data()
+{
+    QTest::addColumn<QStringList>("rules");
+    QTest::addColumn<QString>("location");
+    QTest::addColumn<QString>("message");
+    const QStringList both{"5跳位|0-G8NO|预警", "近|*-****|来了"};
+    QTest::newRow("exact beats wildcard") << both << "0-G8NO" << "5跳位|0-G8NO|预警";
+    QTest::newRow("wildcard for the rest") << both << "A-BCDE" << "近|A-BCDE|来了";
+    QTest::newRow("keys are case-sensitive") << both << "0-g8no" << "近|0-g8no|来了";
+    QTest::newRow("no wildcard, no rule") << QStringList{"5跳位|0-G8NO|预警"} << "A-BCDE" << "";
+    QTest::newRow("no rules at all") << QStringList{} << "0-G8NO" << "";
+    QTest::newRow("wildcard in every field") << QStringList{"*-****|*-****|*-**** *-****"} << "X-ABCD"
+                                             << "X-ABCD|X-ABCD|X-ABCD X-ABCD";
+    QTest::newRow("blank key never matches") << QStringList{"a| 0-G8NO|b"} << "0-G8NO" << "";
+}
+
+void TestSpeechText::match()
+{
+    QFETCH(QStringList, rules);
+    QFETCH(QString, location);
+    SharedConfig::locations = SharedConfig::parseLocations(rules);
+    QTEST(matchLocation(location), "message");
+}
+
+void TestSpeechText::voiceSettings_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QVector<int>>("values");
+    QTest::newRow("six values") << QStringList{"50", "3", "-2", "0", "1", "2"} << QVector<int>{50, 3, -2, 0, 1, 2};
+    QTest::newRow("empty lines do not count") << QStringList{"", "50", "", "3", "", "-2", "0", "1", "2", ""}
+                                              << QVector<int>{50, 3, -2, 0, 1, 2};
+    QTest::newRow("seventh ignored") << QStringList{"1", "2", "3", "4", "5", "6", "7"} << QVector<int>{1, 2, 3, 4, 5, 6};
+    QTest::newRow("three lines") << QStringList{"80", "-10", "10"} << QVector<int>{80, -10, 10};
+    QTest::newRow("not a number is 0") << QStringList{"loud", " 5", "0x10", "-1"} << QVector<int>{0, 5, 0, -1};
+    QTest::newRow("nothing") << QStringList{} << QVector<int>{};
+}
+
+void TestSpeechText::voiceSettings()
+{
+    QFETCH(QStringList, lines);
+    QTEST(parseVoiceSettings(lines), "values");
+}
+
+QTEST_GUILESS_MAIN(TestSpeechText)
 #include "tst_speechtext.moc"

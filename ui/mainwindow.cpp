@@ -21,18 +21,18 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
-    connect(ui->actionChannel, &QAction::triggered, this, &MainWindow::on_actionChannel_triggered,
-            Qt::UniqueConnection);
-    connect(ui->actionChatlogs, &QAction::triggered, this, &MainWindow::on_actionChatlogs_triggered,
-            Qt::UniqueConnection);
-    connect(ui->actionLocation, &QAction::triggered, this, &MainWindow::on_actionLocation_triggered,
-            Qt::UniqueConnection);
-    connect(ui->actionVoice, &QAction::triggered, this, &MainWindow::on_actionVoice_triggered,
-            Qt::UniqueConnection);
-    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::on_actionAbout_triggered,
-            Qt::UniqueConnection);
-    connect(ui->actionCheck_Update, &QAction::triggered, this, &MainWindow::on_actionCheck_Update_triggered,
-            Qt::UniqueConnection);
+    // By-name connections are made by index, so only an index-based unique
+    // connection recognises them; a functor connection would add a second.
+    const QList<QPair<QAction *, const char *>> actions = {
+        {ui->actionChannel, SLOT(on_actionChannel_triggered(bool))},
+        {ui->actionChatlogs, SLOT(on_actionChatlogs_triggered(bool))},
+        {ui->actionLocation, SLOT(on_actionLocation_triggered(bool))},
+        {ui->actionVoice, SLOT(on_actionVoice_triggered(bool))},
+        {ui->actionAbout, SLOT(on_actionAbout_triggered(bool))},
+        {ui->actionCheck_Update, SLOT(on_actionCheck_Update_triggered(bool))},
+    };
+    for (const auto &action : actions)
+        connect(action.first, SIGNAL(triggered(bool)), this, action.second, Qt::UniqueConnection);
     speech = nullptr;
     SpeechControl::connectControls(this);
     loadVoiceSettings();

@@ -21,6 +21,7 @@ MockSpeechEngine::MockSpeechEngine(QObject *parent)
     , m_locale(QLocale::English, QLocale::UnitedStates)
 {
     m_voice = voicesFor(m_locale).value(0);
+    record(QStringLiteral("create"));
 }
 
 QVector<QLocale> MockSpeechEngine::availableLocales() const
