@@ -1,4 +1,452 @@
+#include "app/sharedconfig.h"
+#include "testsupport.h"
+#include "ui/channeldialog.h"
+#include "ui/chatlogfolder.h"
+#include "ui/locationdialog.h"
+#include "ui/mainwindow.h"
+#include "ui/voicedialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTextToSpeech>
+#include <QTimer>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void none() { QVERIFY(true); } };
-QTEST_MAIN(T)
+
+using Rules = QMap<QString, QString>;
+Q_DECLARE_METATYPE(Rules)
+
+namespace {
+
+void pressOk(QDialog *dialog)
+{
+    dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+}
+
+void pressCancel(QDialog *dialog)
+{
+    dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
+}
+
+QStringList entries(QListWidget *list, bool selectedOnly)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i) {
+        if (!selectedOnly || list->item(i)->isSelected())
+            names << list->item(i)->text();
+    }
+    names.sort();
+    return names;
+}
+
+// Answers every warning box that appears, counting them.
+struct WarningWatcher
+{
+    WarningWatcher()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                    ++shown;
+                    text = box->text();
+                    box->accept();
+                }
+            }
+        });
+        timer.start(10);
+    }
+    QTimer timer;
+    int shown = 0;
+    QString text;
+};
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestEnvironment(); }
+    void init()
+    {
+        resetSharedConfig();
+        clearSpeechCalls();
+    }
+    void channelList_data();
+    void channelList();
+    void channelOk_data();
+    void channelOk();
+    void locationEditor_data();
+    void locationEditor();
+    void locationOk();
+    void locationPushButtonInert();
+    void chatlogFolder_data();
+    void chatlogFolder();
+    void voiceDialogApplies_data();
+    void voiceDialogApplies();
+    void voiceDialogOk();
+    void voiceDialogSpeaks();
+    void voiceOkReachesMainWindow();
+    void cancelKeepsFiles_data();
+    void cancelKeepsFiles();
+    void failedSaveKeepsFileAndWarns_data();
+    void failedSaveKeepsFileAndWarns();
+};
+
+void TestDialogs::channelList_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QByteArray>("channelFile");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QStringList>("selected");
+    const QStringList three{"Local_20201006_123456.txt", "Local_20201007_080000.txt", "Corp_20201006_120000.txt"};
+    QTest::newRow("Local and Corp from three files") << three << QByteArray("Corp\n") << QStringList{"Corp", "Local"}
+                                                     << QStringList{"Corp"};
+    QTest::newRow("exact comparison") << three << QByteArray("corp\nLocal \n") << QStringList{"Corp", "Local"}
+                                      << QStringList();
+    QTest::newRow("no channel file") << three << QByteArray("<absent>") << QStringList{"Corp", "Local"}
+                                     << QStringList();
+    QTest::newRow("notes.txt and _x.txt") << QStringList{"notes.txt", "_x.txt"} << QByteArray("\n")
+                                          << QStringList{"", "notes.txt"} << QStringList{""};
+    QTest::newRow("subfolders ignored") << QStringList{"Local_1.txt", "Corp_1/", "Corp_1/Corp_2.txt"}
+                                        << QByteArray("Local\r\nCorp\r\n") << QStringList{"Local"}
+                                        << QStringList{"Local"};
+    QTest::newRow("missing folder") << QStringList{"<none>"} << QByteArray("Local\n") << QStringList()
+                                    << QStringList();
+}
+
+void TestDialogs::channelList()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QByteArray, channelFile);
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    for (const QString &f : files) {
+        if (f.endsWith('/'))
+            QDir(logs.path()).mkdir(f);
+        else if (f != "<none>")
+            writeGameLog(logs.filePath(f), "Local");
+    }
+    SharedConfig::chatlogDir = files.contains("<none>") ? logs.filePath("missing") : logs.path();
+    if (channelFile != "<absent>")
+        writeBytes(SharedConfig::channelFile, channelFile);
+    SharedConfig::channels = {"stale"};
+
+    ChannelDialog dialog;
+    auto *list = dialog.findChild<QListWidget *>("listWidget");
+    QTEST(entries(list, false), "listed");
+    QTEST(entries(list, true), "selected");
+    QCOMPARE(list->selectionMode(), QAbstractItemView::MultiSelection);
+    QCOMPARE(dialog.size(), QSize(717, 545));
+    QCOMPARE(list->geometry(), QRect(30, 30, 651, 421));
+    // The store now holds what the file says.
+    QStringList lines;
+    if (channelFile != "<absent>")
+        lines = QString::fromUtf8(channelFile).remove('\r').split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    QCOMPARE(SharedConfig::channels, QSet<QString>(lines.cbegin(), lines.cend()));
+}
+
+void TestDialogs::channelOk_data()
+{
+    QTest::addColumn<QStringList>("select");
+    QTest::newRow("three channels") << QStringList{"Alliance", "Corp", "Local"};
+    QTest::newRow("one channel") << QStringList{"Corp"};
+    QTest::newRow("nothing selected") << QStringList();
+}
+
+void TestDialogs::channelOk()
+{
+    QFETCH(QStringList, select);
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    for (const char *f : {"Local_1.txt", "Corp_1.txt", "Alliance_1.txt"})
+        writeGameLog(logs.filePath(f), "x");
+    SharedConfig::chatlogDir = logs.path();
+    writeBytes(SharedConfig::channelFile, "Local\nGone\n");
+
+    ChannelDialog dialog;
+    auto *list = dialog.findChild<QListWidget *>("listWidget");
+    list->clearSelection();
+    for (const QString &name : select)
+        list->findItems(name, Qt::MatchExactly).first()->setSelected(true);
+    pressOk(&dialog);
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QStringList written = QString::fromUtf8(readBytes(SharedConfig::channelFile)).split('\n');
+    QCOMPARE(written.takeLast(), QString()); // every line ends with a line end
+    written.sort();
+    QCOMPARE(written, select);
+    // The next start of listening follows the new choice.
+    QCOMPARE(SharedConfig::channels, QSet<QString>(select.cbegin(), select.cend()));
+}
+
+void TestDialogs::locationEditor_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("editor");
+    QTest::newRow("no file") << QByteArray("<absent>") << "";
+    QTest::newRow("empty file") << QByteArray() << "5跳位|0-G8NO|预警";
+    QTest::newRow("only empty lines") << QByteArray("\n\r\n\n") << "5跳位|0-G8NO|预警";
+    QTest::newRow("empty lines dropped") << QByteArray("\na|0-G8NO|b\n\n\nnot a rule\r\nc||d") << "a|0-G8NO|b\nnot a rule\nc||d";
+}
+
+void TestDialogs::locationEditor()
+{
+    QFETCH(QByteArray, file);
+    WorkingFolder folder;
+    if (file != "<absent>")
+        writeBytes(SharedConfig::locationFile, file);
+    LocationDialog dialog;
+    QTEST(dialog.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText(), "editor");
+    QCOMPARE(dialog.size(), QSize(783, 593));
+    QCOMPARE(dialog.findChild<QPushButton *>("pushButton")->text(), QString("PushButton"));
+    QCOMPARE(dialog.windowTitle(), QString("Dialog"));
+}
+
+void TestDialogs::locationOk()
+{
+    WorkingFolder folder;
+    writeBytes(SharedConfig::locationFile, "old|0-G8NO|rule\n");
+    SharedConfig::locations = {{"0-G8NO", "old|0-G8NO|rule"}};
+    LocationDialog dialog;
+    const QString text = "5跳位|0-G8NO|预警\na|b|c|d\n\nx| 0-G8NO |y\n5跳位|0-G8NO|出现敌对\na||c";
+    dialog.findChild<QPlainTextEdit *>("plainTextEdit")->setPlainText(text);
+    pressOk(&dialog);
+    QCOMPARE(readBytes(SharedConfig::locationFile), text.toUtf8());
+    const Rules expected{{"0-G8NO", "5跳位|0-G8NO|出现敌对"}, {" 0-G8NO ", "x| 0-G8NO |y"}, {"", "a||c"}};
+    QCOMPARE(SharedConfig::locations, expected);
+    SharedConfig::reloadLocations();
+    QCOMPARE(SharedConfig::locations, expected);
+}
+
+void TestDialogs::locationPushButtonInert()
+{
+    WorkingFolder folder;
+    writeBytes(SharedConfig::locationFile, "a|0-G8NO|b\n");
+    SharedConfig::locations = {{"X", "y"}};
+    LocationDialog dialog;
+    auto *editor = dialog.findChild<QPlainTextEdit *>("plainTextEdit");
+    dialog.findChild<QPushButton *>("pushButton")->click();
+    QCOMPARE(editor->toPlainText(), QString("a|0-G8NO|b"));
+    QCOMPARE(readBytes(SharedConfig::locationFile), QByteArray("a|0-G8NO|b\n"));
+    QCOMPARE(SharedConfig::locations, (Rules{{"X", "y"}}));
+}
+
+void TestDialogs::chatlogFolder_data()
+{
+    QTest::addColumn<QStringList>("chosen");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("chatlogDir");
+    QTest::newRow("folder chosen") << QStringList{"/home/p/logs", "/other"} << QByteArray("/home/p/logs\n")
+                                   << "/home/p/logs";
+    QTest::newRow("Chinese path") << QStringList{"/home/p/聊天"} << QByteArray("/home/p/聊天\n") << "/home/p/聊天";
+    QTest::newRow("cancelled") << QStringList() << QByteArray("/old\n\n") << "/old";
+}
+
+void TestDialogs::chatlogFolder()
+{
+    QFETCH(QStringList, chosen);
+    WorkingFolder folder;
+    writeBytes(SharedConfig::chatlogFile, "/old\n\n");
+    SharedConfig::chatlogDir = "/old";
+    setFolderPicker([chosen](QWidget *) { return chosen; });
+    MainWindow window;
+    window.findChild<QAction *>("actionChatlogs")->trigger();
+    setFolderPicker(nullptr);
+    QTEST(readBytes(SharedConfig::chatlogFile), "file");
+    QTEST(SharedConfig::chatlogDir, "chatlogDir");
+}
+
+void TestDialogs::voiceDialogApplies_data()
+{
+    QTest::addColumn<QByteArray>("voice");
+    QTest::addColumn<QList<int>>("sliders");
+    QTest::addColumn<QList<double>>("engine");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("voiceName");
+    QTest::newRow("80 -3 5 0 2 1") << QByteArray("80\n-3\n5\n0\n2\n1\n") << QList<int>{80, -3, 5}
+                                   << QList<double>{0.8, -0.3, 0.5} << "de_DE" << "Greta";
+    QTest::newRow("empty lines, seventh value") << QByteArray("\n80\n\n-3\n5\n\n0\n2\n1\n9\n")
+                                                << QList<int>{80, -3, 5} << QList<double>{0.8, -0.3, 0.5} << "de_DE"
+                                                << "Greta";
+    QTest::newRow("volume 150 clamps") << QByteArray("150\n0\n0\n") << QList<int>{100, 0, 0}
+                                       << QList<double>{1.0, 0.0, 0.0} << "en_US" << "Anna";
+    QTest::newRow("saved engine") << QByteArray("70\n0\n0\n1\n1\n1\n") << QList<int>{70, 0, 0}
+                                  << QList<double>{0.7, 0.0, 0.0} << "zh_CN" << "Lei";
+}
+
+void TestDialogs::voiceDialogApplies()
+{
+    QFETCH(QByteArray, voice);
+    QFETCH(QList<int>, sliders);
+    QFETCH(QList<double>, engine);
+    WorkingFolder folder;
+    writeBytes(SharedConfig::locationFile, "\n5跳位|0-G8NO|预警\n");
+    writeBytes(SharedConfig::voiceFile, voice);
+    VoiceDialog dialog;
+    QCOMPARE((QList<int>{dialog.findChild<QSlider *>("volume")->value(), dialog.findChild<QSlider *>("rate")->value(),
+                         dialog.findChild<QSlider *>("pitch")->value()}),
+             sliders);
+    auto *speech = dialog.findChild<QTextToSpeech *>();
+    QCOMPARE((QList<double>{speech->volume(), speech->rate(), speech->pitch()}), engine);
+    QTEST(speech->locale().name(), "locale");
+    QTEST(speech->voice().name(), "voiceName");
+    // The list shows "Default" while a saved engine is in use.
+    QCOMPARE(dialog.findChild<QComboBox *>("engine")->currentText(), QString("Default"));
+    QCOMPARE(dialog.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText(), QString("5跳位|0-G8NO|预警"));
+}
+
+void TestDialogs::voiceDialogOk()
+{
+    WorkingFolder folder;
+    writeBytes(SharedConfig::locationFile, "a|0-G8NO|b\n");
+    writeBytes(SharedConfig::voiceFile, "80\n-3\n5\n0\n2\n1\n");
+    VoiceDialog dialog;
+    pressOk(&dialog);
+    // The voice line is the list's entry, the voice the engine chose.
+    QCOMPARE(readBytes(SharedConfig::voiceFile), QByteArray("80\n-3\n5\n0\n2\n0\n"));
+
+    VoiceDialog second;
+    second.findChild<QSlider *>("rate")->setValue(-10);
+    second.findChild<QComboBox *>("language")->setCurrentIndex(1);
+    second.findChild<QComboBox *>("voice")->setCurrentIndex(2);
+    QCOMPARE(second.findChild<QTextToSpeech *>()->voice().name(), QString("Xiaoyu"));
+    pressOk(&second);
+    QCOMPARE(readBytes(SharedConfig::voiceFile), QByteArray("80\n-10\n5\n0\n1\n2\n"));
+}
+
+void TestDialogs::voiceDialogSpeaks()
+{
+    WorkingFolder folder;
+    writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
+    writeBytes(SharedConfig::voiceFile, "70\n0\n0\n0\n1\n0\n");
+    VoiceDialog dialog;
+    QCOMPARE(dialog.findChild<QPushButton *>("pushButton")->text(), QString("PushButton"));
+    dialog.findChild<QPushButton *>("pushButton")->click();
+    QCOMPARE(spokenTexts(), QStringList());
+    dialog.findChild<QPushButton *>("speakButton")->click();
+    QCOMPARE(spokenTexts(), QStringList{"5跳位,0杠G8NO,预警"});
+    QCOMPARE(dialog.findChild<QStatusBar *>("statusbar")->currentMessage(), QString("Speech started..."));
+}
+
+void TestDialogs::voiceOkReachesMainWindow()
+{
+    WorkingFolder folder;
+    writeBytes(SharedConfig::locationFile, "a|0-G8NO|b\n");
+    MainWindow window;
+    window.show();
+    QCOMPARE(window.findChild<QTextToSpeech *>()->locale().name(), QString("en_US"));
+    QTimer::singleShot(50, [] {
+        auto *dialog = qobject_cast<VoiceDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QSlider *>("volume")->setValue(35);
+        dialog->findChild<QComboBox *>("language")->setCurrentIndex(1);
+        pressOk(dialog);
+    });
+    window.findChild<QAction *>("actionVoice")->trigger();
+    auto *speech = window.findChild<QTextToSpeech *>();
+    QCOMPARE(speech->locale().name(), QString("zh_CN"));
+    QCOMPARE(speech->volume(), 0.35);
+}
+
+void TestDialogs::cancelKeepsFiles_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("channel") << "channel";
+    QTest::newRow("location") << "location";
+    QTest::newRow("voice") << "voice";
+}
+
+void TestDialogs::cancelKeepsFiles()
+{
+    QFETCH(QString, dialog);
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    writeGameLog(logs.filePath("Local_1.txt"), "Local");
+    SharedConfig::chatlogDir = logs.path();
+    const QByteArray channel("Local\r\nGone\n"), location("a|0-G8NO|b\r\n\r\n"), voice("80\n-3\n5\n0\n2\n1\n9\n");
+    writeBytes(SharedConfig::channelFile, channel);
+    writeBytes(SharedConfig::locationFile, location);
+    writeBytes(SharedConfig::voiceFile, voice);
+    SharedConfig::locations = {{"K", "v"}};
+    QScopedPointer<QDialog> d(dialog == "channel"    ? static_cast<QDialog *>(new ChannelDialog)
+                              : dialog == "location" ? static_cast<QDialog *>(new LocationDialog)
+                                                     : static_cast<QDialog *>(new VoiceDialog));
+    pressCancel(d.data());
+    QCOMPARE(d->result(), int(QDialog::Rejected));
+    QCOMPARE(readBytes(SharedConfig::channelFile), channel);
+    QCOMPARE(readBytes(SharedConfig::locationFile), location);
+    QCOMPARE(readBytes(SharedConfig::voiceFile), voice);
+    QCOMPARE(SharedConfig::locations, (Rules{{"K", "v"}}));
+}
+
+void TestDialogs::failedSaveKeepsFileAndWarns_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<bool>("readOnlyFolder");
+    for (const char *d : {"channel", "location", "voice", "chatlog"}) {
+        QTest::newRow(qPrintable(QString(d) + ", read-only file")) << QString(d) << false;
+        QTest::newRow(qPrintable(QString(d) + ", read-only folder")) << QString(d) << true;
+    }
+}
+
+void TestDialogs::failedSaveKeepsFileAndWarns()
+{
+    QFETCH(QString, dialog);
+    QFETCH(bool, readOnlyFolder);
+    WorkingFolder folder;
+    openUpForUnprivileged(folder.path());
+    QTemporaryDir logs;
+    openUpForUnprivileged(logs.path());
+    writeGameLog(logs.filePath("Local_1.txt"), "Local");
+    SharedConfig::chatlogDir = logs.path();
+    const QString path = dialog == "channel"    ? SharedConfig::channelFile
+                         : dialog == "location" ? SharedConfig::locationFile
+                         : dialog == "voice"    ? SharedConfig::voiceFile
+                                                : SharedConfig::chatlogFile;
+    writeBytes(SharedConfig::locationFile, "a|0-G8NO|b\n");
+    const QByteArray old = dialog == "voice" ? "80\n-3\n5\n0\n2\n1\n" : "keep|0-G8NO|me\r\n";
+    writeBytes(path, old);
+    QFile::setPermissions(path, readOnlyFolder ? QFileDevice::Permissions(0x6666) : QFileDevice::Permissions(0x4444));
+    QFile::setPermissions("config", readOnlyFolder ? QFileDevice::Permissions(0x5555) : QFileDevice::Permissions(0x7777));
+    SharedConfig::locations = {{"K", "v"}};
+    SharedConfig::channels = {"Before"};
+
+    const bool ok = runUnprivileged([&] {
+        WarningWatcher watcher;
+        if (dialog == "chatlog") {
+            setFolderPicker([](QWidget *) { return QStringList{"/new/folder"}; });
+            MainWindow window;
+            window.findChild<QAction *>("actionChatlogs")->trigger();
+            setFolderPicker(nullptr);
+        } else {
+            QScopedPointer<QDialog> d(dialog == "channel"    ? static_cast<QDialog *>(new ChannelDialog)
+                                      : dialog == "location" ? static_cast<QDialog *>(new LocationDialog)
+                                                             : static_cast<QDialog *>(new VoiceDialog));
+            if (auto *list = d->findChild<QListWidget *>("listWidget"))
+                list->item(0)->setSelected(true);
+            if (auto *edit = d->findChild<QPlainTextEdit *>("plainTextEdit"))
+                edit->setPlainText("new|A-BCDE|rule");
+            pressOk(d.data());
+        }
+        QTest::qWait(50);
+        // The store keeps what it had; the user was told which file.
+        const bool storeKept = SharedConfig::locations == Rules{{"K", "v"}} && SharedConfig::chatlogDir != "/new/folder"
+            && !SharedConfig::channels.contains("Local");
+        return watcher.shown == 1 && watcher.text.contains(QFileInfo(path).fileName()) && storeKept;
+    });
+    QFile::setPermissions("config", QFileDevice::Permissions(0x7777));
+    QVERIFY2(ok, "no single warning naming the file, or the settings in memory changed");
+    QCOMPARE(readBytes(path), old);
+}
+
+QTEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"
