@@ -22,7 +22,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/chatwatch_bench
+	QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=$(CURDIR)/$(BUILD)/tests/plugins ./$(BUILD)/bench/chatwatch_bench
 
 clean:
 	rm -rf $(BUILD)

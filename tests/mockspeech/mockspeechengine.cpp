@@ -2,6 +2,9 @@
 #include "mockspeechplugin.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+
+#include <chrono>
 #include <QTimer>
 #include <QVariantMap>
 
@@ -63,7 +66,11 @@ void MockSpeechEngine::record(const QString &call, const QString &text)
                              {QStringLiteral("pitch"), m_pitch},
                              {QStringLiteral("volume"), m_volume},
                              {QStringLiteral("locale"), m_locale.name()},
-                             {QStringLiteral("voice"), m_voice.name()}});
+                             {QStringLiteral("voice"), m_voice.name()},
+                             {QStringLiteral("time"), QDateTime::currentMSecsSinceEpoch()},
+                             {QStringLiteral("steadyNs"), qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                                              std::chrono::steady_clock::now().time_since_epoch())
+                                                              .count())}});
     qApp->setProperty("mockSpeechCalls", calls);
 }
 

@@ -1,0 +1,206 @@
+// Prints the project's performance figures as one table.
+#include "app/sharedconfig.h"
+#include "benchutil.h"
+#include "monitor/chatlogstream.h"
+#include "monitor/detection.h"
+#include "monitor/fileloader.h"
+#include "testsupport.h"
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+#include <QVariantMap>
+
+#include <cstdio>
+
+namespace {
+
+void silenceDebug()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &msg) {
+        if (type != QtDebugMsg)
+            fprintf(stderr, "%s\n", qPrintable(msg));
+    });
+}
+
+// Ten logs of 50 MB: skipping to the end against reading every line.
+void startOverBigLogs()
+{
+    QTemporaryDir dir;
+    QByteArray block;
+    while (block.size() < 1 << 20)
+        block += gameLine(QStringLiteral("o7 anyone seen a red in MJ-5F9 or 0-G8NO? 不明"));
+    QStringList channels;
+    for (int i = 0; i < 10; ++i) {
+        const QString channel = QStringLiteral("Chan%1").arg(i);
+        channels << channel;
+        const QString path = dir.filePath(channel + "_20261207_060000.txt");
+        writeGameLog(path, channel);
+        QFile f(path);
+        f.open(QIODevice::Append);
+        while (f.size() < 50LL * 1000 * 1000)
+            f.write(block);
+    }
+    SharedConfig::chatlogDir = dir.path();
+    SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
+    SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+
+    FileLoader loader;
+    QVector<double> ours;
+    for (int run = 0; run < 5; ++run) {
+        const qint64 t = nowNs();
+        loader.start_monitoring();
+        ours << (nowNs() - t) / 1e6;
+        loader.stop_monitoring();
+    }
+
+    // What a plain QTextStream loop costs: every line read and decoded.
+    const qint64 t = nowNs();
+    for (const QString &channel : channels) {
+        QFile f(dir.filePath(channel + "_20261207_060000.txt"));
+        f.open(QIODevice::ReadOnly | QIODevice::Text);
+        QTextStream in(&f);
+        while (!in.atEnd())
+            in.readLine();
+    }
+    const double lineByLine = (nowNs() - t) / 1e6;
+    const double m = median(ours);
+    report("start_monitoring, 10 logs x 50 MB (median of 5)", QString::number(m, 'f', 2) + " ms", "< 20 ms");
+    report("same logs skipped line by line (QTextStream)", QString::number(lineByLine, 'f', 0) + " ms");
+    report("ratio", QString::number(lineByLine / m, 'f', 0) + " x", ">= 20 x");
+}
+
+void examination()
+{
+    const QString typical = QString::fromUtf8("[ 2026.12.07 06:00:01 ] Some Pilot > 0-G8NO +3 红了 nv");
+    const QString plain = QString::fromUtf8("[ 2026.12.07 06:00:01 ] Some Pilot > anyone up for a roam tonight? o7");
+    QVector<QString> found;
+    const double withName = meanNs(2000000, [&] {
+        found.resize(0);
+        detectSystemNames(typical, &found);
+    });
+    const double without = meanNs(2000000, [&] {
+        found.resize(0);
+        detectSystemNames(plain, &found);
+    });
+    const QList<QRegularExpression> patterns = systemNamePatterns();
+    const double regex = meanNs(200000, [&] {
+        const QStringList parts = typical.split(QStringLiteral(" > "));
+        for (int i = 1; i < parts.size(); ++i)
+            for (const QRegularExpression &p : patterns)
+                p.match(parts.at(i));
+    });
+    report("examine a typical chat line with a name", QString::number(withName / 1000, 'f', 3) + " us", "<= 1.5 us");
+    report("examine a typical chat line without a name", QString::number(without / 1000, 'f', 3) + " us");
+    report("(same line through the four QRegularExpressions)", QString::number(regex / 1000, 'f', 3) + " us");
+}
+
+void idleTick()
+{
+    QTemporaryDir dir;
+    QStringList channels;
+    for (int i = 0; i < 20; ++i) {
+        channels << QStringLiteral("Chan%1").arg(i, 2, 10, QLatin1Char('0'));
+        writeGameLog(dir.filePath(channels.last() + "_1.txt"), channels.last(), {"hello"});
+    }
+    SharedConfig::chatlogDir = dir.path();
+    SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
+    SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+    FileLoader loader;
+    loader.start_monitoring();
+    if (loader.followedCount() != 20)
+        qFatal("idle tick: %d logs followed", loader.followedCount());
+    const double ns = meanNs(20000, [&] { QMetaObject::invokeMethod(&loader, "chat_update"); });
+    report("idle chat_update over 20 followed logs", QString::number(ns / 1000, 'f', 2) + " us", "<= 50 us");
+}
+
+void overlongLine()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Local_1.txt");
+    writeGameLog(path, "Local");
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    ChatLogStream stream(&file);
+    const qint64 before = residentKiB();
+    const QByteArray block = utf16(QString(1 << 20, QLatin1Char('A')));
+    for (int i = 0; i < 32; ++i) { // 64 MB without a line end
+        appendBytes(path, block);
+        for (int t = 0; t < 4; ++t)
+            stream.readLine();
+    }
+    report("held by one log after a 64 MB line without line end",
+           QString::number(stream.heldBytes() / 1024) + " KiB", "bounded by the cap");
+    report("resident memory growth meanwhile", QString::number(residentKiB() - before) + " KiB");
+}
+
+// From a line written to a followed log to the engine's say call.
+void alertLatency()
+{
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    QStringList channels;
+    for (int i = 0; i < 20; ++i) {
+        channels << QStringLiteral("Chan%1").arg(i, 2, 10, QLatin1Char('0'));
+        writeGameLog(logs.filePath(channels.last() + "_1.txt"), channels.last(), {"hello"});
+    }
+    writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
+    SharedConfig::chatlogDir = logs.path();
+    SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
+    SharedConfig::locations = {{"0-G8NO", "5跳位|0-G8NO|预警"}};
+    MainWindow window;
+    window.findChild<QPushButton *>("pushButton")->click();
+    QCoreApplication::processEvents();
+    if (!window.findChild<FileLoader *>()->isListening())
+        qFatal("latency: not listening");
+
+    QVector<double> latencies;
+    QRandomGenerator random(1);
+    const QString target = logs.filePath("Chan07_1.txt");
+    for (int i = 0; i < 100; ++i) {
+        clearSpeechCalls();
+        QThread::msleep(random.bounded(100));  // any phase of the poll timer
+        QCoreApplication::processEvents();
+        const qint64 written = nowNs();
+        appendBytes(target, gameLine(QStringLiteral("0-G8NO red")));
+        while (speechCalls().isEmpty())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        latencies << (speechCalls().first().toMap().value("steadyNs").toLongLong() - written) / 1e6;
+    }
+    const double worst = *std::max_element(latencies.cbegin(), latencies.cend());
+    report("alert latency, line written -> say (median of 100)", QString::number(median(latencies), 'f', 1) + " ms");
+    report("alert latency, maximum of 100", QString::number(worst, 'f', 1) + " ms", "< 105 ms");
+    report("resident memory, window listening to 20 logs", QString::number(residentKiB() / 1024.0, 'f', 1) + " MiB");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    initTestEnvironment();
+    silenceDebug();
+    printf("| %-58s | %-22s | %-18s |\n", "figure", "measured", "goal");
+    printf("|%s|%s|%s|\n", QByteArray(60, '-').constData(), QByteArray(24, '-').constData(),
+           QByteArray(20, '-').constData());
+    const QStringList only = app.arguments().mid(1);
+    const auto wanted = [&only](const char *name) { return only.isEmpty() || only.contains(name); };
+    if (wanted("examine"))
+        examination();
+    if (wanted("idle"))
+        idleTick();
+    if (wanted("latency"))
+        alertLatency();
+    if (wanted("overlong"))
+        overlongLine();
+    if (wanted("start"))
+        startOverBigLogs();
+    return 0;
+}

@@ -1,0 +1,36 @@
+#include "benchutil.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+
+qint64 residentKiB()
+{
+    // /proc files report size 0, so read them whole rather than to atEnd().
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+double median(QVector<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const int n = values.size();
+    return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
+}
+
+void report(const QString &figure, const QString &value, const QString &goal)
+{
+    printf("| %-58s | %-22s | %-18s |\n", qPrintable(figure), qPrintable(value), qPrintable(goal));
+    fflush(stdout);
+}
