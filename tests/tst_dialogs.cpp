@@ -93,6 +93,7 @@ private slots:
     void voiceDialogOk();
     void voiceDialogSpeaks();
     void voiceOkReachesMainWindow();
+    void voiceButtonsStayReachable();
     void cancelKeepsFiles_data();
     void cancelKeepsFiles();
     void failedSaveKeepsFileAndWarns_data();
@@ -355,6 +356,22 @@ void TestDialogs::voiceOkReachesMainWindow()
     auto *speech = window.findChild<QTextToSpeech *>();
     QCOMPARE(speech->locale().name(), QString("zh_CN"));
     QCOMPARE(speech->volume(), 0.35);
+}
+
+void TestDialogs::voiceButtonsStayReachable()
+{
+    WorkingFolder folder;
+    VoiceDialog dialog;
+    dialog.findChild<QComboBox *>("language")->setCurrentIndex(2);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *box = dialog.findChild<QDialogButtonBox *>("buttonBox");
+    QCOMPARE(box->geometry(), QRect(220, 330, 341, 32));
+    for (auto which : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel}) {
+        QPushButton *button = box->button(which);
+        const QPoint centre = button->mapTo(&dialog, button->rect().center());
+        QCOMPARE(dialog.childAt(centre), button);
+    }
 }
 
 void TestDialogs::cancelKeepsFiles_data()

@@ -10,6 +10,8 @@ VoiceDialog::VoiceDialog(QWidget *parent)
     , ui(new Ui::VoiceDialog)
 {
     ui->setupUi(this);
+    // Long voice names must not let the controls cover OK and Cancel.
+    ui->buttonBox->raise();
     speech = nullptr;
     SpeechControl::connectControls(this);
     SpeechControl::loadVoiceSettings(this);

@@ -45,7 +45,7 @@ QVector<QVoice> MockSpeechEngine::voicesFor(const QLocale &locale) const
                 createVoice(QStringLiteral("Lei"), QVoice::Male, QVoice::Adult, 11),
                 createVoice(QStringLiteral("Xiaoyu"), QVoice::Female, QVoice::Child, 12)};
     case QLocale::German:
-        return {createVoice(QStringLiteral("Hans"), QVoice::Male, QVoice::Adult, 20),
+        return {createVoice(QStringLiteral("Hans, a German voice with a name as long as some platform voices have"), QVoice::Male, QVoice::Adult, 20),
                 createVoice(QStringLiteral("Greta"), QVoice::Female, QVoice::Adult, 21)};
     default:
         return {};

@@ -1,0 +1,59 @@
+#!/bin/bash
+# Hears the real program: PulseAudio with a null sink records what the
+# platform engine (speech-dispatcher with espeak) says when a watched system
+# is named in a followed log, for an English and a Chinese rule.
+# Run from the project root after `make build` and `scripts/install-deps extras`.
+set -u
+root=$(pwd)
+bin=$root/build/chatwatch
+bench=$root/build/bench/chatwatch_bench
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
+mkdir -p "$XDG_RUNTIME_DIR" "$HOME" && chmod 700 "$XDG_RUNTIME_DIR"
+cleanup() { kill $app $rec $xvfb $pulse 2>/dev/null; pkill -f "socket-path $HOME" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+app= rec=
+
+Xvfb :58 -screen 0 1024x768x24 >/dev/null 2>&1 & xvfb=$!
+export DISPLAY=:58
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+    -L "module-null-sink sink_name=rec" -L "module-native-protocol-unix socket=$work/pulse" \
+    >"$work/pulse.log" 2>&1 & pulse=$!
+export PULSE_SERVER=unix:$work/pulse
+sleep 2
+unset QT_PLUGIN_PATH
+
+hear() { # label, rule, locale, voice name
+    local label=$1 rule=$2 locale=$3 voice=$4 idx
+    idx=$("$bench" voice-index speechd "$locale" "$voice" 2>/dev/null) || { echo "$label: no $locale voice $voice"; return 1; }
+    rm -rf "$work/run" && mkdir -p "$work/run/config" "$work/run/logs" && cd "$work/run"
+    printf '\xff\xfe' > logs/Local_20261207_060000.txt
+    printf '%s\n' "$work/run/logs" > config/chatlog.ini
+    printf 'Local\n' > config/channel.ini
+    printf '%s\n' "$rule" > config/location.ini
+    read -r engine language voiceidx <<<"$idx"
+    printf '100\n0\n0\n%s\n%s\n%s\n' "$engine" "$language" "$voiceidx" > config/voice.ini
+    "$bin" >"$work/app.log" 2>&1 & app=$!
+    local wid
+    wid=$(xdotool search --sync --onlyvisible --name '^MainWindow$' | head -1)
+    sleep 1
+    xdotool mousemove --window "$wid" 77 80 click 1   # "开始监听"
+    sleep 0.5
+    parec -d rec.monitor --file-format=wav "$work/$label.wav" & rec=$!
+    sleep 0.5
+    # One line as the game appends it: U+FEFF first, UTF-16LE, CR LF.
+    printf '\xef\xbb\xbf[ 2026.12.07 06:00:01 ] Pilot > 0-G8NO red\r\n' | iconv -f UTF-8 -t UTF-16LE \
+        >> logs/Local_20261207_060000.txt
+    sleep 8
+    kill $rec $app; wait $rec $app 2>/dev/null; rec= app=
+    cd "$root"
+    local spoken total voiced
+    spoken=$(grep -m1 -E '^"[^"]*(dash|杠)' "$work/app.log")
+    total=$(soxi -D "$work/$label.wav")
+    sox "$work/$label.wav" "$work/$label-voiced.wav" silence 1 0.02 0.5% -1 0.02 0.5%
+    voiced=$(soxi -D "$work/$label-voiced.wav")
+    echo "$label: said $spoken; recorded ${total}s, voiced ${voiced}s"
+    sox "$work/$label.wav" -n stat 2>&1 | grep -E 'RMS +amplitude|Maximum amplitude'
+}
+hear english "5 jumps|0-G8NO|hostile" en_GB english
+hear chinese "5跳位|0-G8NO|预警" zh_CN Mandarin
