@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean fuzz test-asan package
 
 all: build
 
@@ -26,3 +26,18 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# libFuzzer targets under ASan and UBSan; FUZZ_SECONDS per target.
+FUZZ_SECONDS ?= 20
+FUZZERS = fuzz_detection fuzz_config fuzz_speechtext fuzz_chatlog
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCHATWATCH_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@for f in $(FUZZERS); do \
+	    mkdir -p build-fuzz/corpus/$$f; \
+	    ./build-fuzz/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        build-fuzz/corpus/$$f tests/fuzz/regressions/$$f 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' || exit 1; \
+	done
+
+package: build
+	cd $(BUILD) && cpack

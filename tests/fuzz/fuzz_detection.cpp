@@ -1,0 +1,44 @@
+// Every find is six characters of one of the four shapes, and the finds are
+// exactly what the four regular expressions give.
+#include "monitor/detection.h"
+
+#include <QStringList>
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static const QList<QRegularExpression> patterns = systemNamePatterns();
+    static const QList<QRegularExpression> whole = [] {
+        QList<QRegularExpression> anchored;
+        for (const QRegularExpression &p : patterns)
+            anchored.append(QRegularExpression(QRegularExpression::anchoredPattern(p.pattern())));
+        return anchored;
+    }();
+    // Half the inputs as raw UTF-16 (any code unit), half as UTF-8.
+    const QString line = size % 2 == 0
+        ? QString(reinterpret_cast<const QChar *>(data), int(size / 2))
+        : QString::fromUtf8(reinterpret_cast<const char *>(data), int(size));
+    QVector<QString> found;
+    detectSystemNames(line, &found);
+
+    QStringList expected;
+    const QStringList parts = line.split(QStringLiteral(" > "), Qt::KeepEmptyParts, Qt::CaseSensitive);
+    for (int i = 1; i < parts.size(); ++i) {
+        for (const QRegularExpression &p : patterns) {
+            const QRegularExpressionMatch m = p.match(parts.at(i));
+            if (m.hasMatch())
+                expected.append(m.captured(0));
+        }
+    }
+    if (QStringList(found.cbegin(), found.cend()) != expected)
+        abort();
+    for (const QString &name : found) {
+        bool shaped = false;
+        for (const QRegularExpression &p : whole)
+            shaped = shaped || p.match(name).hasMatch();
+        if (name.size() != 6 || !shaped)
+            abort();
+    }
+    return 0;
+}
