@@ -41,3 +41,13 @@ fuzz: deps
 
 package: build
 	cd $(BUILD) && cpack
+
+# Every test under AddressSanitizer and UBSan.
+test-asan: deps
+	@cmake -S . -B build-asan -DCHATWATCH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure
