@@ -113,9 +113,10 @@ void examination()
     report("(same line through the four QRegularExpressions)", QString::number(regex / 1000, 'f', 3) + " us");
 }
 
-void idleTick()
+// Twenty quiet game logs "Chan00_1.txt".."Chan19_1.txt" in `dir`, selected
+// as the channels to follow, with one rule.
+void prepareTwentyLogs(const QTemporaryDir &dir)
 {
-    QTemporaryDir dir;
     QStringList channels;
     for (int i = 0; i < 20; ++i) {
         channels << QStringLiteral("Chan%1").arg(i, 2, 10, QLatin1Char('0'));
@@ -123,7 +124,13 @@ void idleTick()
     }
     SharedConfig::chatlogDir = dir.path();
     SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
-    SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+    SharedConfig::locations = {{"0-G8NO", "5跳位|0-G8NO|预警"}};
+}
+
+void idleTick()
+{
+    QTemporaryDir dir;
+    prepareTwentyLogs(dir);
     FileLoader loader;
     loader.start_monitoring();
     if (loader.followedCount() != 20)
@@ -157,15 +164,8 @@ void alertLatency()
 {
     WorkingFolder folder;
     QTemporaryDir logs;
-    QStringList channels;
-    for (int i = 0; i < 20; ++i) {
-        channels << QStringLiteral("Chan%1").arg(i, 2, 10, QLatin1Char('0'));
-        writeGameLog(logs.filePath(channels.last() + "_1.txt"), channels.last(), {"hello"});
-    }
+    prepareTwentyLogs(logs);
     writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
-    SharedConfig::chatlogDir = logs.path();
-    SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
-    SharedConfig::locations = {{"0-G8NO", "5跳位|0-G8NO|预警"}};
     MainWindow window;
     window.findChild<QPushButton *>("pushButton")->click();
     QCoreApplication::processEvents();
@@ -302,14 +302,7 @@ void idleCpu()
 {
     WorkingFolder folder;
     QTemporaryDir logs;
-    QStringList channels;
-    for (int i = 0; i < 20; ++i) {
-        channels << QStringLiteral("Chan%1").arg(i, 2, 10, QLatin1Char('0'));
-        writeGameLog(logs.filePath(channels.last() + "_1.txt"), channels.last(), {"hello"});
-    }
-    SharedConfig::chatlogDir = logs.path();
-    SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
-    SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+    prepareTwentyLogs(logs);
     MainWindow window;
     window.findChild<QPushButton *>("pushButton")->click();
     const auto cpuNs = [] {
