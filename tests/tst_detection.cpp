@@ -1,4 +1,5 @@
 #include "monitor/detection.h"
+#include "monitor/fileloader.h"
 #include "testsupport.h"
 
 #include <QRandomGenerator>
@@ -30,10 +31,24 @@ class TestDetection : public QObject
 {
     Q_OBJECT
 private slots:
+    void patternsAsDefined();
     void examples_data();
     void examples();
     void randomLinesMatchThePatterns();
 };
+
+void TestDetection::patternsAsDefined()
+{
+    QStringList texts;
+    const FileLoader loader;
+    for (const QRegularExpression &p : loader.systemPatterns()) {
+        QVERIFY(p.isValid());
+        QCOMPARE(p.patternOptions(), QRegularExpression::NoPatternOption);
+        texts << p.pattern();
+    }
+    QCOMPARE(texts, (QStringList{"[0-9a-zA-Z]{1}-[0-9a-zA-Z]{4}", "[0-9a-zA-Z]{2}-[0-9a-zA-Z]{3}",
+                                 "[0-9a-zA-Z]{3}-[0-9a-zA-Z]{2}", "[0-9a-zA-Z]{4}-[0-9a-zA-Z]{1}"}));
+}
 
 void TestDetection::examples_data()
 {
