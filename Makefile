@@ -35,8 +35,12 @@ fuzz: deps
 	@cmake --build build-fuzz -j $(JOBS)
 	@for f in $(FUZZERS); do \
 	    mkdir -p build-fuzz/corpus/$$f; \
+	    echo "$$f: $(FUZZ_SECONDS) s"; \
 	    ./build-fuzz/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	        build-fuzz/corpus/$$f tests/fuzz/regressions/$$f 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' || exit 1; \
+	        -artifact_prefix=tests/fuzz/regressions/$$f/ build-fuzz/corpus/$$f \
+	        tests/fuzz/corpus/$$f tests/fuzz/regressions/$$f > build-fuzz/$$f.log 2>&1 \
+	        || { tail -40 build-fuzz/$$f.log; echo "$$f failed: input kept in tests/fuzz/regressions/$$f"; exit 1; }; \
+	    grep -E 'stat::number_of_executed_units' build-fuzz/$$f.log; \
 	done
 
 package: build

@@ -214,6 +214,7 @@ void soak()
     MainWindow window;
     window.findChild<QPushButton *>("pushButton")->click();
     auto *loader = window.findChild<FileLoader *>();
+    clearSpeechCalls(); // what earlier figures left behind is not the soak's
 
     QVector<int> written(Logs, 0);
     QVector<QByteArray> rest(Logs);
@@ -232,8 +233,10 @@ void soak()
             const int log = m.hasMatch() ? m.captured(2).at(0).unicode() - 'A' : -1;
             const int seq = m.captured(3).toInt();
             const bool exact = seq % 10 == 0;
-            if (log < 0 || (m.captured(1) == "5跳位") != exact)
+            if (log < 0 || (m.captured(1) == "5跳位") != exact) {
                 ++wrong;
+                fprintf(stderr, "soak: unexpected speech \"%s\"\n", qPrintable(map.value("text").toString()));
+            }
             else
                 heard[log].append(seq);
         }
@@ -393,8 +396,8 @@ int main(int argc, char *argv[])
         return printVoiceIndexes(app.arguments().mid(2));
     initTestEnvironment();
     silenceDebug();
-    printf("| %-58s | %-22s | %-18s |\n", "figure", "measured", "goal");
-    printf("|%s|%s|%s|\n", QByteArray(60, '-').constData(), QByteArray(24, '-').constData(),
+    printf("| %-58s | %-26s | %-18s |\n", "figure", "measured", "goal");
+    printf("|%s|%s|%s|\n", QByteArray(60, '-').constData(), QByteArray(28, '-').constData(),
            QByteArray(20, '-').constData());
     const QStringList only = app.arguments().mid(1);
     const auto wanted = [&only](const char *name) { return only.isEmpty() || only.contains(name); };

@@ -31,6 +31,6 @@ double median(QVector<double> values)
 
 void report(const QString &figure, const QString &value, const QString &goal)
 {
-    printf("| %-58s | %-22s | %-18s |\n", qPrintable(figure), qPrintable(value), qPrintable(goal));
+    printf("| %-58s | %-26s | %-18s |\n", qPrintable(figure), qPrintable(value), qPrintable(goal));
     fflush(stdout);
 }

@@ -18,13 +18,19 @@ measure() { # label, setup
         rm -rf "$work/run" && mkdir -p "$work/run/config" && cd "$work/run"
         $2
         [ "${COLD:-}" = 1 ] && { pkill -x speech-dispatch || true; pkill sd_espeak || true; sleep 0.5; }
+        # One X client watching for the map, so polling cannot crowd Xvfb
+        stdbuf -oL xev -root -event substructure > "$work/xev" 2>/dev/null & xev=$!
+        sleep 0.2
         t0=$(date +%s%N)
-        "$bin" >/dev/null 2>&1 & pid=$!
-        xdotool search --sync --onlyvisible --name '^MainWindow$' >/dev/null
+        "$bin" >/dev/null 2>"$work/stderr" & pid=$!
+        until grep -q MapNotify "$work/xev"; do
+            kill -0 $pid 2>/dev/null || { echo "chatwatch ended before its window showed:"; cat "$work/stderr"; exit 1; }
+            sleep 0.005
+        done
         t1=$(date +%s%N)
         sleep 1
         rss=$(awk '/VmRSS/ {print $2}' /proc/$pid/status)
-        kill $pid; wait $pid 2>/dev/null || true
+        kill $pid $xev; wait $pid $xev 2>/dev/null || true
         total=$((total + (t1 - t0) / 1000000))
         echo "  $label run $i: $(((t1 - t0) / 1000000)) ms to window shown, RSS ${rss} KiB"
         cd - >/dev/null
