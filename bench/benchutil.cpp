@@ -29,8 +29,20 @@ double median(QVector<double> values)
     return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
 }
 
+namespace {
+const int FigureWidth = 58, ValueWidth = 26, GoalWidth = 18;
+}
+
 void report(const QString &figure, const QString &value, const QString &goal)
 {
-    printf("| %-58s | %-26s | %-18s |\n", qPrintable(figure), qPrintable(value), qPrintable(goal));
+    printf("| %-*s | %-*s | %-*s |\n", FigureWidth, qPrintable(figure), ValueWidth, qPrintable(value), GoalWidth,
+           qPrintable(goal));
     fflush(stdout);
+}
+
+void reportHeading()
+{
+    report(QStringLiteral("figure"), QStringLiteral("measured"), QStringLiteral("goal"));
+    printf("|%s|%s|%s|\n", QByteArray(FigureWidth + 2, '-').constData(), QByteArray(ValueWidth + 2, '-').constData(),
+           QByteArray(GoalWidth + 2, '-').constData());
 }

@@ -26,7 +26,8 @@ double meanNs(int n, F &&f)
 }
 double median(QVector<double> values);
 
-// One row of the printed table.
+// The table's heading, then one row per figure.
+void reportHeading();
 void report(const QString &figure, const QString &value, const QString &goal = QString());
 
 #endif

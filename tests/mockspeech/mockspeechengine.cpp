@@ -2,11 +2,10 @@
 #include "mockspeechplugin.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-
-#include <chrono>
 #include <QTimer>
 #include <QVariantMap>
+
+#include <chrono>
 
 namespace {
 // How long an utterance "lasts" before the engine is Ready again.
@@ -67,7 +66,6 @@ void MockSpeechEngine::record(const QString &call, const QString &text)
                              {QStringLiteral("volume"), m_volume},
                              {QStringLiteral("locale"), m_locale.name()},
                              {QStringLiteral("voice"), m_voice.name()},
-                             {QStringLiteral("time"), QDateTime::currentMSecsSinceEpoch()},
                              {QStringLiteral("steadyNs"), qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(
                                                               std::chrono::steady_clock::now().time_since_epoch())
                                                               .count())}});
