@@ -1,6 +1,8 @@
 #include "app/configfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextCodec>
 #include <QTextStream>
@@ -20,25 +22,36 @@ bool readConfigLines(const QString &path, QStringList *lines)
 
 bool writeConfigFile(const QString &path, const QString &text, QString *error)
 {
+    QString reason;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    // Its own message would name the file, which the caller does already.
+    if (QFileInfo(path).exists() && !QFileInfo(path).isWritable()) {
+        reason = QCoreApplication::translate("ChatWatch", "the file is read-only");
+    } else if (file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
+        // Unbuffered, and a short write is tried again at once: only then
+        // does a full disk report why, instead of an unknown error.
+        const QByteArray bytes = text.toUtf8();
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        if (done < bytes.size()) {
+            reason = file.errorString();
+            file.cancelWriting();
+        }
+        if (file.commit())
+            return true;
+        if (reason.isEmpty())
+            reason = file.errorString();
+    } else {
+        reason = file.errorString();
     }
-    QTextStream out(&file);
-    out.setCodec("UTF-8");
-    out.setGenerateByteOrderMark(false);
-    out << text;
-    out.flush();
-    if (out.status() != QTextStream::Ok)
-        file.cancelWriting();
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (error)
+        *error = reason;
+    return false;
 }
 
 QString joinConfigLines(const QStringList &lines)

@@ -196,8 +196,8 @@ void ChatLogStream::split()
     // Keep only the unfinished line, and not even that once it is too long;
     // a few bytes stay so that a line end split across reads is still seen.
     int drop = int(qMin<qint64>(m_lineStart - m_pendingPos, m_pending.size()));
-    if (!m_discarding && m_pending.size() - drop > MaxLineLength * m_unit) {
-        qWarning("Chat log line longer than %d characters skipped", MaxLineLength);
+    if (!m_discarding && m_pending.size() - drop > MaxLineBytes) {
+        qWarning("Chat log line longer than %d bytes skipped", MaxLineBytes);
         m_discarding = true;
     }
     if (m_discarding)

@@ -15,11 +15,11 @@ class QTextCodec;
 // has been written. Lines are cut at the byte level and decoded one by one,
 // so damage stays within its line: an odd number of stray bytes in a UTF-16
 // log is caught up at the next CR LF, and an unfinished line longer than
-// MaxLineLength characters is dropped up to its line end.
+// MaxLineBytes bytes (in whatever encoding) is dropped up to its line end.
 class ChatLogStream
 {
 public:
-    static constexpr int MaxLineLength = 64 * 1024;
+    static constexpr int MaxLineBytes = 256 * 1024;
     static constexpr int ChunkSize = 64 * 1024;
 
     // `file` must be open for reading; it is not owned.

@@ -13,7 +13,10 @@ QList<QRegularExpression> systemNamePatterns();
 // Appends to *found every system name a chat line announces: the line is
 // split at " > ", the text before the first separator is never looked at,
 // and in each later part every pattern contributes its first match, pattern
-// by pattern. Gives exactly what the four patterns find, without their cost.
+// by pattern. Gives exactly what the four patterns find, without their cost,
+// wherever they are defined: on a part holding an unpaired UTF-16 surrogate
+// (a damaged log) the expressions give up and find nothing, while the names
+// around the damage are still found here.
 void detectSystemNames(const QString &line, QVector<QString> *found);
 
 #endif

@@ -33,7 +33,6 @@ public:
     // Paths of the chosen logs that could not be opened.
     QStringList unopenedFiles() const;
     int followedCount() const { return streams.size(); }
-    const QList<QRegularExpression> &systemPatterns() const { return patterns; }
 
 signals:
     void detectedLocation(QString location);

@@ -14,14 +14,17 @@ QString englishText(const QString &text)
     if (fields.size() != 3)
         return QString();
     QString result = fields.at(0) + QLatin1Char(' ');
-    // A short system field (typed into a text box) spells what it has.
+    // Spelled by character, so a surrogate pair reaches the engine whole; a
+    // short system field (typed into a text box) spells what it has.
     const QString &system = fields.at(1);
-    const int positions = qMin(SpelledPositions, system.size());
-    for (int i = 0; i < positions; ++i) {
-        if (system.at(i) == QLatin1Char('-'))
+    for (int i = 0, spelled = 0; i < system.size() && spelled < SpelledPositions; ++spelled) {
+        const bool pair = system.at(i).isHighSurrogate() && i + 1 < system.size() && system.at(i + 1).isLowSurrogate();
+        const QStringRef character = system.midRef(i, pair ? 2 : 1);
+        i += character.size();
+        if (character == QLatin1String("-"))
             result += QLatin1String("dash ");
         else
-            result += system.at(i) + QLatin1Char(' ');
+            result += character + QLatin1Char(' ');
     }
     return result + fields.at(2);
 }

@@ -100,6 +100,8 @@ void TestChatlogReading::filesReadInChannelOrder()
 {
     Listening l({"Corp", "Alliance", "Local"});
     l.start();
+    for (const char *logged : {"\"A-AAAA\"", "\"B-BBBB\"", "\"C-CCCC\""})
+        QTest::ignoreMessage(QtDebugMsg, logged);
     l.say("Local", "C-CCCC");
     l.say("Alliance", "A-AAAA");
     l.say("Corp", "B-BBBB");
@@ -199,6 +201,14 @@ void TestChatlogReading::encodings_data()
     QTest::newRow("UTF-8 without a mark") << QByteArray("header\r\n") << text.toUtf8();
     QTest::newRow("UTF-8 with a mark") << QByteArray("\xEF\xBB\xBFheader\n") << text.toUtf8();
     QTest::newRow("file empty at the start") << QByteArray() << QByteArray("\xFF\xFE", 2) + utf16(text);
+    const auto utf32 = [](const QString &t) {
+        const QVector<uint> units = t.toUcs4();
+        return QByteArray(reinterpret_cast<const char *>(units.constData()), units.size() * 4);
+    };
+    QTest::newRow("UTF-32LE, mark begins like UTF-16LE's") << QByteArray("\xFF\xFE\0\0", 4) + utf32("header\r\n")
+                                                           << utf32(text);
+    QTest::newRow("UTF-8, 40,000 Chinese characters within the cap")
+        << QByteArray("header\n") << QString(text).replace("不要去", QString(40000, QChar(0x4E0D)) + ' ').toUtf8();
 }
 
 void TestChatlogReading::encodings()
@@ -209,7 +219,10 @@ void TestChatlogReading::encodings()
     writeBytes(l.path("Local"), header);
     l.start();
     QCOMPARE(l.tick(2), QStringList());
-    l.append("Local", line);
+    // The first line comes in two writes, the second whole.
+    l.append("Local", line.chopped(16));
+    QCOMPARE(l.tick(), QStringList());
+    l.append("Local", line.right(16));
     QCOMPARE(l.tick(), QStringList{"0-G8NO"});
     l.append("Local", line);
     QCOMPARE(l.tick(), QStringList{"0-G8NO"});
@@ -219,12 +232,15 @@ void TestChatlogReading::oddSizeAtStart()
 {
     Listening l;
     // The game is caught half-way through a character when listening starts.
+    // LF only: no CR LF to fall back into step at, so the start must be.
     const QByteArray x = utf16("x");
     l.append("Local", utf16(QString(QChar(0xFEFF)) + "[ 2026.12.07 06:00:01 ] Pilot > hello ") + x.left(1));
     QVERIFY(QFileInfo(l.path("Local")).size() % 2 == 1);
     l.start();
-    l.append("Local", x.mid(1) + utf16(" there\r\n") + gameLine("0-G8NO"));
+    l.append("Local", x.mid(1) + utf16(" there\n[ 2026.12.07 06:00:02 ] Pilot > 0-G8NO\n"));
     QCOMPARE(l.tick(2), QStringList{"0-G8NO"});
+    l.append("Local", utf16("[ 2026.12.07 06:00:03 ] Pilot > A-BCDE\n"));
+    QCOMPARE(l.tick(), QStringList{"A-BCDE"});
 }
 
 void TestChatlogReading::damagedInput_data()
@@ -270,10 +286,14 @@ void TestChatlogReading::overlongLineBounded()
     for (int i = 0; i < 64; ++i) { // 8 MiB, no line end
         appendBytes(path, block);
         QCOMPARE(stream.readLine(), QString());
-        QVERIFY2(stream.heldBytes() <= 2 * (ChatLogStream::MaxLineLength + 2 * ChatLogStream::ChunkSize),
+        QVERIFY2(stream.heldBytes() <= 2 * (ChatLogStream::MaxLineBytes + 2 * ChatLogStream::ChunkSize),
                  qPrintable(QString::number(stream.heldBytes())));
     }
-    appendBytes(path, utf16(" > 0-G8NO\r\n") + gameLine("A-BCDE"));
+    // The overlong line's end comes in two writes, split inside the LF.
+    const QByteArray end = utf16(" > 0-G8NO\r\n");
+    appendBytes(path, end.chopped(1));
+    QCOMPARE(stream.readLine(), QString());
+    appendBytes(path, end.right(1) + gameLine("A-BCDE"));
     QString line;
     for (int i = 0; i < 200 && line.isEmpty(); ++i)
         line = stream.readLine();

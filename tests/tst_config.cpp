@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QtTest>
 
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
 using Rules = QMap<QString, QString>;
 Q_DECLARE_METATYPE(Rules)
 
@@ -157,9 +161,12 @@ void TestConfig::failedWriteKeepsOldFile_data()
 {
     QTest::addColumn<bool>("readOnlyFolder");
     QTest::addColumn<bool>("readOnlyFile");
-    QTest::newRow("read-only folder") << true << false;
-    QTest::newRow("read-only file") << false << true;
-    QTest::newRow("both") << true << true;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only folder") << true << false << QString::fromLocal8Bit(strerror(EACCES));
+    QTest::newRow("read-only file") << false << true << "the file is read-only";
+    QTest::newRow("both") << true << true << "the file is read-only";
+    // As a full disk does, part way through the text.
+    QTest::newRow("no room left") << false << false << QString::fromLocal8Bit(strerror(EFBIG));
 }
 
 void TestConfig::failedWriteKeepsOldFile()
@@ -176,13 +183,25 @@ void TestConfig::failedWriteKeepsOldFile()
     QFile::setPermissions(folder.file("config"),
                           readOnlyFolder ? QFileDevice::Permissions(0x5555) : QFileDevice::Permissions(0x7777));
 
-    const bool reported = runUnprivileged([&path] {
+    QFETCH(QString, reason);
+    const bool full = !readOnlyFolder && !readOnlyFile;
+    const bool reported = runUnprivileged([&] {
+        rlimit before {};
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit small = before;
+        small.rlim_cur = 1000;
+        signal(SIGXFSZ, SIG_IGN);
+        if (full)
+            setrlimit(RLIMIT_FSIZE, &small);
         QString error;
-        const bool written = writeConfigFile(path, "new\n", &error);
-        return !written && !error.isEmpty();
+        const bool written = writeConfigFile(path, QString(50000, QLatin1Char('x')), &error);
+        setrlimit(RLIMIT_FSIZE, &before);
+        if (error != reason)
+            qWarning("reported: %s", qPrintable(error));
+        return !written && error == reason;
     });
 
-    QVERIFY2(reported, "the failed write was not reported with a reason");
+    QVERIFY2(reported, "the failed write was not reported with its reason");
     QCOMPARE(readBytes(path), old);
     QCOMPARE(QDir(folder.file("config")).entryList(QDir::Files | QDir::Hidden), QStringList{"location.ini"});
     QFile::setPermissions(folder.file("config"), QFileDevice::Permissions(0x7777));

@@ -1,5 +1,4 @@
 #include "monitor/detection.h"
-#include "monitor/fileloader.h"
 #include "testsupport.h"
 
 #include <QRandomGenerator>
@@ -31,24 +30,10 @@ class TestDetection : public QObject
 {
     Q_OBJECT
 private slots:
-    void patternsAsDefined();
     void examples_data();
     void examples();
     void randomLinesMatchThePatterns();
 };
-
-void TestDetection::patternsAsDefined()
-{
-    QStringList texts;
-    const FileLoader loader;
-    for (const QRegularExpression &p : loader.systemPatterns()) {
-        QVERIFY(p.isValid());
-        QCOMPARE(p.patternOptions(), QRegularExpression::NoPatternOption);
-        texts << p.pattern();
-    }
-    QCOMPARE(texts, (QStringList{"[0-9a-zA-Z]{1}-[0-9a-zA-Z]{4}", "[0-9a-zA-Z]{2}-[0-9a-zA-Z]{3}",
-                                 "[0-9a-zA-Z]{3}-[0-9a-zA-Z]{2}", "[0-9a-zA-Z]{4}-[0-9a-zA-Z]{1}"}));
-}
 
 void TestDetection::examples_data()
 {
@@ -77,6 +62,8 @@ void TestDetection::examples_data()
     QTest::newRow("inside a longer word") << head + " > xx12-345yy" << QStringList{"2-345y", "12-345", "x12-34", "xx12-3"};
     QTest::newRow("hyphen at both ends") << head + " > -ABCDE- -" << QStringList();
     QTest::newRow("NUL bytes") << head + QStringLiteral(" > \u0000A-BCDE\u0000") << QStringList{"A-BCDE"};
+    // The expressions find nothing in a part they cannot decode.
+    QTest::newRow("unpaired surrogate") << head + " > 0-G8NO " + QChar(0xD800) << QStringList{"0-G8NO"};
 }
 
 void TestDetection::examples()
@@ -84,7 +71,6 @@ void TestDetection::examples()
     QFETCH(QString, line);
     QFETCH(QStringList, finds);
     QCOMPARE(detect(line), finds);
-    QCOMPARE(referenceFinds(line, systemNamePatterns()), finds);
 }
 
 void TestDetection::randomLinesMatchThePatterns()

@@ -93,7 +93,8 @@ private slots:
     void voiceDialogOk();
     void voiceDialogSpeaks();
     void voiceOkReachesMainWindow();
-    void voiceButtonsStayReachable();
+    void voiceControlsUncovered_data();
+    void voiceControlsUncovered();
     void cancelKeepsFiles_data();
     void cancelKeepsFiles();
     void failedSaveKeepsFileAndWarns_data();
@@ -109,17 +110,20 @@ void TestDialogs::channelList_data()
     const QStringList three{"Local_20201006_123456.txt", "Local_20201007_080000.txt", "Corp_20201006_120000.txt"};
     QTest::newRow("Local and Corp from three files") << three << QByteArray("Corp\n") << QStringList{"Corp", "Local"}
                                                      << QStringList{"Corp"};
-    QTest::newRow("exact comparison") << three << QByteArray("corp\nLocal \n") << QStringList{"Corp", "Local"}
-                                      << QStringList();
+    QTest::newRow("exact comparison") << three << QByteArray("corp\nLocal \n")
+                                      << QStringList{"Corp", "Local", "Local ", "corp"} << QStringList{"Local ", "corp"};
+    QTest::newRow("followed channel without a log kept") << three << QByteArray("Corp\nAlliance\n")
+                                                         << QStringList{"Alliance", "Corp", "Local"}
+                                                         << QStringList{"Alliance", "Corp"};
     QTest::newRow("no channel file") << three << QByteArray("<absent>") << QStringList{"Corp", "Local"}
                                      << QStringList();
     QTest::newRow("notes.txt and _x.txt") << QStringList{"notes.txt", "_x.txt"} << QByteArray("\n")
                                           << QStringList{"", "notes.txt"} << QStringList{""};
     QTest::newRow("subfolders ignored") << QStringList{"Local_1.txt", "Corp_1/", "Corp_1/Corp_2.txt"}
-                                        << QByteArray("Local\r\nCorp\r\n") << QStringList{"Local"}
+                                        << QByteArray("Local\r\n") << QStringList{"Local"}
                                         << QStringList{"Local"};
-    QTest::newRow("missing folder") << QStringList{"<none>"} << QByteArray("Local\n") << QStringList()
-                                    << QStringList();
+    QTest::newRow("missing folder") << QStringList{"<none>"} << QByteArray("Local\n") << QStringList{"Local"}
+                                    << QStringList{"Local"};
 }
 
 void TestDialogs::channelList()
@@ -157,14 +161,18 @@ void TestDialogs::channelList()
 
 void TestDialogs::channelOk_data()
 {
+    // "Local" and "Gone" (which has no log) are followed when it opens.
+    QTest::addColumn<QStringList>("toggle");
     QTest::addColumn<QStringList>("select");
-    QTest::newRow("three channels") << QStringList{"Alliance", "Corp", "Local"};
-    QTest::newRow("one channel") << QStringList{"Corp"};
-    QTest::newRow("nothing selected") << QStringList();
+    QTest::newRow("two added") << QStringList{"Alliance", "Corp"} << QStringList{"Alliance", "Corp", "Gone", "Local"};
+    QTest::newRow("one deselected") << QStringList{"Local"} << QStringList{"Gone"};
+    QTest::newRow("nothing selected") << QStringList{"Gone", "Local"} << QStringList();
+    QTest::newRow("untouched") << QStringList() << QStringList{"Gone", "Local"};
 }
 
 void TestDialogs::channelOk()
 {
+    QFETCH(QStringList, toggle);
     QFETCH(QStringList, select);
     WorkingFolder folder;
     QTemporaryDir logs;
@@ -175,9 +183,11 @@ void TestDialogs::channelOk()
 
     ChannelDialog dialog;
     auto *list = dialog.findChild<QListWidget *>("listWidget");
-    list->clearSelection();
-    for (const QString &name : select)
-        list->findItems(name, Qt::MatchExactly).first()->setSelected(true);
+    for (const QString &name : toggle) {
+        QListWidgetItem *item = list->findItems(name, Qt::MatchExactly).value(0);
+        QVERIFY(item);
+        item->setSelected(!item->isSelected());
+    }
     pressOk(&dialog);
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -219,8 +229,16 @@ void TestDialogs::locationOk()
     SharedConfig::locations = {{"0-G8NO", "old|0-G8NO|rule"}};
     LocationDialog dialog;
     const QString text = "5跳位|0-G8NO|预警\na|b|c|d\n\nx| 0-G8NO |y\n5跳位|0-G8NO|出现敌对\na||c";
-    dialog.findChild<QPlainTextEdit *>("plainTextEdit")->setPlainText(text);
-    pressOk(&dialog);
+    auto *editor = dialog.findChild<QPlainTextEdit *>("plainTextEdit");
+    editor->setPlainText(text.chopped(5));
+    editor->moveCursor(QTextCursor::End);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // Return stays the editor's; Ctrl+Return is OK.
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, "a||c");
+    QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(readBytes(SharedConfig::locationFile), text.toUtf8());
     const Rules expected{{"0-G8NO", "5跳位|0-G8NO|出现敌对"}, {" 0-G8NO ", "x| 0-G8NO |y"}, {"", "a||c"}};
     QCOMPARE(SharedConfig::locations, expected);
@@ -273,15 +291,18 @@ void TestDialogs::voiceDialogApplies_data()
     QTest::addColumn<QList<double>>("engine");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("voiceName");
+    QTest::addColumn<QString>("engineName");
     QTest::newRow("80 -3 5 0 2 1") << QByteArray("80\n-3\n5\n0\n2\n1\n") << QList<int>{80, -3, 5}
-                                   << QList<double>{0.8, -0.3, 0.5} << "de_DE" << "Greta";
+                                   << QList<double>{0.8, -0.3, 0.5} << "de_DE" << "Greta" << "Default";
     QTest::newRow("empty lines, seventh value") << QByteArray("\n80\n\n-3\n5\n\n0\n2\n1\n9\n")
                                                 << QList<int>{80, -3, 5} << QList<double>{0.8, -0.3, 0.5} << "de_DE"
-                                                << "Greta";
+                                                << "Greta" << "Default";
     QTest::newRow("volume 150 clamps") << QByteArray("150\n0\n0\n") << QList<int>{100, 0, 0}
-                                       << QList<double>{1.0, 0.0, 0.0} << "en_US" << "Anna";
-    QTest::newRow("saved engine") << QByteArray("70\n0\n0\n1\n1\n1\n") << QList<int>{70, 0, 0}
-                                  << QList<double>{0.7, 0.0, 0.0} << "zh_CN" << "Lei";
+                                       << QList<double>{1.0, 0.0, 0.0} << "en_US" << "Anna" << "Default";
+    QTest::newRow("sliders only") << QByteArray("50\n-4\n3\n") << QList<int>{50, -4, 3}
+                                  << QList<double>{0.5, -0.4, 0.3} << "en_US" << "Anna" << "Default";
+    QTest::newRow("saved engine") << QByteArray("70\n0\n0\n2\n1\n1\n") << QList<int>{70, 0, 0}
+                                  << QList<double>{0.7, 0.0, 0.0} << "zh_CN" << "Lei" << "mock2";
 }
 
 void TestDialogs::voiceDialogApplies()
@@ -300,8 +321,9 @@ void TestDialogs::voiceDialogApplies()
     QCOMPARE((QList<double>{speech->volume(), speech->rate(), speech->pitch()}), engine);
     QTEST(speech->locale().name(), "locale");
     QTEST(speech->voice().name(), "voiceName");
-    // The list shows "Default" while a saved engine is in use.
-    QCOMPARE(dialog.findChild<QComboBox *>("engine")->currentText(), QString("Default"));
+    // The lists show what is in use.
+    QTEST(dialog.findChild<QComboBox *>("engine")->currentText(), "engineName");
+    QTEST(dialog.findChild<QComboBox *>("voice")->currentText().section(" - ", 0, 0), "voiceName");
     QCOMPARE(dialog.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText(), QString("5跳位|0-G8NO|预警"));
 }
 
@@ -309,11 +331,11 @@ void TestDialogs::voiceDialogOk()
 {
     WorkingFolder folder;
     writeBytes(SharedConfig::locationFile, "a|0-G8NO|b\n");
-    writeBytes(SharedConfig::voiceFile, "80\n-3\n5\n0\n2\n1\n");
+    writeBytes(SharedConfig::voiceFile, "80\n-3\n5\n2\n2\n1\n");
     VoiceDialog dialog;
     pressOk(&dialog);
-    // The voice line is the list's entry, the voice the engine chose.
-    QCOMPARE(readBytes(SharedConfig::voiceFile), QByteArray("80\n-3\n5\n0\n2\n0\n"));
+    // OK without a change writes back what was saved.
+    QCOMPARE(readBytes(SharedConfig::voiceFile), QByteArray("80\n-3\n5\n2\n2\n1\n"));
 
     VoiceDialog second;
     second.findChild<QSlider *>("rate")->setValue(-10);
@@ -321,7 +343,7 @@ void TestDialogs::voiceDialogOk()
     second.findChild<QComboBox *>("voice")->setCurrentIndex(2);
     QCOMPARE(second.findChild<QTextToSpeech *>()->voice().name(), QString("Xiaoyu"));
     pressOk(&second);
-    QCOMPARE(readBytes(SharedConfig::voiceFile), QByteArray("80\n-10\n5\n0\n1\n2\n"));
+    QCOMPARE(readBytes(SharedConfig::voiceFile), QByteArray("80\n-10\n5\n2\n1\n2\n"));
 }
 
 void TestDialogs::voiceDialogSpeaks()
@@ -335,7 +357,12 @@ void TestDialogs::voiceDialogSpeaks()
     QCOMPARE(spokenTexts(), QStringList());
     dialog.findChild<QPushButton *>("speakButton")->click();
     QCOMPARE(spokenTexts(), QStringList{"5跳位,0杠G8NO,预警"});
-    QCOMPARE(dialog.findChild<QStatusBar *>("statusbar")->currentMessage(), QString("Speech started..."));
+    auto *bar = dialog.findChild<QStatusBar *>("statusbar");
+    QCOMPARE(bar->currentMessage(), QString("Speech started..."));
+    // Another engine while speaking: what was shown for the old one goes.
+    dialog.findChild<QComboBox *>("engine")->setCurrentIndex(2);
+    QCOMPARE(bar->currentMessage(), QString());
+    QVERIFY(!dialog.findChild<QPushButton *>("pauseButton")->isEnabled());
 }
 
 void TestDialogs::voiceOkReachesMainWindow()
@@ -358,20 +385,38 @@ void TestDialogs::voiceOkReachesMainWindow()
     QCOMPARE(speech->volume(), 0.35);
 }
 
-void TestDialogs::voiceButtonsStayReachable()
+void TestDialogs::voiceControlsUncovered_data()
 {
+    QTest::addColumn<double>("fontScale");
+    QTest::newRow("default font") << 1.0;
+    QTest::newRow("larger font") << 1.6;
+}
+
+void TestDialogs::voiceControlsUncovered()
+{
+    QFETCH(double, fontScale);
     WorkingFolder folder;
+    const QFont previous = QApplication::font();
+    QFont font = previous;
+    font.setPointSizeF(font.pointSizeF() * fontScale);
+    QApplication::setFont(font);
+    const QScopeGuard restore([&previous] { QApplication::setFont(previous); });
     VoiceDialog dialog;
-    dialog.findChild<QComboBox *>("language")->setCurrentIndex(2);
+    dialog.findChild<QComboBox *>("language")->setCurrentIndex(2); // long voice names
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto *box = dialog.findChild<QDialogButtonBox *>("buttonBox");
-    QCOMPARE(box->geometry(), QRect(220, 330, 341, 32));
-    for (auto which : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel}) {
-        QPushButton *button = box->button(which);
-        const QPoint centre = button->mapTo(&dialog, button->rect().center());
-        QCOMPARE(dialog.childAt(centre), button);
+    // Each control answers a click at its centre and near its right end,
+    // where a list's arrow is; the status bar has room for its messages.
+    for (QWidget *w : dialog.findChildren<QWidget *>()) {
+        if (!w->isVisible() || !(qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w)
+                                 || qobject_cast<QSlider *>(w) || qobject_cast<QStatusBar *>(w)))
+            continue;
+        for (const QPoint p : {w->rect().center(), QPoint(w->width() - 4, w->height() / 2)}) {
+            QWidget *hit = dialog.childAt(w->mapTo(&dialog, p));
+            QVERIFY2(hit == w || w->isAncestorOf(hit), qPrintable(w->objectName()));
+        }
     }
+    QVERIFY(dialog.findChild<QStatusBar *>("statusbar")->height() >= dialog.fontMetrics().height());
 }
 
 void TestDialogs::cancelKeepsFiles_data()
@@ -453,12 +498,16 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
             if (auto *edit = d->findChild<QPlainTextEdit *>("plainTextEdit"))
                 edit->setPlainText("new|A-BCDE|rule");
             pressOk(d.data());
+            // The dialog stays open with what the user entered.
+            auto *edit = d->findChild<QPlainTextEdit *>("plainTextEdit");
+            if (d->result() == QDialog::Accepted || (dialog == "location" && edit->toPlainText() != "new|A-BCDE|rule"))
+                return false;
         }
         QTest::qWait(50);
         // The store keeps what it had; the user was told which file.
         const bool storeKept = SharedConfig::locations == Rules{{"K", "v"}} && SharedConfig::chatlogDir != "/new/folder"
             && !SharedConfig::channels.contains("Local");
-        return watcher.shown == 1 && watcher.text.contains(QFileInfo(path).fileName()) && storeKept;
+        return watcher.shown == 1 && watcher.text.count(QFileInfo(path).fileName()) == 1 && storeKept;
     });
     QFile::setPermissions("config", QFileDevice::Permissions(0x7777));
     QVERIFY2(ok, "no single warning naming the file, or the settings in memory changed");

@@ -33,6 +33,24 @@ ChannelDialog::ChannelDialog(QWidget *parent)
         if (SharedConfig::channels.contains(name))
             item->setSelected(true);
     }
+    // A followed channel whose log is gone (a cleaned folder) stays followed
+    // unless the user deselects it.
+    QStringList withoutLog;
+    for (const QString &channel : qAsConst(SharedConfig::channels)) {
+        if (!names.contains(channel))
+            withoutLog.append(channel);
+    }
+    withoutLog.sort();
+    for (const QString &channel : qAsConst(withoutLog)) {
+        auto *item = new QListWidgetItem(channel, ui->listWidget, QListWidgetItem::UserType);
+        QFont font = item->font();
+        font.setItalic(true);
+        item->setFont(font);
+        item->setForeground(ui->listWidget->palette().brush(QPalette::Disabled, QPalette::Text));
+        item->setToolTip(tr("No log of this channel in %1 yet")
+                             .arg(QDir::toNativeSeparators(SharedConfig::effectiveChatlogDir())));
+        item->setSelected(true);
+    }
 }
 
 ChannelDialog::~ChannelDialog()
@@ -46,7 +64,10 @@ void ChannelDialog::on_buttonBox_accepted()
     const QList<QListWidgetItem *> items = ui->listWidget->selectedItems();
     for (const QListWidgetItem *item : items)
         selected.append(item->text());
-    // The next start of listening follows what was just chosen.
-    if (saveSettingsFile(parentWidget(), SharedConfig::channelFile, joinConfigLines(selected)))
-        SharedConfig::channels = QSet<QString>(selected.cbegin(), selected.cend());
+    // A failed save keeps the dialog open with the selection; a saved one is
+    // what the next start of listening follows.
+    if (!saveSettingsFile(this, SharedConfig::channelFile, joinConfigLines(selected)))
+        return;
+    SharedConfig::channels = QSet<QString>(selected.cbegin(), selected.cend());
+    accept();
 }

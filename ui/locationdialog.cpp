@@ -5,11 +5,19 @@
 #include "ui/savefailure.h"
 #include "ui_locationdialog.h"
 
+#include <QPushButton>
+#include <QShortcut>
+
 LocationDialog::LocationDialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::LocationDialog)
 {
     ui->setupUi(this);
+    // Return belongs to the editor; Ctrl+Return is OK.
+    QPushButton *ok = ui->buttonBox->button(QDialogButtonBox::Ok);
+    ok->setToolTip(tr("Save the rules (Ctrl+Return)"));
+    for (int key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(int(Qt::CTRL) | key), this), &QShortcut::activated, ok, &QPushButton::click);
 
     QStringList lines;
     if (!readConfigLines(SharedConfig::locationFile, &lines))
@@ -34,11 +42,13 @@ LocationDialog::~LocationDialog()
 
 void LocationDialog::on_buttonBox_accepted()
 {
+    // A failed save keeps the dialog open, so the text typed is not lost.
     const QString text = ui->plainTextEdit->toPlainText();
-    if (!saveSettingsFile(parentWidget(), SharedConfig::locationFile, text))
+    if (!saveSettingsFile(this, SharedConfig::locationFile, text))
         return;
     SharedConfig::locations =
         SharedConfig::parseLocations(text.split(QLatin1Char('\n'), Qt::KeepEmptyParts, Qt::CaseSensitive));
+    accept();
 }
 
 // Has no task yet; it must not change the editor, the file or the rules.

@@ -8,6 +8,7 @@
 #include "ui/chatlogfolder.h"
 #include "ui/locationdialog.h"
 #include "ui/speechcontrol.h"
+#include "ui/statusline.h"
 #include "ui/voicedialog.h"
 #include "ui_mainwindow.h"
 
@@ -33,6 +34,12 @@ MainWindow::MainWindow(QWidget *parent)
     };
     for (const auto &action : actions)
         connect(action.first, SIGNAL(triggered(bool)), this, action.second, Qt::UniqueConnection);
+    // The speech controls only hold the alert voice's settings: out of sight
+    // however wide the window is.
+    for (QWidget *hidden : {ui->layoutWidget, ui->layoutWidget1, static_cast<QWidget *>(ui->plainTextEdit)})
+        hidden->hide();
+    statusLine = new StatusLine(this);
+    ui->statusbar->addWidget(statusLine, 1);
     speech = nullptr;
     SpeechControl::connectControls(this);
     loadVoiceSettings();
@@ -165,32 +172,39 @@ void MainWindow::on_pushButton_2_clicked()
     ui->pushButton_2->setEnabled(false);
     fileLoader->stop_monitoring();
     ui->pushButton->setEnabled(true);
-    ui->statusbar->showMessage(tr("Listening stopped"), 2000);
+    statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
 }
 
 // Says why nothing is followed, or what is, so that a start that could not
-// listen never looks like one that does.
+// listen never looks like one that does. The line stays short enough for a
+// narrow window; the tooltip names the channels and files.
 void MainWindow::showListeningStatus()
 {
-    QString message;
     if (SharedConfig::channels.isEmpty()) {
-        message = tr("Not listening: no channel selected (选项 > Channel)");
-    } else if (SharedConfig::locations.isEmpty()) {
-        message = tr("Not listening: no location rule (选项 > Location)");
-    } else {
-        message = tr("Listening to %n chat log(s)", nullptr, fileLoader->followedCount());
-        QStringList missing;
-        for (const QString &channel : qAsConst(SharedConfig::channels)) {
-            if (!fileLoader->channelFiles().contains(channel))
-                missing.append(QLatin1Char('"') + channel + QLatin1Char('"'));
-        }
-        missing.sort();
-        if (!missing.isEmpty())
-            message += tr("; no log found for %1 in %2")
-                           .arg(missing.join(QLatin1String(", ")), SharedConfig::effectiveChatlogDir());
-        const QStringList unopened = fileLoader->unopenedFiles();
-        if (!unopened.isEmpty())
-            message += tr("; cannot open %1").arg(unopened.join(QLatin1String(", ")));
+        statusLine->setTopic(StatusLine::Listening, tr("Not listening: no channel selected (选项 > Channel)"));
+        return;
     }
-    ui->statusbar->showMessage(message);
+    if (SharedConfig::locations.isEmpty()) {
+        statusLine->setTopic(StatusLine::Listening, tr("Not listening: no location rule (选项 > Location)"));
+        return;
+    }
+    QString brief = tr("Listening to %n chat log(s)", nullptr, fileLoader->followedCount());
+    QString full = brief;
+    QStringList missing;
+    for (const QString &channel : qAsConst(SharedConfig::channels)) {
+        if (!fileLoader->channelFiles().contains(channel))
+            missing.append(QLatin1Char('"') + channel + QLatin1Char('"'));
+    }
+    missing.sort();
+    if (!missing.isEmpty()) {
+        brief += tr("; %n channel(s) without a log", nullptr, missing.size());
+        full += tr("; no log found for %1 in %2")
+                    .arg(missing.join(QLatin1String(", ")), SharedConfig::effectiveChatlogDir());
+    }
+    const QStringList unopened = fileLoader->unopenedFiles();
+    if (!unopened.isEmpty()) {
+        brief += tr("; %n log(s) cannot be opened", nullptr, unopened.size());
+        full += tr("; cannot open %1").arg(unopened.join(QLatin1String(", ")));
+    }
+    statusLine->setTopic(StatusLine::Listening, brief, full);
 }

@@ -11,6 +11,7 @@ namespace Ui {
 class MainWindow;
 }
 class FileLoader;
+class StatusLine;
 
 class MainWindow : public QMainWindow
 {
@@ -50,6 +51,7 @@ private:
     QTextToSpeech *speech;
     QVector<QVoice> voices;
     FileLoader *fileLoader;
+    StatusLine *statusLine;
 };
 
 #endif

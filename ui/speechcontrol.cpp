@@ -1,5 +1,21 @@
 #include "ui/speechcontrol.h"
 
+#include <QSignalBlocker>
+
+namespace {
+
+const char *const SpeechMessages[] = {"Speech started...", "Speech stopped...", "Speech paused...", "Speech error!"};
+
+void enableButtons(QPushButton *pauseButton, QPushButton *resumeButton, QPushButton *stopButton,
+                   QTextToSpeech::State state)
+{
+    pauseButton->setEnabled(state == QTextToSpeech::Speaking);
+    resumeButton->setEnabled(state == QTextToSpeech::Paused);
+    stopButton->setEnabled(state == QTextToSpeech::Speaking || state == QTextToSpeech::Paused);
+}
+
+} // namespace
+
 void SpeechControl::fillEngineList(QComboBox *engine)
 {
     engine->clear();
@@ -8,6 +24,19 @@ void SpeechControl::fillEngineList(QComboBox *engine)
     names.sort();
     for (const QString &name : qAsConst(names))
         engine->addItem(name, name);
+}
+
+QString SpeechControl::defaultEngineName()
+{
+    // The desktop's own speech service where there is one, else the first
+    // engine by name.
+    QStringList names = QTextToSpeech::availableEngines();
+    for (const char *preferred : {"speechd", "sapi", "macos", "osx"}) {
+        if (names.contains(QLatin1String(preferred)))
+            return QLatin1String(preferred);
+    }
+    names.sort();
+    return names.value(0);
 }
 
 void SpeechControl::showState(QStatusBar *statusbar, QPushButton *pauseButton, QPushButton *resumeButton,
@@ -27,22 +56,41 @@ void SpeechControl::showState(QStatusBar *statusbar, QPushButton *pauseButton, Q
         statusbar->showMessage(QStringLiteral("Speech error!"));
         break;
     }
-    pauseButton->setEnabled(state == QTextToSpeech::Speaking);
-    resumeButton->setEnabled(state == QTextToSpeech::Paused);
-    stopButton->setEnabled(state == QTextToSpeech::Speaking || state == QTextToSpeech::Paused);
+    enableButtons(pauseButton, resumeButton, stopButton, state);
+}
+
+void SpeechControl::showNewEngineState(QStatusBar *statusbar, QPushButton *pauseButton, QPushButton *resumeButton,
+                                       QPushButton *stopButton, QTextToSpeech::State state)
+{
+    if (state != QTextToSpeech::Ready) {
+        showState(statusbar, pauseButton, resumeButton, stopButton, state);
+        return;
+    }
+    const QString shown = statusbar->currentMessage();
+    for (const char *message : SpeechMessages) {
+        if (shown == QLatin1String(message))
+            statusbar->clearMessage();
+    }
+    enableButtons(pauseButton, resumeButton, stopButton, state);
+}
+
+void SpeechControl::showEntry(QComboBox *list, int index)
+{
+    if (index < 0 || index >= list->count())
+        return;
+    const QSignalBlocker blocker(list);
+    list->setCurrentIndex(index);
 }
 
 QString SpeechControl::languageText(const QLocale &locale)
 {
-    return QStringLiteral("%1 (%2)")
-        .arg(QLocale::languageToString(locale.language()))
-        .arg(QLocale::countryToString(locale.country()));
+    return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(locale.language()),
+                                         QLocale::countryToString(locale.country()));
 }
 
 QString SpeechControl::voiceText(const QVoice &voice)
 {
+    // One call: a "%1" inside a voice's name stays as it is.
     return QStringLiteral("%1 - %2 - %3")
-        .arg(voice.name())
-        .arg(QVoice::genderName(voice.gender()))
-        .arg(QVoice::ageName(voice.age()));
+        .arg(voice.name(), QVoice::genderName(voice.gender()), QVoice::ageName(voice.age()));
 }

@@ -25,12 +25,23 @@ struct SpeechControl
     // "Default" first, then the platform's engines sorted by name, so that
     // a saved index names the same engine in every run.
     static void fillEngineList(QComboBox *engine);
+    // The engine "Default" stands for. Qt's own choice among several
+    // installed engines changes from run to run; this one does not.
+    static QString defaultEngineName();
 
     static void showState(QStatusBar *statusbar, QPushButton *pauseButton, QPushButton *resumeButton,
                           QPushButton *stopButton, QTextToSpeech::State state);
+    // The state of an engine just created: nothing is said of a Ready one,
+    // and what was shown for the engine it replaced goes.
+    static void showNewEngineState(QStatusBar *statusbar, QPushButton *pauseButton, QPushButton *resumeButton,
+                                   QPushButton *stopButton, QTextToSpeech::State state);
 
     static QString languageText(const QLocale &locale);
     static QString voiceText(const QVoice &voice);
+
+    // Makes an entry current without the list's signals; an index without an
+    // entry leaves the list as it is.
+    static void showEntry(QComboBox *list, int index);
 
     template<class W>
     static void connectControls(W *w)
@@ -46,13 +57,13 @@ struct SpeechControl
     template<class W>
     static void engineSelected(W *w, int index)
     {
-        const QString name = w->ui->engine->itemData(index).toString();
+        QString name = w->ui->engine->itemData(index).toString();
+        // An index without an entry names no engine: the default one.
+        if (name == QLatin1String("default") || name.isEmpty())
+            name = defaultEngineName();
         delete w->speech;
         w->speech = nullptr;
-        if (name == QLatin1String("default"))
-            w->speech = new QTextToSpeech(w);
-        else
-            w->speech = new QTextToSpeech(name, w);
+        w->speech = name.isEmpty() ? new QTextToSpeech(w) : new QTextToSpeech(name, w);
         QTextToSpeech *speech = w->speech;
 
         QComboBox *language = w->ui->language;
@@ -79,6 +90,8 @@ struct SpeechControl
         QObject::connect(speech, &QTextToSpeech::localeChanged, w, &W::localeChanged);
         QObject::connect(language, QOverload<int>::of(&QComboBox::currentIndexChanged), w,
                          &W::languageSelected);
+        showNewEngineState(w->ui->statusbar, w->ui->pauseButton, w->ui->resumeButton, w->ui->stopButton,
+                           speech->state());
         w->localeChanged(current);
     }
 
@@ -131,6 +144,8 @@ struct SpeechControl
 
     // Refills the engine list, selects "Default", seeds the text box from the
     // first location rule and applies the saved voice settings in file order.
+    // The lists show the engine and voice applied, so that the voice dialog's
+    // OK writes back what was saved unless the user changed it.
     template<class W>
     static void loadVoiceSettings(W *w)
     {
@@ -164,9 +179,16 @@ struct SpeechControl
             case VoiceVolume: w->ui->volume->setValue(value); break;
             case VoiceRate: w->ui->rate->setValue(value); break;
             case VoicePitch: w->ui->pitch->setValue(value); break;
-            case VoiceEngine: w->engineSelected(value); break;
+            case VoiceEngine:
+                showEntry(engine, value);
+                w->engineSelected(value);
+                break;
             case VoiceLanguage: w->languageSelected(value); break;
-            case VoiceVoice: voiceSelected(w, value); break;
+            case VoiceVoice:
+                voiceSelected(w, value);
+                if (value >= 0 && value < w->voices.size())
+                    showEntry(w->ui->voice, value);
+                break;
             }
         }
     }

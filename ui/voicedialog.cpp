@@ -10,8 +10,6 @@ VoiceDialog::VoiceDialog(QWidget *parent)
     , ui(new Ui::VoiceDialog)
 {
     ui->setupUi(this);
-    // Long voice names must not let the controls cover OK and Cancel.
-    ui->buttonBox->raise();
     speech = nullptr;
     SpeechControl::connectControls(this);
     SpeechControl::loadVoiceSettings(this);
@@ -82,5 +80,7 @@ void VoiceDialog::on_buttonBox_accepted()
         QString::number(ui->pitch->value()),         QString::number(ui->engine->currentIndex()),
         QString::number(ui->language->currentIndex()), QString::number(ui->voice->currentIndex()),
     };
-    saveSettingsFile(parentWidget(), SharedConfig::voiceFile, joinConfigLines(values));
+    // A failed save keeps the dialog open with the user's choices.
+    if (saveSettingsFile(this, SharedConfig::voiceFile, joinConfigLines(values)))
+        accept();
 }

@@ -60,6 +60,7 @@ void MockSpeechEngine::record(const QString &call, const QString &text)
 {
     QVariantList calls = qApp->property("mockSpeechCalls").toList();
     calls.append(QVariantMap{{QStringLiteral("call"), call},
+                             {QStringLiteral("engine"), QStringLiteral(MOCK_ENGINE_NAME)},
                              {QStringLiteral("text"), text},
                              {QStringLiteral("rate"), m_rate},
                              {QStringLiteral("pitch"), m_pitch},

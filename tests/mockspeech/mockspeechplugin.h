@@ -5,11 +5,16 @@
 #include <QTextToSpeechPlugin>
 
 // A speech engine for tests: it speaks nothing and records every call in the
-// application property "mockSpeechCalls" (a list of maps).
+// application property "mockSpeechCalls" (a list of maps). Built twice, as
+// the engines "mock" and "mock2", so that tests see a choice of engines.
 class MockSpeechPlugin : public QObject, public QTextToSpeechPlugin
 {
     Q_OBJECT
+#ifdef MOCK_SPEECH_SECOND
+    Q_PLUGIN_METADATA(IID "org.qt-project.qt.speech.tts.plugin/5.0" FILE "mockspeech2.json")
+#else
     Q_PLUGIN_METADATA(IID "org.qt-project.qt.speech.tts.plugin/5.0" FILE "mockspeech.json")
+#endif
     Q_INTERFACES(QTextToSpeechPlugin)
 public:
     QTextToSpeechEngine *createTextToSpeechEngine(const QVariantMap &parameters, QObject *parent,

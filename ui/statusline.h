@@ -1,0 +1,40 @@
+#ifndef STATUSLINE_H
+#define STATUSLINE_H
+
+#include <QLabel>
+#include <QString>
+
+// The lasting part of the main window's status bar: what listening does and
+// every warning that holds until its cause is gone. Passing messages
+// (QStatusBar::showMessage) cover it only while they last. Each topic has a
+// brief text for the line, which is kept to one line at any window width,
+// and a full text for the tooltip.
+class StatusLine : public QLabel
+{
+    Q_OBJECT
+public:
+    // In the order shown: the warnings first, then what listening does.
+    enum Topic { Speech, Logs, Language, Listening, TopicCount };
+
+    explicit StatusLine(QWidget *parent = nullptr);
+
+    // An empty brief removes the topic; an empty full text repeats the brief.
+    void setTopic(Topic topic, const QString &brief, const QString &full = QString());
+    void clearTopic(Topic topic) { setTopic(topic, QString()); }
+    QString brief(Topic topic) const { return m_brief[topic]; }
+    // The whole line before it is shortened to the label's width.
+    QString line() const { return m_line; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void refresh();
+    void showElided();
+
+    QString m_brief[TopicCount];
+    QString m_full[TopicCount];
+    QString m_line;
+};
+
+#endif
