@@ -293,10 +293,10 @@ void TestDialogs::voiceDialogApplies_data()
     QTest::addColumn<QString>("voiceName");
     QTest::addColumn<QString>("engineName");
     QTest::newRow("80 -3 5 0 2 1") << QByteArray("80\n-3\n5\n0\n2\n1\n") << QList<int>{80, -3, 5}
-                                   << QList<double>{0.8, -0.3, 0.5} << "de_DE" << "Greta" << "Default";
+                                   << QList<double>{0.8, -0.3, 0.5} << "de_DE" << "Greta %1" << "Default";
     QTest::newRow("empty lines, seventh value") << QByteArray("\n80\n\n-3\n5\n\n0\n2\n1\n9\n")
                                                 << QList<int>{80, -3, 5} << QList<double>{0.8, -0.3, 0.5} << "de_DE"
-                                                << "Greta" << "Default";
+                                                << "Greta %1" << "Default";
     QTest::newRow("volume 150 clamps") << QByteArray("150\n0\n0\n") << QList<int>{100, 0, 0}
                                        << QList<double>{1.0, 0.0, 0.0} << "en_US" << "Anna" << "Default";
     QTest::newRow("sliders only") << QByteArray("50\n-4\n3\n") << QList<int>{50, -4, 3}

@@ -45,7 +45,8 @@ QVector<QVoice> MockSpeechEngine::voicesFor(const QLocale &locale) const
                 createVoice(QStringLiteral("Xiaoyu"), QVoice::Female, QVoice::Child, 12)};
     case QLocale::German:
         return {createVoice(QStringLiteral("Hans, a German voice with a name as long as some platform voices have"), QVoice::Male, QVoice::Adult, 20),
-                createVoice(QStringLiteral("Greta"), QVoice::Female, QVoice::Adult, 21)};
+                // A "%1" in a name, as a platform may give one.
+                createVoice(QStringLiteral("Greta %1"), QVoice::Female, QVoice::Adult, 21)};
     default:
         return {};
     }
