@@ -181,8 +181,8 @@ void TestMainWindow::voiceFile_data()
                                              << "Anna" << "5 jumps|0-G8NO|hostile";
     QTest::newRow("location file without a line") << QByteArray("\n") << QByteArray("20\n") << 0.2 << 0.0 << 0.0
                                                    << "en_US" << "Anna" << "5跳位|0-G8NO|出现敌对";
-    QTest::newRow("no location file: voice file unread") << QByteArray() << QByteArray("20\n1\n1\n0\n1\n1\n") << 0.7
-                                                         << 0.0 << 0.0 << "en_US" << "Anna" << "Hello QtTextToSpeech,";
+    QTest::newRow("no location file: voice still applied") << QByteArray() << QByteArray("20\n1\n1\n0\n1\n1\n") << 0.2
+                                                           << 0.1 << 0.1 << "zh_CN" << "Lei" << "Hello QtTextToSpeech,";
     QTest::newRow("no voice file") << rule << QByteArray() << 0.7 << 0.0 << 0.0 << "en_US" << "Anna"
                                    << "5 jumps|0-G8NO|hostile";
 }

@@ -143,7 +143,8 @@ struct SpeechControl
     }
 
     // Refills the engine list, selects "Default", seeds the text box from the
-    // first location rule and applies the saved voice settings in file order.
+    // first location rule, if any, and applies the saved voice settings in
+    // file order.
     // The lists show the engine and voice applied, so that the voice dialog's
     // OK writes back what was saved unless the user changed it.
     template<class W>
@@ -157,22 +158,22 @@ struct SpeechControl
         QObject::connect(engine, QOverload<int>::of(&QComboBox::currentIndexChanged), w,
                          &W::engineSelected);
 
-        QString sample;
-        const bool seeded = readSpeechSample(SharedConfig::locationFile, &sample);
+        // The saved voice applies whether or not there are rules yet: else
+        // the first rules would be spoken in another voice, and the voice
+        // dialog would show, and save, the defaults.
         QStringList lines;
-        const bool saved = seeded && readConfigLines(SharedConfig::voiceFile, &lines);
+        readConfigLines(SharedConfig::voiceFile, &lines);
         const QVector<int> values = parseVoiceSettings(lines);
 
         // Creating an engine can take seconds; when the saved engine is
         // about to replace the default one, the default one is not built.
         if (values.size() <= VoiceEngine)
             w->engineSelected(0);
-        if (!seeded)
-            return;
-        w->ui->plainTextEdit->clear();
-        w->ui->plainTextEdit->appendPlainText(sample);
-        if (!saved)
-            return;
+        QString sample;
+        if (readSpeechSample(SharedConfig::locationFile, &sample)) {
+            w->ui->plainTextEdit->clear();
+            w->ui->plainTextEdit->appendPlainText(sample);
+        }
         for (int i = 0; i < values.size(); ++i) {
             const int value = values.at(i);
             switch (i) {
