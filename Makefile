@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean fuzz test-asan package
+.PHONY: all deps configure build run test bench clean fuzz test-asan package package-check
 
 all: build
 
@@ -43,8 +43,33 @@ fuzz: deps
 	    grep -E 'stat::number_of_executed_units' build-fuzz/$$f.log; \
 	done
 
-package: build
-	cd $(BUILD) && cpack
+# The Debian package, from its own Release build with Debian's hardening flags;
+# CPack strips the binary. A packager passes PACKAGE_OPTIONS, such as
+# -DCHATWATCH_HOMEPAGE=https://... (kept in build-release's cache).
+RELEASE ?= build-release
+PACKAGE_OPTIONS ?=
+package: deps
+	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(PACKAGE_OPTIONS) >/dev/null
+	@cmake --build $(RELEASE) -j $(JOBS) --target chatwatch
+	@rm -f $(RELEASE)/*.deb
+	cd $(RELEASE) && cpack
+
+# The package's checks (tools from scripts/install-deps extras): lintian with
+# no error or warning, the menu entry and the AppStream metadata valid, and
+# under 1 MiB installed.
+package-check: package
+	@for t in lintian desktop-file-validate appstreamcli; do command -v $$t >/dev/null \
+	    || { echo "$$t is missing: run scripts/install-deps extras"; exit 1; }; done
+	@rm -rf $(RELEASE)/unpacked && dpkg-deb -x $(RELEASE)/chatwatch_*.deb $(RELEASE)/unpacked
+	lintian --fail-on error,warning $(RELEASE)/chatwatch_*.deb
+	@out=$$(desktop-file-validate $(RELEASE)/unpacked/usr/share/applications/*.desktop 2>&1); \
+	    echo "desktop-file-validate: $${out:-no message}"; [ -z "$$out" ]
+	appstreamcli validate --no-net $(RELEASE)/unpacked/usr/share/metainfo/*.metainfo.xml
+	@size=$$(dpkg-deb -f $(RELEASE)/chatwatch_*.deb Installed-Size); \
+	    echo "Installed-Size: $$size KiB"; [ "$$size" -lt 1024 ]
 
 # Every test under AddressSanitizer and UBSan.
 test-asan: deps

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -330,20 +331,30 @@ void TestMainWindow::actionRunsOncePerTrigger()
     MainWindow window;
     window.show();
     int opened = 0;
+    QString boxText;
     QTimer closer;
-    connect(&closer, &QTimer::timeout, [&opened] {
+    connect(&closer, &QTimer::timeout, [&opened, &boxText] {
         if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
             ++opened;
+            if (auto *box = qobject_cast<QMessageBox *>(dialog))
+                boxText = box->text();
             dialog->reject();
         }
     });
     closer.start(20);
-    for (const char *name : {"actionLocation", "actionChannel", "actionVoice"}) {
+    QStringList actions{"actionLocation", "actionChannel", "actionVoice"};
+    // A build with an update page opens the browser instead of a box.
+    const bool noUpdatePage = QStringLiteral(CHATWATCH_HOMEPAGE).isEmpty();
+    if (noUpdatePage)
+        actions << "actionCheck_Update";
+    for (const QString &name : actions) {
         opened = 0;
         window.findChild<QAction *>(name)->trigger();
         QTest::qWait(100);
         QCOMPARE(opened, 1);
     }
+    if (noUpdatePage)
+        QCOMPARE(boxText, QString("ChatWatch " CHATWATCH_VERSION "\nNo update page is set for this build."));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -95,14 +95,25 @@ void MainWindow::on_actionVoice_triggered(bool)
 
 void MainWindow::on_actionAbout_triggered(bool)
 {
-    QMessageBox::about(this, tr("About ChatWatch"),
-                       tr("<b>ChatWatch</b> %1<br>Speaks an alert when a watched system is named "
-                          "in the chat channels you follow.<br><a href=\"%2\">%2</a>")
-                           .arg(QStringLiteral(CHATWATCH_VERSION), QStringLiteral(CHATWATCH_HOMEPAGE)));
+    const QString homepage = QStringLiteral(CHATWATCH_HOMEPAGE);
+    QString text = tr("<b>ChatWatch</b> %1<br>Speaks an alert when a watched system is named "
+                      "in the chat channels you follow.<br>Copyright 2026 ChatWatch developers. Free software "
+                      "under the GNU GPL, version 3 or later; it comes with no warranty.")
+                       .arg(QStringLiteral(CHATWATCH_VERSION));
+    if (!homepage.isEmpty())
+        text += QStringLiteral("<br><a href=\"%1\">%1</a>").arg(homepage.toHtmlEscaped());
+    QMessageBox::about(this, tr("About ChatWatch"), text);
 }
 
 void MainWindow::on_actionCheck_Update_triggered(bool)
 {
+    // Any address the project does not answer for shows users whatever its owner puts there.
+    if (QStringLiteral(CHATWATCH_HOMEPAGE).isEmpty()) {
+        QMessageBox::information(this, tr("Check Update"),
+                                 tr("ChatWatch %1\nNo update page is set for this build.")
+                                     .arg(QStringLiteral(CHATWATCH_VERSION)));
+        return;
+    }
     QDesktopServices::openUrl(QUrl(QStringLiteral(CHATWATCH_HOMEPAGE), QUrl::TolerantMode));
 }
 
