@@ -2,14 +2,18 @@
 
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
+#include "ui/mapdialog.h"
 #include "ui/savefailure.h"
 #include "ui_locationdialog.h"
+
+#include <QTextCursor>
 
 LocationDialog::LocationDialog(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::LocationDialog)
 {
     ui->setupUi(this);
+    connect(ui->fromMapButton, &QPushButton::clicked, this, &LocationDialog::fromMap);
 
     QStringList lines;
     if (!readConfigLines(SharedConfig::locationFile, &lines))
@@ -44,4 +48,16 @@ void LocationDialog::on_buttonBox_accepted()
 // Has no task yet; it must not change the editor, the file or the rules.
 void LocationDialog::on_pushButton_clicked()
 {
+}
+
+// The merged lines replace the editor's text as one edit, so Undo brings the
+// text back.
+void LocationDialog::fromMap()
+{
+    MapDialog dialog(ui->plainTextEdit->toPlainText().split(QLatin1Char('\n')), voiceLocale, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QTextCursor cursor(ui->plainTextEdit->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(dialog.lines().join(QLatin1Char('\n')));
 }
