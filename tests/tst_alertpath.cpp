@@ -1,4 +1,7 @@
+#include "app/configfile.h"
 #include "app/sharedconfig.h"
+#include "starmap/maprules.h"
+#include "starmap/starmap.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
 
@@ -61,6 +64,11 @@ void TestAlertPath::alert_data()
                               << QStringList{"近,MJ杠5F9,有人"};
     QTest::newRow("each report is said") << QByteArray("a|0-G8NO|b\n") << int(Chinese) << "0-G8NO > 0-G8NO"
                                          << QStringList{"a,0杠G8NO,b", "a,0杠G8NO,b"};
+    // Home 1DQ1-A, 5 jumps, Chinese words: N-8YET is 1 jump away, 5-CQDA 6.
+    const StarMap &map = StarMap::bundled();
+    const MapRules fromMap = buildMapRules(map, map.find("1dq1-a"), 5, defaultMapRuleWords(QLocale::Chinese));
+    QTest::newRow("rules from the map") << joinConfigLines(mergeMapRules({}, fromMap).lines).toUtf8() << int(Chinese)
+                                        << "N-8YET > 5-CQDA" << QStringList{"1跳位,N杠8YET,预警"};
     QTest::newRow("other language: empty say") << QByteArray("a|0-G8NO|b\n") << int(German) << "0-G8NO"
                                                << QStringList{""};
 }

@@ -4,11 +4,13 @@
 #include "ui/chatlogfolder.h"
 #include "ui/locationdialog.h"
 #include "ui/mainwindow.h"
+#include "ui/mapdialog.h"
 #include "ui/voicedialog.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -86,6 +88,7 @@ private slots:
     void locationEditor();
     void locationOk();
     void locationPushButtonInert();
+    void locationFromMap();
     void chatlogFolder_data();
     void chatlogFolder();
     void voiceDialogApplies_data();
@@ -257,6 +260,55 @@ void TestDialogs::locationPushButtonInert()
     QCOMPARE(editor->toPlainText(), QString("a|0-G8NO|b"));
     QCOMPARE(readBytes(SharedConfig::locationFile), QByteArray("a|0-G8NO|b\n"));
     QCOMPARE(SharedConfig::locations, (Rules{{"X", "y"}}));
+}
+
+// The player's steps with a Chinese voice: 选项 > Location, From map…, type
+// the home (focused), keep 5 jumps, OK, OK.
+void TestDialogs::locationFromMap()
+{
+    WorkingFolder folder;
+    writeBytes(SharedConfig::locationFile, "mine|N-8YET|own\n");
+    writeBytes(SharedConfig::voiceFile, "70\n0\n0\n0\n1\n0\n");
+    MainWindow window;
+    bool okForUnknown = true;
+    QStringList lines;
+    const auto closeAnyway = [](QDialog *dialog) {
+        return qScopeGuard([dialog] {
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+    };
+    QTimer::singleShot(0, [&] {
+        auto *location = qobject_cast<LocationDialog *>(QApplication::activeModalWidget());
+        QVERIFY(location);
+        const auto guard = closeAnyway(location);
+        QTimer::singleShot(0, [&] {
+            auto *map = qobject_cast<MapDialog *>(QApplication::activeModalWidget());
+            QVERIFY(map);
+            const auto guard = closeAnyway(map);
+            auto *home = qobject_cast<QLineEdit *>(map->focusWidget());
+            QVERIFY(home);
+            QTest::keyClick(home, Qt::Key_Tab);
+            QCOMPARE(map->focusWidget(), map->findChild<QWidget *>("radius"));
+            QPushButton *ok = map->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok);
+            QTest::keyClicks(home, "1dq1-x");
+            okForUnknown = ok->isEnabled();
+            QTest::keyClick(home, Qt::Key_Backspace);
+            QTest::keyClicks(home, "a");
+            ok->click();
+        });
+        location->findChild<QPushButton *>("fromMapButton")->click();
+        lines = location->findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText().split('\n');
+        QCOMPARE(readBytes(SharedConfig::locationFile), QByteArray("mine|N-8YET|own\n"));
+        pressOk(location);
+    });
+    window.findChild<QAction *>("actionLocation")->trigger();
+    QVERIFY(!okForUnknown);
+    QCOMPARE(lines.mid(0, 3), (QStringList{"mine|N-8YET|own",
+                                           "# map rules from 1DQ1-A within 5 jumps (replaced whole when generated again)",
+                                           "0跳位|1DQ1-A|预警"}));
+    QCOMPARE(lines.size(), 1 + 1 + 21 + 1);
+    QCOMPARE(readBytes(SharedConfig::locationFile), lines.join('\n').toUtf8());
 }
 
 void TestDialogs::chatlogFolder_data()

@@ -2,11 +2,13 @@
 
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
+#include "ui/mapdialog.h"
 #include "ui/savefailure.h"
 #include "ui_locationdialog.h"
 
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextCursor>
 
 LocationDialog::LocationDialog(QWidget *parent)
     : QDialog(parent)
@@ -18,6 +20,7 @@ LocationDialog::LocationDialog(QWidget *parent)
     ok->setToolTip(tr("Save the rules (Ctrl+Return)"));
     for (int key : {Qt::Key_Return, Qt::Key_Enter})
         connect(new QShortcut(QKeySequence(int(Qt::CTRL) | key), this), &QShortcut::activated, ok, &QPushButton::click);
+    connect(ui->fromMapButton, &QPushButton::clicked, this, &LocationDialog::fromMap);
 
     QStringList lines;
     if (!readConfigLines(SharedConfig::locationFile, &lines))
@@ -54,4 +57,16 @@ void LocationDialog::on_buttonBox_accepted()
 // Has no task yet; it must not change the editor, the file or the rules.
 void LocationDialog::on_pushButton_clicked()
 {
+}
+
+// The merged lines replace the editor's text as one edit, so Undo brings the
+// text back.
+void LocationDialog::fromMap()
+{
+    MapDialog dialog(ui->plainTextEdit->toPlainText().split(QLatin1Char('\n')), voiceLocale, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QTextCursor cursor(ui->plainTextEdit->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(dialog.lines().join(QLatin1Char('\n')));
 }

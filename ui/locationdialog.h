@@ -2,6 +2,7 @@
 #define LOCATIONDIALOG_H
 
 #include <QDialog>
+#include <QLocale>
 
 namespace Ui {
 class LocationDialog;
@@ -15,12 +16,18 @@ public:
     explicit LocationDialog(QWidget *parent = nullptr);
     ~LocationDialog() override;
 
+    // The language alerts are spoken in, for the default words of map rules.
+    void setVoiceLocale(const QLocale &locale) { voiceLocale = locale; }
+
 private slots:
     void on_buttonBox_accepted();
     void on_pushButton_clicked();
 
 private:
+    void fromMap();
+
     Ui::LocationDialog *ui;
+    QLocale voiceLocale = QLocale::c();
 };
 
 #endif

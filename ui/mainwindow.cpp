@@ -82,6 +82,7 @@ void MainWindow::on_actionChannel_triggered(bool)
 void MainWindow::on_actionLocation_triggered(bool)
 {
     LocationDialog dialog(this);
+    dialog.setVoiceLocale(speech ? speech->locale() : QLocale::c());
     if (dialog.exec())
         SharedConfig::reloadLocations();
 }

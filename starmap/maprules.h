@@ -1,0 +1,50 @@
+#ifndef MAPRULES_H
+#define MAPRULES_H
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+class StarMap;
+
+// The words spoken before and after the system in a generated rule; "%1"
+// in either stands for the number of jumps.
+struct MapRuleWords
+{
+    QString before;
+    QString after;
+};
+
+// "%1跳位" and "预警" for a Chinese voice, "%1 jumps" and "hostile" for
+// any other (only Chinese and English are spoken).
+MapRuleWords defaultMapRuleWords(const QLocale &voice);
+
+// Words that keep a rule one line of three fields: no "|", no line break.
+bool fitsInRule(const QString &words);
+
+struct MapRules
+{
+    QString home;           // as the map spells it
+    int radius = 0;
+    QStringList lines;      // one rule per system in range, nearest first
+    QStringList unnamed;    // systems in range whose names chat detection never reports
+};
+
+// Rules for every system within `radius` jumps of `home`, home included.
+MapRules buildMapRules(const StarMap &map, int home, int radius, const MapRuleWords &words);
+
+struct MergedRules
+{
+    QStringList lines;
+    QStringList added;      // the generated rules put in
+    int kept = 0;           // systems left to a rule of the player's own
+};
+
+// The editor's lines with `rules` as the one block of generated rules. The
+// block sits between two marker lines that hold no "|", so they are never
+// rules; an earlier block is replaced in place, otherwise the block goes at
+// the end. Every line outside a block is the player's and stays as it is,
+// and a system with a rule there gets no generated one.
+MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules);
+
+#endif

@@ -1,0 +1,46 @@
+#ifndef STARMAP_H
+#define STARMAP_H
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// The game's systems and the stargates between them, read from lines
+// "name<TAB>region<TAB>security<TAB>neighbour,neighbour,..." where lines
+// starting with '#' are comments.
+class StarMap
+{
+public:
+    struct Reach
+    {
+        int system;
+        int jumps;
+    };
+
+    // The map compiled into the program, read the first time it is asked for.
+    static const StarMap &bundled();
+    // Lines without the four fields are skipped, and so are neighbours that
+    // have no line of their own; a gate listed on one side only joins both.
+    static StarMap fromText(const QString &text);
+
+    int size() const { return m_names.size(); }
+    // The system's index, ignoring letter case; -1 when it is not on the map.
+    int find(const QString &name) const;
+    // The name as the map spells it.
+    const QString &name(int system) const { return m_names.at(system); }
+    const QStringList &names() const { return m_names; }
+    // Every system at most maxJumps gates from home, with its distance,
+    // nearest first and by name within one distance.
+    QVector<Reach> within(int home, int maxJumps) const;
+
+private:
+    QStringList m_names;
+    QHash<QString, int> m_index;  // by case-folded name
+    // The neighbours of system s are m_links[m_firstLink[s]] up to
+    // m_links[m_firstLink[s + 1]]: one block instead of a vector per system.
+    QVector<int> m_firstLink;
+    QVector<int> m_links;
+};
+
+#endif

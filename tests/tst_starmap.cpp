@@ -1,0 +1,143 @@
+#include "starmap/maprules.h"
+#include "starmap/starmap.h"
+
+#include <QtTest>
+
+// A chain A..E with a loop of four through C, Amarr listed on E's side only,
+// a neighbour without a line of its own, a malformed line and two islands.
+static const StarMap &fixture()
+{
+    static const StarMap map = StarMap::fromText(QStringLiteral(
+        "# comment\n"
+        "A-AAAA\tR\t-0.1\tB-BBBB\n"
+        "B-BBBB\tR\t-0.1\tA-AAAA,C-CCCC\n"
+        "C-CCCC\tR\t-0.1\tB-BBBB,D-DDDD,L-1111,L-3333\n"
+        "D-DDDD\tR\t-0.1\tC-CCCC,E-EEEE,X-XXXX\n"
+        "E-EEEE\tR\t-0.1\tD-DDDD,Amarr\n"
+        "Amarr\tR\t1.0\t\n"
+        "L-1111\tR\t-0.1\tC-CCCC,L-2222\n"
+        "L-2222\tR\t-0.1\tL-1111,L-3333\n"
+        "L-3333\tR\t-0.1\tL-2222,C-CCCC\n"
+        "not a system line\n"
+        "Z-ZZZZ\tR\t-0.1\t\n"
+        "U-UUUU\tR\t-0.1\tV-VVVV\n"
+        "V-VVVV\tR\t-0.1\tU-UUUU\n"));
+    return map;
+}
+
+static QStringList reached(const StarMap &map, const QString &home, int radius)
+{
+    QStringList names;
+    for (const StarMap::Reach &r : map.within(map.find(home), radius))
+        names << QStringLiteral("%1:%2").arg(map.name(r.system)).arg(r.jumps);
+    return names;
+}
+
+static const QString Begin = "# map rules from H-HHHH within 2 jumps (replaced whole when generated again)";
+static const QString End = "# end of map rules";
+
+class TestStarMap : public QObject
+{
+    Q_OBJECT
+private slots:
+    void distances_data();
+    void distances();
+    void rules_data();
+    void rules();
+    void merge_data();
+    void merge();
+    void bundledMap();
+};
+
+void TestStarMap::distances_data()
+{
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<int>("radius");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("radius 0: home only") << "A-AAAA" << 0 << QStringList{"A-AAAA:0"};
+    QTest::newRow("chain, any letter case") << "a-aaaa" << 2 << QStringList{"A-AAAA:0", "B-BBBB:1", "C-CCCC:2"};
+    QTest::newRow("radius 10: loop by its shortest way")
+        << "A-AAAA" << 10
+        << QStringList{"A-AAAA:0", "B-BBBB:1", "C-CCCC:2", "D-DDDD:3", "L-1111:3",
+                       "L-3333:3", "E-EEEE:4", "L-2222:4", "Amarr:5"};
+    QTest::newRow("gate listed on one side") << "amarr" << 1 << QStringList{"Amarr:0", "E-EEEE:1"};
+    QTest::newRow("nothing reachable") << "Z-ZZZZ" << 10 << QStringList{"Z-ZZZZ:0"};
+    QTest::newRow("not on the map") << "X-XXXX" << 5 << QStringList();
+}
+
+void TestStarMap::distances()
+{
+    QFETCH(QString, home);
+    QFETCH(int, radius);
+    QCOMPARE(fixture().size(), 12);
+    QTEST(reached(fixture(), home, radius), "expected");
+}
+
+void TestStarMap::rules_data()
+{
+    QTest::addColumn<QLocale>("voice");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("unnamed");
+    QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::China) << "c-cccc"
+                             << QStringList{"0跳位|C-CCCC|预警", "1跳位|B-BBBB|预警", "1跳位|D-DDDD|预警",
+                                            "1跳位|L-1111|预警", "1跳位|L-3333|预警"}
+                             << QStringList();
+    QTest::newRow("English, Amarr not named in chat")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << "E-EEEE"
+        << QStringList{"0 jumps|E-EEEE|hostile", "1 jumps|D-DDDD|hostile"} << QStringList{"Amarr"};
+}
+
+void TestStarMap::rules()
+{
+    QFETCH(QLocale, voice);
+    QFETCH(QString, home);
+    const MapRules rules = buildMapRules(fixture(), fixture().find(home), 1, defaultMapRuleWords(voice));
+    QTEST(rules.lines, "lines");
+    QTEST(rules.unnamed, "unnamed");
+}
+
+void TestStarMap::merge_data()
+{
+    QTest::addColumn<QStringList>("editor");
+    QTest::addColumn<QStringList>("merged");
+    QTest::addColumn<int>("kept");
+    const QString a0 = "0跳位|A-AAAA|预警", b1 = "1跳位|B-BBBB|预警";
+    const QString oldBegin = "# map rules from Q-QQQQ within 5 jumps (replaced whole when generated again)";
+    QTest::newRow("empty editor") << QStringList{""} << QStringList{Begin, a0, b1, End} << 0;
+    QTest::newRow("own rule wins, other lines stay")
+        << QStringList{"近|*-****|有人", "mine|B-BBBB|own", "a note"}
+        << QStringList{"近|*-****|有人", "mine|B-BBBB|own", "a note", Begin, a0, End} << 1;
+    QTest::newRow("own rule in the same words stays") << QStringList{"3跳位|B-BBBB|预警"}
+                                                      << QStringList{"3跳位|B-BBBB|预警", Begin, a0, End} << 1;
+    QTest::newRow("earlier block replaced in place")
+        << QStringList{"x|Q-QQQQ|y", oldBegin, "3跳位|A-AAAA|预警", "2跳位|C-CCCC|预警", End, "z|R-RRRR|w"}
+        << QStringList{"x|Q-QQQQ|y", Begin, a0, b1, End, "z|R-RRRR|w"} << 0;
+    QTest::newRow("block without its end: its lines count as own")
+        << QStringList{oldBegin, "3跳位|A-AAAA|预警"} << QStringList{Begin, b1, End, "3跳位|A-AAAA|预警"} << 1;
+}
+
+void TestStarMap::merge()
+{
+    QFETCH(QStringList, editor);
+    MapRules rules;
+    rules.home = "H-HHHH";
+    rules.radius = 2;
+    rules.lines = QStringList{"0跳位|A-AAAA|预警", "1跳位|B-BBBB|预警"};
+    const MergedRules merged = mergeMapRules(editor, rules);
+    QTEST(merged.lines, "merged");
+    QTEST(merged.kept, "kept");
+    QCOMPARE(merged.added.size(), rules.lines.size() - merged.kept);
+}
+
+void TestStarMap::bundledMap()
+{
+    const StarMap &map = StarMap::bundled();
+    QCOMPARE(map.size(), 5215);
+    QCOMPARE(reached(map, "1dq1-a", 1),
+             (QStringList{"1DQ1-A:0", "8WA-Z6:1", "MO-GZ5:1", "N-8YET:1", "T5ZI-S:1"}));
+    QCOMPARE(map.within(map.find("1DQ1-A"), 5).size(), 22);
+}
+
+QTEST_GUILESS_MAIN(TestStarMap)
+#include "tst_starmap.moc"
