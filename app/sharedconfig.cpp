@@ -1,6 +1,7 @@
 #include "app/sharedconfig.h"
 
 #include "app/configfile.h"
+#include "monitor/logfolders.h"
 
 #include <QDir>
 #include <QtDebug>
@@ -71,16 +72,32 @@ QMap<QString, QString> SharedConfig::parseLocations(const QStringList &lines)
     return rules;
 }
 
+namespace {
+QString decidedDefault;
+}
+
 QString SharedConfig::defaultChatlogDir()
 {
 #ifdef Q_OS_WIN
     return QDir::homePath() + QStringLiteral("\\Documents\\EVE\\logs\\Chatlogs");
 #else
-    return QDir::homePath() + QStringLiteral("/Documents/EVE/logs/Chatlogs");
+    if (decidedDefault.isEmpty()) {
+        const QString found = newestChatlogFolder(chatlogFolderCandidates(QDir::homePath()));
+        decidedDefault = found.isEmpty() ? QDir::homePath() + QStringLiteral("/Documents/EVE/logs/Chatlogs") : found;
+    }
+    return decidedDefault;
 #endif
 }
 
 QString SharedConfig::effectiveChatlogDir()
 {
     return chatlogDir.isEmpty() ? defaultChatlogDir() : chatlogDir;
+}
+
+QString SharedConfig::decideChatlogDir()
+{
+    if (!chatlogDir.isEmpty())
+        return chatlogDir;
+    decidedDefault.clear();
+    return defaultChatlogDir();
 }

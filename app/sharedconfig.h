@@ -29,10 +29,15 @@ public:
     static void reloadLocations();
     static QMap<QString, QString> parseLocations(const QStringList &lines);
 
-    // Where the game writes its logs when no folder was chosen.
+    // Where the game writes its logs when no folder was chosen, as last
+    // decided (decided the first time it is asked for).
     static QString defaultChatlogDir();
     // chatlogDir, or the default folder when it is empty.
     static QString effectiveChatlogDir();
+    // Decides the default folder again, unless a folder was chosen, and
+    // returns the effective folder. Off Windows the default is where the
+    // game wrote last (a Wine or Proton prefix, say). Writes nothing.
+    static QString decideChatlogDir();
 };
 
 #endif

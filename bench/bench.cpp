@@ -11,11 +11,13 @@
 #include "ui/locationdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/mapdialog.h"
+#include "ui/statusline.h"
 #include "ui/voicedialog.h"
 #include "ui/speechcontrol.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
 #include <QRegularExpression>
@@ -307,11 +309,11 @@ void soak()
 }
 
 // CPU used by a window listening to 20 quiet logs for 10 s.
-void idleCpu()
+void idleCpuOver(void (*prepare)(const QTemporaryDir &), const char *figure)
 {
     WorkingFolder folder;
     QTemporaryDir logs;
-    prepareTwentyLogs(logs);
+    prepare(logs);
     MainWindow window;
     window.findChild<QPushButton *>("pushButton")->click();
     const auto cpuNs = [] {
@@ -324,7 +326,7 @@ void idleCpu()
     QEventLoop loop;
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     loop.exec();
-    report("idle CPU, 20 followed logs, 10 s",
+    report(QString::fromLatin1(figure),
            QString::number(100.0 * (cpuNs() - cpu) / (nowNs() - wall), 'f', 3) + " % of a core");
 }
 
@@ -399,6 +401,95 @@ void starMap()
     const MapRuleWords words = defaultMapRuleWords(QLocale::Chinese);
     const double preview = meanNs(200, [&] { mergeMapRules(editor, buildMapRules(map, zarzakh, 10, words)); });
     report("preview: rules to 10 jumps of Zarzakh built and merged", QString::number(preview / 1000, 'f', 1) + " us");
+}
+
+void idleCpu()
+{
+    idleCpuOver(prepareTwentyLogs, "idle CPU, 20 followed logs, 10 s");
+}
+
+// 20,000 empty files named for `channels` ("Chan07" gives Chan07_00000.txt
+// to Chan07_00999.txt), a month old.
+void writeOldLogs(const QString &folder, const QStringList &channels)
+{
+    QDir().mkpath(folder);
+    const QDateTime old = QDateTime::currentDateTime().addDays(-30);
+    const int each = 20000 / channels.size();
+    for (const QString &channel : channels) {
+        for (int i = 0; i < each; ++i) {
+            QFile f(folder + QStringLiteral("/%1_0%2.txt").arg(channel).arg(i, 4, 10, QLatin1Char('0')));
+            if (!f.open(QIODevice::WriteOnly) || !f.setFileTime(old, QFileDevice::FileModificationTime))
+                qFatal("cannot write %s", qPrintable(f.fileName()));
+        }
+    }
+}
+
+// The twenty followed logs among 20,000 older logs of the same channels, as
+// years of play leave the folder; the old ones sort before the followed ones.
+void prepareCrowdedFolder(const QTemporaryDir &dir)
+{
+    prepareTwentyLogs(dir);
+    writeOldLogs(dir.path(), QStringList(SharedConfig::channels.cbegin(), SharedConfig::channels.cend()));
+}
+
+void idleCpuCrowded()
+{
+    idleCpuOver(prepareCrowdedFolder, "idle CPU, 20 followed logs among 20,000, 10 s");
+}
+
+// From a new log of a followed channel to the notice on the status line,
+// listening afresh before each of 20 new logs.
+void newLogNotice()
+{
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    prepareCrowdedFolder(logs);
+    MainWindow window;
+    auto *start = window.findChild<QPushButton *>("pushButton");
+    auto *stop = window.findChild<QPushButton *>("pushButton_2");
+    auto *line = window.findChild<StatusLine *>();
+    QVector<double> delays;
+    QRandomGenerator random(7);
+    for (int i = 0; i < 20; ++i) {
+        start->click();
+        QThread::msleep(random.bounded(500));
+        QCoreApplication::processEvents();
+        const qint64 created = nowNs();
+        writeGameLog(logs.filePath(QStringLiteral("Chan07_2_%1.txt").arg(i, 2, 10, QLatin1Char('0'))), "Chan07");
+        while (line->brief(StatusLine::Logs).isEmpty() && nowNs() - created < 5000000000LL)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        delays << (line->brief(StatusLine::Logs).isEmpty() ? 5000.0 : (nowNs() - created) / 1e6);
+        stop->click();
+    }
+    const double worst = *std::max_element(delays.cbegin(), delays.cend());
+    report("new log -> notice, 20,000 files (median of 20)", QString::number(median(delays), 'f', 1) + " ms");
+    report("new log -> notice, maximum of 20", QString::number(worst, 'f', 1) + " ms", "< 2000 ms");
+}
+
+// Choosing the default folder when listening starts: one listing with
+// modification times per candidate that exists.
+void decideFolder()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    const QString proton = home.filePath(".local/share/Steam/steamapps/compatdata/8500/pfx/drive_c/users/"
+                                         "steamuser/Documents/EVE/logs/Chatlogs");
+    writeOldLogs(home.filePath("Documents/EVE/logs/Chatlogs"), {"Local"});
+    writeOldLogs(proton, {"Local"});
+    writeGameLog(proton + "/Local_1.txt", "Local"); // the game runs here
+    SharedConfig::chatlogDir.clear();
+    QVector<double> times;
+    QString chosen;
+    for (int run = 0; run < 5; ++run) {
+        const qint64 t = nowNs();
+        chosen = SharedConfig::decideChatlogDir();
+        times << (nowNs() - t) / 1e6;
+    }
+    qputenv("HOME", oldHome);
+    if (!chosen.contains("compatdata"))
+        qFatal("decide: %s", qPrintable(chosen));
+    report("decide the folder, 2 x 20,000 logs (median of 5)", QString::number(median(times), 'f', 1) + " ms");
 }
 
 // "voice-index ENGINE LOCALE VOICE": the engine, language and voice indexes
@@ -487,7 +578,8 @@ int main(int argc, char *argv[])
     // Named so that one figure can be measured alone: chatwatch_bench soak
     const std::pair<const char *, void (*)()> figures[] = {
         {"examine", examination}, {"idle", idleTick}, {"latency", alertLatency}, {"overlong", overlongLine},
-        {"idlecpu", idleCpu},     {"soak", soak},     {"start", startOverBigLogs}, {"map", starMap},
+        {"idlecpu", idleCpu},     {"idlecpu20k", idleCpuCrowded}, {"newlog", newLogNotice},
+        {"decidefolder", decideFolder}, {"soak", soak}, {"start", startOverBigLogs}, {"map", starMap},
     };
     const QStringList only = app.arguments().mid(1);
     for (const auto &figure : figures) {

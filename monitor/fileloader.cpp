@@ -3,10 +3,9 @@
 #include "app/sharedconfig.h"
 #include "monitor/chatlogstream.h"
 #include "monitor/detection.h"
+#include "monitor/discovery.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 #include <QtDebug>
 
@@ -59,21 +58,7 @@ QStringList FileLoader::unopenedFiles() const
 
 void FileLoader::scan_chatlogs()
 {
-    QDir dir(SharedConfig::effectiveChatlogDir());
-    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot);
-    const QFileInfoList entries = dir.entryInfoList();
-
-    const QSet<QString> channels = SharedConfig::channels;
-    QMap<QString, QString> chosen;
-    // Later entries win, so each channel gets its last file in name order.
-    for (const QFileInfo &entry : entries) {
-        const QString name = entry.fileName();
-        for (const QString &channel : channels) {
-            if (name.startsWith(channel, Qt::CaseSensitive))
-                chosen.insert(channel, entry.filePath());
-        }
-    }
-    channel_files = chosen;
+    channel_files = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), SharedConfig::channels);
     for (const QString &path : qAsConst(channel_files))
         open_chatlog(path);
 }

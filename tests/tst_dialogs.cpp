@@ -328,10 +328,15 @@ void TestDialogs::chatlogFolder()
     WorkingFolder folder;
     writeBytes(SharedConfig::chatlogFile, "/old\n\n");
     SharedConfig::chatlogDir = "/old";
-    setFolderPicker([chosen](QWidget *) { return chosen; });
+    QString start;
+    setFolderPicker([chosen, &start](QWidget *, const QString &folder) {
+        start = folder;
+        return chosen;
+    });
     MainWindow window;
     window.findChild<QAction *>("actionChatlogs")->trigger();
     setFolderPicker(nullptr);
+    QCOMPARE(start, QString("/old")); // opens where the logs are read now
     QTEST(readBytes(SharedConfig::chatlogFile), "file");
     QTEST(SharedConfig::chatlogDir, "chatlogDir");
 }
@@ -537,7 +542,7 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
     const bool ok = runUnprivileged([&] {
         WarningWatcher watcher;
         if (dialog == "chatlog") {
-            setFolderPicker([](QWidget *) { return QStringList{"/new/folder"}; });
+            setFolderPicker([](QWidget *, const QString &) { return QStringList{"/new/folder"}; });
             MainWindow window;
             window.findChild<QAction *>("actionChatlogs")->trigger();
             setFolderPicker(nullptr);

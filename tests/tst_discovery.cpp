@@ -2,11 +2,14 @@
 #include "monitor/fileloader.h"
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QtTest>
 
 using Choice = QMap<QString, QString>;
 Q_DECLARE_METATYPE(Choice)
+using Ages = QMap<QString, int>;
+Q_DECLARE_METATYPE(Ages)
 
 class TestDiscovery : public QObject
 {
@@ -16,8 +19,8 @@ private slots:
     void init();
     void choice_data();
     void choice();
-    void emptyFolderSettingUsesDefault_data();
-    void emptyFolderSettingUsesDefault();
+    void folderFound_data();
+    void folderFound();
     void startNeedsChannelsAndRules_data();
     void startNeedsChannelsAndRules();
 };
@@ -88,36 +91,79 @@ void TestDiscovery::choice()
     QCOMPARE(loader.followedCount(), streams);
 }
 
-void TestDiscovery::emptyFolderSettingUsesDefault_data()
+void TestDiscovery::folderFound_data()
 {
+    // Each present folder holds Local_<folder>.txt, modified that many
+    // minutes ago.
+    QTest::addColumn<Ages>("present");
     QTest::addColumn<QString>("configured");
-    QTest::addColumn<bool>("usesDefault");
-    QTest::newRow("no folder configured") << QString() << true;
-    QTest::newRow("empty string configured") << QString("") << true;
-    QTest::newRow("other folder configured") << QString("elsewhere") << false;
+    QTest::addColumn<QString>("used");
+    const Ages all{{"docs", 50}, {"proton", 40}, {"flatpak", 30}, {"library", 20}, {"wine", 10}};
+    QTest::newRow("none exists: today's folder") << Ages() << QString() << "docs";
+    QTest::newRow("Documents only") << Ages{{"docs", 5}} << QString() << "docs";
+    QTest::newRow("empty string configured") << Ages{{"docs", 5}} << QString("") << "docs";
+    QTest::newRow("Proton newer than Documents") << Ages{{"docs", 60}, {"proton", 5}} << QString() << "proton";
+    QTest::newRow("Flatpak Steam, the most recent of three")
+        << Ages{{"docs", 60}, {"proton", 30}, {"flatpak", 1}} << QString() << "flatpak";
+    QTest::newRow("library from libraryfolders.vdf")
+        << Ages{{"proton", 30}, {"library", 2}, {"wine", 10}} << QString() << "library";
+    QTest::newRow("Wine prefix, the most recent of all") << all << QString() << "wine";
+    QTest::newRow("Wine prefix older than Documents") << Ages{{"docs", 1}, {"wine", 10}} << QString() << "docs";
+    QTest::newRow("saved folder wins over all") << Ages{{"docs", 1}, {"proton", 1}, {"elsewhere", 600}}
+                                                << QString("elsewhere") << "elsewhere";
 }
 
-void TestDiscovery::emptyFolderSettingUsesDefault()
+void TestDiscovery::folderFound()
 {
+    QFETCH(Ages, present);
     QFETCH(QString, configured);
-    QFETCH(bool, usesDefault);
+    QFETCH(QString, used);
+    WorkingFolder work;
     QTemporaryDir home;
+    const QString steamPrefix = "/steamapps/compatdata/8500/pfx/drive_c/users/steamuser/Documents/EVE/logs/Chatlogs";
+    const QMap<QString, QString> folders{
+        {"docs", "Documents/EVE/logs/Chatlogs"},
+        {"proton", ".local/share/Steam" + steamPrefix},
+        {"flatpak", ".var/app/com.valvesoftware.Steam/.local/share/Steam" + steamPrefix},
+        {"library", "mnt/SteamLibrary" + steamPrefix},
+        {"wine", ".wine/drive_c/users/pilot/My Documents/EVE/logs/Chatlogs"},
+        {"elsewhere", "elsewhere"},
+    };
+    // ~/.steam/steam links to the native root, whose file lists both libraries.
+    QVERIFY(QDir(home.path()).mkpath(".local/share/Steam/steamapps"));
+    QVERIFY(QDir(home.path()).mkpath(".steam"));
+    QVERIFY(QFile::link(home.filePath(".local/share/Steam"), home.filePath(".steam/steam")));
+    writeBytes(home.filePath(".local/share/Steam/steamapps/libraryfolders.vdf"),
+               QString("\"libraryfolders\"\n{\n"
+                       "\t\"0\"\n\t{\n\t\t\"path\"\t\t\"%1/.local/share/Steam\"\n"
+                       "\t\t\"apps\"\t\t{ \"8500\"\t\t\"1234567\" }\n\t}\n"
+                       "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"%1/mnt/SteamLibrary\"\n\t}\n}\n")
+                   .arg(home.path())
+                   .toUtf8());
+    for (auto it = present.cbegin(); it != present.cend(); ++it) {
+        const QString log = home.filePath(folders[it.key()] + "/Local_" + it.key() + ".txt");
+        QVERIFY(QDir(home.path()).mkpath(folders[it.key()]));
+        writeGameLog(log, "Local");
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QDateTime modified = QDateTime::currentDateTime().addSecs(-60 * it.value());
+        QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
     const QByteArray oldHome = qgetenv("HOME");
     qputenv("HOME", home.path().toUtf8());
-    const QString folder = home.filePath("Documents/EVE/logs/Chatlogs");
-    QVERIFY(QDir().mkpath(folder));
-    writeGameLog(folder + "/Local_20261207_060000.txt", "Local");
-    QVERIFY(QDir().mkpath(home.filePath("elsewhere")));
-    writeGameLog(home.filePath("elsewhere/Local_1.txt"), "Local");
-    SharedConfig::chatlogDir = configured.isEmpty() ? configured : home.filePath(configured);
+    SharedConfig::chatlogDir = configured.isEmpty() ? configured : home.filePath(folders[configured]);
     SharedConfig::channels = {"Local"};
 
     FileLoader loader;
     loader.start_monitoring();
+    const QString folder = SharedConfig::effectiveChatlogDir();
     qputenv("HOME", oldHome);
 
+    QCOMPARE(folder, home.filePath(folders[used]));
     QCOMPARE(loader.channelFiles().value("Local"),
-             usesDefault ? folder + "/Local_20261207_060000.txt" : home.filePath("elsewhere/Local_1.txt"));
+             present.isEmpty() ? QString() : home.filePath(folders[used] + "/Local_" + used + ".txt"));
+    // Found, not chosen: nothing is saved.
+    QVERIFY(!QFile::exists(SharedConfig::chatlogFile));
 }
 
 void TestDiscovery::startNeedsChannelsAndRules_data()

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +40,8 @@ private slots:
     void speakButton();
     void listeningStatus_data();
     void listeningStatus();
+    void newerLogNotice_data();
+    void newerLogNotice();
     void actionRunsOncePerTrigger();
 };
 
@@ -323,6 +326,77 @@ void TestMainWindow::listeningStatus()
     openUpForUnprivileged(logs.path());
     QFile::setPermissions(logs.filePath("Local_20261207_060000.txt"), QFileDevice::Permissions());
     QVERIFY(runUnprivileged([&] { return observe() == expected; }));
+}
+
+void TestMainWindow::newerLogNotice_data()
+{
+    // Local and Corp have a log when listening starts, Alliance none.
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("brief");
+    QTest::addColumn<QString>("full");
+    const QString how = ": press 停止, then 开始监听";
+    QTest::newRow("newer log of a followed channel")
+        << "+Local_20261207_070000.txt" << "Newer \"Local\" log" + how
+        << "\"Local\": newer log Local_20261207_070000.txt; following Local_20261207_060000.txt.\n"
+           "Press 停止, then 开始监听 to follow it.";
+    QTest::newRow("first log of a selected channel")
+        << "+Alliance_20261207_070000.txt" << "New \"Alliance\" log" + how
+        << "\"Alliance\": new log Alliance_20261207_070000.txt; none when listening started.\n"
+           "Press 停止, then 开始监听 to follow it.";
+    QTest::newRow("log of an unselected channel") << "+Fleet_20261207_070000.txt" << "" << "";
+    QTest::newRow("same channel in other letter case") << "+local_20261207_070000.txt" << "" << "";
+    QTest::newRow("older log of a followed channel") << "+Local_20261206_070000.txt" << "" << "";
+    QTest::newRow("followed log deleted")
+        << "-Local_20261207_060000.txt" << "\"Local\" log removed" + how
+        << "\"Local\": Local_20261207_060000.txt was removed or renamed.\n"
+           "Press 停止, then 开始监听 to follow the newest log of each channel.";
+    QTest::newRow("followed log renamed away")
+        << ">Local_20261207_060000.txt" << "\"Local\" log removed" + how
+        << "\"Local\": Local_20261207_060000.txt was removed or renamed.\n"
+           "Press 停止, then 开始监听 to follow the newest log of each channel.";
+    QTest::newRow("two channels, a game restart")
+        << "+Local_20261207_070000.txt +Corp_20261207_070000.txt" << "Newer logs for 2 channels" + how
+        << "\"Corp\": newer log Corp_20261207_070000.txt; following Corp_20261207_060000.txt.\n"
+           "\"Local\": newer log Local_20261207_070000.txt; following Local_20261207_060000.txt.\n"
+           "Press 停止, then 开始监听 to follow the newest log of each channel.";
+}
+
+void TestMainWindow::newerLogNotice()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, brief);
+    QFETCH(QString, full);
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local");
+    writeGameLog(logs.filePath("Corp_20261207_060000.txt"), "Corp");
+    SharedConfig::chatlogDir = logs.path();
+    SharedConfig::channels = {"Local", "Corp", "Alliance"};
+    SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+    MainWindow window;
+    auto *start = window.findChild<QPushButton *>("pushButton");
+    auto *line = window.findChild<StatusLine *>();
+    start->click();
+    const QString listening = line->line(), listeningFull = line->toolTip();
+    QSignalSpy woken(window.findChild<QFileSystemWatcher *>(), &QFileSystemWatcher::directoryChanged);
+
+    for (const QString &step : change.split(' ')) {
+        const QString path = logs.filePath(step.mid(1));
+        if (step.startsWith('+'))
+            writeGameLog(path, step.mid(1).section('_', 0, 0));
+        else if (step.startsWith('-'))
+            QVERIFY(QFile::remove(path));
+        else
+            QVERIFY(QFile::rename(path, logs.filePath("old-" + step.mid(1))));
+    }
+    // Told at once; a later check (a busy folder) within a second.
+    QVERIFY(woken.wait(2000));
+    QTRY_COMPARE_WITH_TIMEOUT(line->line(), brief.isEmpty() ? listening : brief + "  ·  " + listening, 1000);
+    QCOMPARE(line->toolTip(), full.isEmpty() ? listeningFull : full + "\n" + listeningFull);
+
+    // After 停止 it no longer applies.
+    window.findChild<QPushButton *>("pushButton_2")->click();
+    QCOMPARE(line->brief(StatusLine::Logs), QString());
 }
 
 void TestMainWindow::actionRunsOncePerTrigger()

@@ -14,7 +14,7 @@ ChannelDialog::ChannelDialog(QWidget *parent)
 {
     ui->setupUi(this);
 
-    QDir dir(SharedConfig::effectiveChatlogDir());
+    QDir dir(SharedConfig::decideChatlogDir());
     dir.setFilter(QDir::Files | QDir::NoDotAndDotDot);
     QSet<QString> names;
     const QFileInfoList entries = dir.entryInfoList();

@@ -8,9 +8,9 @@
 
 namespace {
 
-QStringList runFolderDialog(QWidget *parent)
+QStringList runFolderDialog(QWidget *parent, const QString &startFolder)
 {
-    QFileDialog dialog(parent, QString(), QString(), QString());
+    QFileDialog dialog(parent, QString(), startFolder, QString());
     dialog.setFileMode(QFileDialog::Directory);
     if (!dialog.exec())
         return {};
@@ -30,9 +30,9 @@ void setFolderPicker(FolderPicker p)
     picker() = p ? std::move(p) : FolderPicker(runFolderDialog);
 }
 
-void chooseChatlogFolder(QWidget *parent)
+void chooseChatlogFolder(QWidget *parent, const QString &startFolder)
 {
-    const QStringList selected = picker()(parent);
+    const QStringList selected = picker()(parent, startFolder);
     if (selected.isEmpty())
         return;
     const QString folder = selected.first();

@@ -8,13 +8,14 @@
 
 class QWidget;
 
-// Asks the user for the chat-log folder and stores the first chosen path in
-// SharedConfig::chatlogDir and in the chat-log file.
-void chooseChatlogFolder(QWidget *parent);
+// Asks the user for the chat-log folder, starting in `startFolder`, and
+// stores the first chosen path in SharedConfig::chatlogDir and in the
+// chat-log file.
+void chooseChatlogFolder(QWidget *parent, const QString &startFolder);
 
 // What the folder chooser returns: the selected paths, empty when cancelled.
 // Tests replace it; the program runs Qt's folder chooser.
-using FolderPicker = std::function<QStringList(QWidget *parent)>;
+using FolderPicker = std::function<QStringList(QWidget *parent, const QString &startFolder)>;
 void setFolderPicker(FolderPicker picker);
 
 #endif

@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "app/sharedconfig.h"
+#include "monitor/chatlogwatcher.h"
 #include "monitor/fileloader.h"
 #include "speech/matchlocation.h"
 #include "speech/speechtext.h"
@@ -13,6 +14,7 @@
 #include "ui_mainwindow.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 #include <QtDebug>
@@ -45,6 +47,8 @@ MainWindow::MainWindow(QWidget *parent)
     loadVoiceSettings();
     fileLoader = new FileLoader(this);
     connect(fileLoader, &FileLoader::detectedLocation, this, &MainWindow::on_detectLocation);
+    logWatcher = new ChatlogWatcher(this);
+    connect(logWatcher, &ChatlogWatcher::changesChanged, this, &MainWindow::showChangedLogs);
 }
 
 MainWindow::~MainWindow()
@@ -70,7 +74,7 @@ void MainWindow::on_detectLocation(QString location)
 
 void MainWindow::on_actionChatlogs_triggered(bool)
 {
-    chooseChatlogFolder(this);
+    chooseChatlogFolder(this, SharedConfig::decideChatlogDir());
 }
 
 void MainWindow::on_actionChannel_triggered(bool)
@@ -176,6 +180,12 @@ void MainWindow::on_pushButton_clicked()
     ui->pushButton->setEnabled(false);
     fileLoader->start_monitoring();
     ui->pushButton_2->setEnabled(true);
+    // The folder and channels are the ones discovery has just used.
+    if (fileLoader->isListening())
+        logWatcher->start(SharedConfig::effectiveChatlogDir(), SharedConfig::channels, fileLoader->channelFiles());
+    else
+        logWatcher->stop();
+    statusLine->clearTopic(StatusLine::Logs);
     showListeningStatus();
 }
 
@@ -183,8 +193,47 @@ void MainWindow::on_pushButton_2_clicked()
 {
     ui->pushButton_2->setEnabled(false);
     fileLoader->stop_monitoring();
+    logWatcher->stop();
     ui->pushButton->setEnabled(true);
+    statusLine->clearTopic(StatusLine::Logs);
     statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
+}
+
+// Listening keeps to the logs it started with; this says which of them the
+// game has left behind and how to follow the new ones.
+void MainWindow::showChangedLogs()
+{
+    const QVector<ChatlogWatcher::Change> &changes = logWatcher->changes();
+    if (changes.isEmpty()) {
+        statusLine->clearTopic(StatusLine::Logs);
+        return;
+    }
+    QStringList details;
+    int removed = 0;
+    for (const ChatlogWatcher::Change &change : changes) {
+        const QString newest = QFileInfo(change.newest).fileName(), was = QFileInfo(change.followed).fileName();
+        if (change.removed) {
+            ++removed;
+            details << tr("\"%1\": %2 was removed or renamed.").arg(change.channel, was);
+        } else if (was.isEmpty()) {
+            details << tr("\"%1\": new log %2; none when listening started.").arg(change.channel, newest);
+        } else {
+            details << tr("\"%1\": newer log %2; following %3.").arg(change.channel, newest, was);
+        }
+    }
+    QString brief;
+    if (changes.size() > 1)
+        brief = (removed ? tr("Logs of %1 channels changed") : tr("Newer logs for %1 channels")).arg(changes.size());
+    else if (removed)
+        brief = tr("\"%1\" log removed").arg(changes.first().channel);
+    else
+        brief = (changes.first().followed.isEmpty() ? tr("New \"%1\" log") : tr("Newer \"%1\" log"))
+                    .arg(changes.first().channel);
+    details << (changes.size() == 1 && !removed
+                    ? tr("Press 停止, then 开始监听 to follow it.")
+                    : tr("Press 停止, then 开始监听 to follow the newest log of each channel."));
+    statusLine->setTopic(StatusLine::Logs, brief + tr(": press 停止, then 开始监听"),
+                         details.join(QLatin1Char('\n')));
 }
 
 // Says why nothing is followed, or what is, so that a start that could not

@@ -10,6 +10,7 @@
 namespace Ui {
 class MainWindow;
 }
+class ChatlogWatcher;
 class FileLoader;
 class StatusLine;
 
@@ -46,12 +47,14 @@ private slots:
 private:
     friend struct SpeechControl;
     void showListeningStatus();
+    void showChangedLogs();
 
     Ui::MainWindow *ui;
     QTextToSpeech *speech;
     QVector<QVoice> voices;
     FileLoader *fileLoader;
     StatusLine *statusLine;
+    ChatlogWatcher *logWatcher;
 };
 
 #endif

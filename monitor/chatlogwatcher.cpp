@@ -1,0 +1,74 @@
+#include "monitor/chatlogwatcher.h"
+
+#include "monitor/discovery.h"
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
+
+#include <algorithm>
+
+ChatlogWatcher::ChatlogWatcher(QObject *parent)
+    : QObject(parent)
+    , pending(new QTimer(this))
+{
+    pending->setSingleShot(true);
+    connect(pending, &QTimer::timeout, this, &ChatlogWatcher::check);
+}
+
+void ChatlogWatcher::start(const QString &logFolder, const QSet<QString> &selected,
+                           const QMap<QString, QString> &followedLogs)
+{
+    stop();
+    folder = logFolder;
+    channels = selected;
+    followed = followedLogs;
+    // A folder that is not there now is not watched: nothing was followed.
+    if (!QFileInfo(folder).isDir())
+        return;
+    watcher = new QFileSystemWatcher(this);
+    connect(watcher, &QFileSystemWatcher::directoryChanged, this, &ChatlogWatcher::folderChanged);
+    watcher->addPath(folder);
+}
+
+void ChatlogWatcher::stop()
+{
+    delete watcher;
+    watcher = nullptr;
+    pending->stop();
+    lastCheck.invalidate();
+    m_changes.clear();
+}
+
+void ChatlogWatcher::folderChanged()
+{
+    // A burst of new logs (the game starting a session) costs one listing.
+    if (pending->isActive())
+        return;
+    const qint64 since = lastCheck.isValid() ? lastCheck.elapsed() : MinGap;
+    if (since >= MinGap)
+        check();
+    else
+        pending->start(int(MinGap - since));
+}
+
+void ChatlogWatcher::check()
+{
+    lastCheck.start();
+    const QMap<QString, QString> newest = newestLogs(listChatlogs(folder), channels);
+    QVector<Change> changes;
+    QStringList names(channels.cbegin(), channels.cend());
+    names.sort();
+    for (const QString &channel : qAsConst(names)) {
+        const QString was = followed.value(channel), now = newest.value(channel);
+        if (was != now)
+            changes.append({channel, was, now, !was.isEmpty() && !QFileInfo::exists(was)});
+    }
+    const auto same = [](const Change &a, const Change &b) {
+        return a.channel == b.channel && a.newest == b.newest && a.removed == b.removed;
+    };
+    if (std::equal(changes.cbegin(), changes.cend(), m_changes.cbegin(), m_changes.cend(), same))
+        return;
+    m_changes = changes;
+    emit changesChanged();
+}

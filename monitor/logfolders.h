@@ -1,0 +1,25 @@
+#ifndef LOGFOLDERS_H
+#define LOGFOLDERS_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Where the game may write its chat logs on a desktop where it runs under
+// Wine or Steam's Proton, under the home folder `home`, in this order:
+// ~/Documents; the game's Proton prefix in every Steam library (the native
+// and Flatpak Steam roots and the libraries their libraryfolders.vdf
+// lists); the Wine prefixes ~/.wine, ~/Games/<name> and Bottles' bottles,
+// each user's Documents and My Documents. Candidates need not exist.
+QStringList chatlogFolderCandidates(const QString &home);
+
+// The "path" values of a Steam libraryfolders.vdf; nothing from a file that
+// holds none.
+QStringList steamLibraryPaths(const QByteArray &vdf);
+
+// Of the candidates that exist, the one holding the most recently modified
+// file (the earliest on a tie), with links resolved; empty when none exists.
+// One listing per folder, a folder reached twice through links counted once.
+QString newestChatlogFolder(const QStringList &candidates);
+
+#endif
