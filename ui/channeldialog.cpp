@@ -2,6 +2,7 @@
 
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
+#include "monitor/discovery.h"
 #include "ui/savefailure.h"
 #include "ui_channeldialog.h"
 
@@ -14,10 +15,8 @@ ChannelDialog::ChannelDialog(QWidget *parent)
 {
     ui->setupUi(this);
 
-    QDir dir(SharedConfig::decideChatlogDir());
-    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot);
     QSet<QString> names;
-    const QFileInfoList entries = dir.entryInfoList();
+    const QFileInfoList entries = listChatlogs(SharedConfig::decideChatlogDir());
     for (const QFileInfo &entry : entries)
         names.insert(entry.fileName().split(QLatin1Char('_'), Qt::KeepEmptyParts, Qt::CaseSensitive).at(0));
 
