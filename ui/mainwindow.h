@@ -11,6 +11,7 @@ namespace Ui {
 class MainWindow;
 }
 class FileLoader;
+class SpeechWatchdog;
 class StatusLine;
 
 class MainWindow : public QMainWindow
@@ -46,12 +47,14 @@ private slots:
 private:
     friend struct SpeechControl;
     void showListeningStatus();
+    void showUnspokenLanguage();
 
     Ui::MainWindow *ui;
     QTextToSpeech *speech;
     QVector<QVoice> voices;
     FileLoader *fileLoader;
     StatusLine *statusLine;
+    SpeechWatchdog *watchdog;
 };
 
 #endif
