@@ -14,6 +14,7 @@
 #include "ui/statusline.h"
 #include "ui/voicedialog.h"
 #include "ui/speechcontrol.h"
+#include "speech/speechwatchdog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -308,6 +309,40 @@ void soak()
            QString::number(residentKiB() - rssAfterFirst) + " KiB", "< 2048 KiB");
 }
 
+// The speech service gone while listening (the engine in use accepts say()
+// and never speaks): from a line written to its alert starting on the new
+// engine. The cost over the plain latency is the watchdog's period.
+void speechRestart()
+{
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    prepareTwentyLogs(logs);
+    writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
+    MainWindow window;
+    window.findChild<QPushButton *>("pushButton")->click();
+    const QString target = logs.filePath("Chan07_1.txt");
+    const auto startedNs = [] {
+        for (const QVariant &call : speechCalls()) {
+            if (call.toMap().value("call") == "speaking")
+                return call.toMap().value("steadyNs").toLongLong();
+        }
+        return qint64(0);
+    };
+    QVector<double> delays;
+    for (int i = 1; i <= 10; ++i) {
+        qApp->setProperty("mockSpeechService", i);
+        clearSpeechCalls();
+        const qint64 written = nowNs();
+        appendBytes(target, gameLine(QStringLiteral("0-G8NO red")));
+        while (!startedNs())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        delays << (startedNs() - written) / 1e6;
+    }
+    qApp->setProperty("mockSpeechService", QVariant());
+    report("alert after the speech service went away (median of 10)", QString::number(median(delays), 'f', 0) + " ms",
+           QStringLiteral("latency + %1 ms").arg(SpeechWatchdog::PeriodMs));
+}
+
 // CPU used by a window listening to 20 quiet logs for 10 s.
 void idleCpuOver(void (*prepare)(const QTemporaryDir &), const char *figure)
 {
@@ -580,6 +615,7 @@ int main(int argc, char *argv[])
         {"examine", examination}, {"idle", idleTick}, {"latency", alertLatency}, {"overlong", overlongLine},
         {"idlecpu", idleCpu},     {"idlecpu20k", idleCpuCrowded}, {"newlog", newLogNotice},
         {"decidefolder", decideFolder}, {"soak", soak}, {"start", startOverBigLogs}, {"map", starMap},
+        {"restart", speechRestart},
     };
     const QStringList only = app.arguments().mid(1);
     for (const auto &figure : figures) {

@@ -50,6 +50,11 @@ QString prepareSpeechText(QString text, const QLocale &locale)
     return result;
 }
 
+bool speechLanguageHandled(const QLocale &locale)
+{
+    return locale.language() == QLocale::Chinese || locale.language() == QLocale::English;
+}
+
 QString prepareSpeechText(QString text, QTextToSpeech *speech)
 {
     return prepareSpeechText(std::move(text), speech ? speech->locale() : QLocale::c());

@@ -11,5 +11,7 @@ class QTextToSpeech;
 // handled, any other language gives an empty text.
 QString prepareSpeechText(QString text, QTextToSpeech *speech);
 QString prepareSpeechText(QString text, const QLocale &locale);
+// Whether alerts are spoken in this locale's language.
+bool speechLanguageHandled(const QLocale &locale);
 
 #endif

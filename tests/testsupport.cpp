@@ -118,6 +118,18 @@ QStringList spokenTexts()
     return texts;
 }
 
+QStringList heardTexts()
+{
+    QStringList texts;
+    for (const QVariant &call : speechCalls()) {
+        const QVariantMap map = call.toMap();
+        if (map.value(QStringLiteral("call")) == QLatin1String("speaking"))
+            texts.append(map.value(QStringLiteral("engine")).toString() + QStringLiteral(": ")
+                         + map.value(QStringLiteral("text")).toString());
+    }
+    return texts;
+}
+
 void clearSpeechCalls()
 {
     qApp->setProperty("mockSpeechCalls", QVariantList());

@@ -46,6 +46,8 @@ void openUpForUnprivileged(const QString &path);
 // What the recording speech engine was asked to do, in order.
 QVariantList speechCalls();
 QStringList spokenTexts();
+// The texts the engines started to speak aloud, as "engine: text".
+QStringList heardTexts();
 void clearSpeechCalls();
 
 // What main() sets up (UTF-8 as the locale codec), and only the plugin

@@ -2,11 +2,17 @@
 #include "app/sharedconfig.h"
 #include "starmap/maprules.h"
 #include "starmap/starmap.h"
+#include "speech/speechwatchdog.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
+#include "ui/statusline.h"
 
 #include <QPushButton>
+#include <QStatusBar>
+#include <QThread>
 #include <QtTest>
+
+#include <chrono>
 
 // From a line the game appends to a chat log to what the engine is told.
 class TestAlertPath : public QObject
@@ -21,6 +27,8 @@ private slots:
     }
     void alert_data();
     void alert();
+    void speechServiceFails_data();
+    void speechServiceFails();
     void backlogAndRestart();
     void newRulesTakeEffectWhileListening();
 };
@@ -28,13 +36,14 @@ private slots:
 // A working folder with one followed "Local" log and the given settings.
 struct Setup
 {
-    Setup(const QByteArray &rules, int language)
+    Setup(const QByteArray &rules, int language, const QByteArray &voice = QByteArray())
     {
         writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local", {"0-G8NO before the start"});
         writeBytes(SharedConfig::chatlogFile, logs.path().toUtf8() + "\n");
         writeBytes(SharedConfig::channelFile, "Local\n");
         writeBytes(SharedConfig::locationFile, rules);
-        writeBytes(SharedConfig::voiceFile, "70\n0\n0\n0\n" + QByteArray::number(language) + "\n0\n");
+        writeBytes(SharedConfig::voiceFile,
+                   voice.isEmpty() ? "70\n0\n0\n0\n" + QByteArray::number(language) + "\n0\n" : voice);
         SharedConfig::load();
         window.reset(new MainWindow);
         start();
@@ -42,6 +51,7 @@ struct Setup
     void start() { window->findChild<QPushButton *>("pushButton")->click(); }
     void stop() { window->findChild<QPushButton *>("pushButton_2")->click(); }
     void say(const QString &message) { appendBytes(logs.filePath("Local_20261207_060000.txt"), gameLine(message)); }
+    QString topic(StatusLine::Topic topic) const { return window->findChild<StatusLine *>()->brief(topic); }
 
     WorkingFolder folder;
     QTemporaryDir logs;
@@ -56,21 +66,23 @@ void TestAlertPath::alert_data()
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QString>("notice");
     QTest::newRow("Chinese") << QByteArray("5跳位|0-G8NO|预警\n") << int(Chinese) << "0-G8NO red"
-                             << QStringList{"5跳位,0杠G8NO,预警"};
+                             << QStringList{"5跳位,0杠G8NO,预警"} << "";
     QTest::newRow("English") << QByteArray("5 jumps|0-G8NO|hostile\n") << int(English) << "0-G8NO red"
-                             << QStringList{"5 jumps 0 dash G 8 N O hostile"};
+                             << QStringList{"5 jumps 0 dash G 8 N O hostile"} << "";
     QTest::newRow("wildcard") << QByteArray("5跳位|0-G8NO|预警\n近|*-****|有人\n") << int(Chinese) << "in MJ-5F9 now"
-                              << QStringList{"近,MJ杠5F9,有人"};
+                              << QStringList{"近,MJ杠5F9,有人"} << "";
     QTest::newRow("each report is said") << QByteArray("a|0-G8NO|b\n") << int(Chinese) << "0-G8NO > 0-G8NO"
-                                         << QStringList{"a,0杠G8NO,b", "a,0杠G8NO,b"};
+                                         << QStringList{"a,0杠G8NO,b", "a,0杠G8NO,b"} << "";
     // Home 1DQ1-A, 5 jumps, Chinese words: N-8YET is 1 jump away, 5-CQDA 6.
     const StarMap &map = StarMap::bundled();
     const MapRules fromMap = buildMapRules(map, map.find("1dq1-a"), 5, defaultMapRuleWords(QLocale::Chinese));
     QTest::newRow("rules from the map") << joinConfigLines(mergeMapRules({}, fromMap).lines).toUtf8() << int(Chinese)
-                                        << "N-8YET > 5-CQDA" << QStringList{"1跳位,N杠8YET,预警"};
-    QTest::newRow("other language: empty say") << QByteArray("a|0-G8NO|b\n") << int(German) << "0-G8NO"
-                                               << QStringList{""};
+                                        << "N-8YET > 5-CQDA" << QStringList{"1跳位,N杠8YET,预警"} << "";
+    QTest::newRow("other language: empty say, told") << QByteArray("a|0-G8NO|b\n") << int(German) << "0-G8NO > 0-G8NO"
+                                                     << QStringList{"", ""}
+                                                     << "Alerts silent in German: use Chinese or English (选项 > Voice)";
 }
 
 void TestAlertPath::alert()
@@ -85,6 +97,97 @@ void TestAlertPath::alert()
     QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), said, 3000);
     QTest::qWait(300);
     QCOMPARE(spokenTexts(), said);
+    QTEST(s.topic(StatusLine::Language), "notice");
+    // The notice belongs to one listening session.
+    s.stop();
+    QTEST(s.topic(StatusLine::Language), "notice");
+    s.start();
+    QCOMPARE(s.topic(StatusLine::Language), QString());
+}
+
+enum Service { GoneOnce, StaysAway, Slow };
+
+void TestAlertPath::speechServiceFails_data()
+{
+    QTest::addColumn<int>("service");
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<QStringList>("heard");
+    QTest::addColumn<bool>("restarted");
+    QTest::addColumn<QString>("failure");
+    const QStringList once{"mock: a,0杠G8NO,b"};
+    const int period = SpeechWatchdog::PeriodMs;
+    QTest::newRow("gone: said again on a new engine") << int(GoneOnce) << 0 << false << once << true << "";
+    QTest::newRow("stays away: reported") << int(StaysAway) << 0 << false << QStringList{} << false
+                                          << "Alerts cannot be spoken: mock did not speak within 1 s";
+    QTest::newRow("slow: speaks before the timeout") << int(Slow) << period - 300 << false << once << false << "";
+    // The window is busy past both moments, so both are due together.
+    QTest::newRow("slow: speaks after the timeout, before the retry") << int(Slow) << period + 200 << true << once
+                                                                      << false << "";
+    QTest::newRow("slow: would speak just after the retry") << int(Slow) << period + 300 << false << once << true
+                                                            << "";
+}
+
+// The speech service fails under an alert: it is heard once or the status
+// bar says why, and the next alert is heard at once.
+void TestAlertPath::speechServiceFails()
+{
+    QFETCH(int, service);
+    QFETCH(int, delayMs);
+    QFETCH(bool, busy);
+    const auto restore = qScopeGuard([] {
+        for (const char *name : {"mockSpeechService", "mockSpeechDown", "mockSpeechDelayMs"})
+            qApp->setProperty(name, QVariant());
+    });
+    qApp->setProperty("mockSpeechDelayMs", delayMs);
+    Setup s("a|0-G8NO|b\n", Chinese, "60\n3\n-2\n0\n1\n2\n");
+    qApp->setProperty("mockSpeechDelayMs", QVariant());
+    QStringList messages;
+    connect(s.window->findChild<QStatusBar *>("statusbar"), &QStatusBar::messageChanged,
+            [&messages](const QString &m) { messages << m; });
+    if (service == GoneOnce)
+        qApp->setProperty("mockSpeechService", 1);
+    if (service == StaysAway)
+        qApp->setProperty("mockSpeechDown", true);
+    clearSpeechCalls();
+
+    s.say("0-G8NO");
+    if (busy) {
+        QTRY_VERIFY_WITH_TIMEOUT(!speechCalls().isEmpty(), 3000);
+        const qint64 said = speechCalls().first().toMap().value("steadyNs").toLongLong() / 1000000;
+        const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now().time_since_epoch()).count();
+        QThread::msleep(qMax<qint64>(0, said + delayMs + 200 - now));
+    }
+    QFETCH(QString, failure);
+    QFETCH(QStringList, heard);
+    QTRY_COMPARE_WITH_TIMEOUT(s.topic(StatusLine::Speech), failure, 4 * SpeechWatchdog::PeriodMs);
+    QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), heard, 4 * SpeechWatchdog::PeriodMs);
+    // Past the point where a late start or a second say would show.
+    QTest::qWait(2 * SpeechWatchdog::PeriodMs);
+    QCOMPARE(heardTexts(), heard);
+    QCOMPARE(s.topic(StatusLine::Speech), failure);
+    QTEST(messages.contains("Speech restarted: mock did not speak within 1 s"), "restarted");
+    // Every say, on the old engine and on a new one, with the saved voice.
+    QSet<QString> voices;
+    for (const QVariant &call : speechCalls()) {
+        const QVariantMap map = call.toMap();
+        if (map.value("call") == "say")
+            voices << QStringList{map.value("locale").toString(), map.value("voice").toString(),
+                                  map.value("volume").toString(), map.value("rate").toString(),
+                                  map.value("pitch").toString()}.join(' ');
+    }
+    QCOMPARE(voices, QSet<QString>{"zh_CN Xiaoyu 0.6 0.3 -0.2"});
+
+    if (service == Slow)
+        return;
+    // The service is back: the next alert is heard at once, and the warning goes.
+    qApp->setProperty("mockSpeechDown", QVariant());
+    clearSpeechCalls();
+    s.say("0-G8NO");
+    QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), QStringList{"mock: " + QString("a,0杠G8NO,b")}, 3000);
+    QCOMPARE(s.topic(StatusLine::Speech), QString());
+    QCOMPARE(spokenTexts().size(), 1);
 }
 
 void TestAlertPath::backlogAndRestart()

@@ -420,6 +420,18 @@ void TestDialogs::voiceDialogSpeaks()
     dialog.findChild<QComboBox *>("engine")->setCurrentIndex(2);
     QCOMPARE(bar->currentMessage(), QString());
     QVERIFY(!dialog.findChild<QPushButton *>("pauseButton")->isEnabled());
+
+    // The service went away: Speak is heard once, from a new engine of the kind chosen.
+    const auto restore = qScopeGuard([] { qApp->setProperty("mockSpeechService", QVariant()); });
+    dialog.findChild<QComboBox *>("language")->setCurrentIndex(1);
+    qApp->setProperty("mockSpeechService", 1);
+    QStringList messages;
+    connect(bar, &QStatusBar::messageChanged, [&messages](const QString &m) { messages << m; });
+    clearSpeechCalls();
+    dialog.findChild<QPushButton *>("speakButton")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), QStringList{"mock2: 5跳位,0杠G8NO,预警"}, 10000);
+    QVERIFY(messages.contains("Speech restarted: mock2 did not speak within 1 s"));
+    QCOMPARE(dialog.findChild<QTextToSpeech *>()->locale().name(), QString("zh_CN"));
 }
 
 void TestDialogs::voiceOkReachesMainWindow()

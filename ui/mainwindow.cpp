@@ -5,6 +5,7 @@
 #include "monitor/fileloader.h"
 #include "speech/matchlocation.h"
 #include "speech/speechtext.h"
+#include "speech/speechwatchdog.h"
 #include "ui/channeldialog.h"
 #include "ui/chatlogfolder.h"
 #include "ui/locationdialog.h"
@@ -44,6 +45,16 @@ MainWindow::MainWindow(QWidget *parent)
     ui->statusbar->addWidget(statusLine, 1);
     speech = nullptr;
     SpeechControl::connectControls(this);
+    SpeechControl::watchSpeech(this);
+    // Kept until an alert is heard again.
+    connect(watchdog, &SpeechWatchdog::failed, this, [this](SpeechWatchdog::Failure why) {
+        const QString brief = tr("Alerts cannot be spoken: %1").arg(SpeechControl::failureText(ui->engine, why));
+        statusLine->setTopic(StatusLine::Speech, brief,
+                             brief + tr(", also after the speech engine was restarted. The next alert tries "
+                                        "again. Check that the speech service speaks (spd-say hello) and the "
+                                        "voice in 选项 > Voice."));
+    });
+    connect(watchdog, &SpeechWatchdog::spoken, this, [this] { statusLine->clearTopic(StatusLine::Speech); });
     loadVoiceSettings();
     fileLoader = new FileLoader(this);
     connect(fileLoader, &FileLoader::detectedLocation, this, &MainWindow::on_detectLocation);
@@ -61,6 +72,8 @@ MainWindow::~MainWindow()
 void MainWindow::loadVoiceSettings()
 {
     SpeechControl::loadVoiceSettings(this);
+    if (speechLanguageHandled(speech->locale()))
+        statusLine->clearTopic(StatusLine::Language);
 }
 
 void MainWindow::on_detectLocation(QString location)
@@ -69,7 +82,25 @@ void MainWindow::on_detectLocation(QString location)
     if (message.isEmpty())
         return;
     qDebug() << message;
-    speech->say(prepareSpeechText(message, speech));
+    const QString text = prepareSpeechText(message, speech);
+    // Rule lines always have three fields: empty means a language that is
+    // not spoken. The empty text still goes to the engine, which says nothing.
+    if (text.isEmpty())
+        showUnspokenLanguage();
+    SpeechControl::say(this, text);
+}
+
+// Shown at the first silent alert of a listening session and kept until the
+// next session starts or the voice gets a language that is spoken.
+void MainWindow::showUnspokenLanguage()
+{
+    const QLocale locale = speech->locale();
+    const QString language = QLocale::languageToString(locale.language());
+    statusLine->setTopic(StatusLine::Language,
+                         tr("Alerts silent in %1: use Chinese or English (选项 > Voice)").arg(language),
+                         tr("An alert was matched but not spoken: the voice's language, %1 (%2), is neither "
+                            "Chinese nor English. Choose a Chinese or English language in 选项 > Voice.")
+                             .arg(language, locale.name()));
 }
 
 void MainWindow::on_actionChatlogs_triggered(bool)
@@ -178,6 +209,7 @@ void MainWindow::localeChanged(QLocale locale)
 void MainWindow::on_pushButton_clicked()
 {
     ui->pushButton->setEnabled(false);
+    statusLine->clearTopic(StatusLine::Language);
     fileLoader->start_monitoring();
     ui->pushButton_2->setEnabled(true);
     // The folder and channels are the ones discovery has just used.

@@ -12,6 +12,7 @@ class MainWindow;
 }
 class ChatlogWatcher;
 class FileLoader;
+class SpeechWatchdog;
 class StatusLine;
 
 class MainWindow : public QMainWindow
@@ -48,6 +49,7 @@ private:
     friend struct SpeechControl;
     void showListeningStatus();
     void showChangedLogs();
+    void showUnspokenLanguage();
 
     Ui::MainWindow *ui;
     QTextToSpeech *speech;
@@ -55,6 +57,7 @@ private:
     FileLoader *fileLoader;
     StatusLine *statusLine;
     ChatlogWatcher *logWatcher;
+    SpeechWatchdog *watchdog;
 };
 
 #endif

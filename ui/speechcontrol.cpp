@@ -94,3 +94,15 @@ QString SpeechControl::voiceText(const QVoice &voice)
     return QStringLiteral("%1 - %2 - %3")
         .arg(voice.name(), QVoice::genderName(voice.gender()), QVoice::ageName(voice.age()));
 }
+
+QString SpeechControl::failureText(QComboBox *engine, SpeechWatchdog::Failure why)
+{
+    QString name = engine->currentData().toString();
+    if (name == QLatin1String("default") || name.isEmpty())
+        name = defaultEngineName();
+    if (name.isEmpty())
+        name = QStringLiteral("the speech engine");
+    if (why == SpeechWatchdog::EngineError)
+        return QStringLiteral("%1 reported an error").arg(name);
+    return QStringLiteral("%1 did not speak within %2 s").arg(name).arg(SpeechWatchdog::PeriodMs / 1000.0);
+}

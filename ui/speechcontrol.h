@@ -4,6 +4,7 @@
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
 #include "speech/speechtext.h"
+#include "speech/speechwatchdog.h"
 #include "speech/voicefile.h"
 
 #include <QComboBox>
@@ -52,6 +53,46 @@ struct SpeechControl
         QObject::connect(w->ui->volume, &QSlider::valueChanged, w, &W::setVolume);
         QObject::connect(w->ui->engine, QOverload<int>::of(&QComboBox::currentIndexChanged), w,
                          &W::engineSelected);
+    }
+
+    // What went wrong with the engine in use, briefly: "speechd did not
+    // speak within 1 s".
+    static QString failureText(QComboBox *engine, SpeechWatchdog::Failure why);
+    // "Speech restarted: ..." is shown when the new engine starts speaking
+    // and goes with the next state message, or after this long.
+    static const int RestartedMessageMs = 10000;
+
+    // Every text the window or the dialog says goes through its watchdog,
+    // which rebuilds a failed engine with the settings the lists and
+    // sliders show.
+    template<class W>
+    static void watchSpeech(W *w)
+    {
+        w->watchdog = new SpeechWatchdog([w] { return recreateEngine(w); }, w);
+        QObject::connect(w->watchdog, &SpeechWatchdog::restarted, w, [w](SpeechWatchdog::Failure why) {
+            w->ui->statusbar->showMessage(QStringLiteral("Speech restarted: ") + failureText(w->ui->engine, why),
+                                          RestartedMessageMs);
+        });
+    }
+
+    template<class W>
+    static void say(W *w, const QString &text)
+    {
+        w->watchdog->say(w->speech, text);
+    }
+
+    // The engine, language and voice that the lists show, with the sliders.
+    template<class W>
+    static QTextToSpeech *recreateEngine(W *w)
+    {
+        const int language = w->ui->language->currentIndex();
+        const int voice = w->ui->voice->currentIndex();
+        w->engineSelected(w->ui->engine->currentIndex());
+        if (language >= 0 && language != w->ui->language->currentIndex())
+            w->languageSelected(language);
+        voiceSelected(w, voice);
+        showEntry(w->ui->voice, voice);
+        return w->speech;
     }
 
     template<class W>
@@ -139,7 +180,7 @@ struct SpeechControl
     static void speak(W *w)
     {
         const QString text = w->ui->plainTextEdit->document()->toPlainText();
-        w->speech->say(prepareSpeechText(text, w->speech));
+        say(w, prepareSpeechText(text, w->speech));
     }
 
     // Refills the engine list, selects "Default", seeds the text box from the

@@ -12,6 +12,11 @@ VoiceDialog::VoiceDialog(QWidget *parent)
     ui->setupUi(this);
     speech = nullptr;
     SpeechControl::connectControls(this);
+    SpeechControl::watchSpeech(this);
+    connect(watchdog, &SpeechWatchdog::failed, this, [this](SpeechWatchdog::Failure why) {
+        ui->statusbar->showMessage(tr("Cannot speak: %1, also after a restart")
+                                       .arg(SpeechControl::failureText(ui->engine, why)));
+    });
     SpeechControl::loadVoiceSettings(this);
 }
 

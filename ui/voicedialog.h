@@ -10,6 +10,7 @@
 namespace Ui {
 class VoiceDialog;
 }
+class SpeechWatchdog;
 
 // Tries and saves the engine, language, voice, rate, pitch and volume.
 class VoiceDialog : public QDialog
@@ -38,6 +39,7 @@ private:
     Ui::VoiceDialog *ui;
     QTextToSpeech *speech;
     QVector<QVoice> voices;
+    SpeechWatchdog *watchdog;
 };
 
 #endif

@@ -2,6 +2,7 @@
 #include "mockspeechplugin.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QVariantMap>
 
@@ -10,6 +11,13 @@
 namespace {
 // How long an utterance "lasts" before the engine is Ready again.
 constexpr int UtteranceMs = 30;
+
+void appendCall(const QVariantMap &call)
+{
+    QVariantList calls = qApp->property("mockSpeechCalls").toList();
+    calls.append(call);
+    qApp->setProperty("mockSpeechCalls", calls);
+}
 } // namespace
 
 QTextToSpeechEngine *MockSpeechPlugin::createTextToSpeechEngine(const QVariantMap &, QObject *parent,
@@ -21,6 +29,9 @@ QTextToSpeechEngine *MockSpeechPlugin::createTextToSpeechEngine(const QVariantMa
 MockSpeechEngine::MockSpeechEngine(QObject *parent)
     : QTextToSpeechEngine(parent)
     , m_locale(QLocale::English, QLocale::UnitedStates)
+    , m_utterance(new int(0))
+    , m_service(qApp->property("mockSpeechService").toInt())
+    , m_delayMs(qApp->property("mockSpeechDelayMs").toInt())
 {
     m_voice = voicesFor(m_locale).value(0);
     record(QStringLiteral("create"));
@@ -59,19 +70,17 @@ QVector<QVoice> MockSpeechEngine::availableVoices() const
 
 void MockSpeechEngine::record(const QString &call, const QString &text)
 {
-    QVariantList calls = qApp->property("mockSpeechCalls").toList();
-    calls.append(QVariantMap{{QStringLiteral("call"), call},
-                             {QStringLiteral("engine"), QStringLiteral(MOCK_ENGINE_NAME)},
-                             {QStringLiteral("text"), text},
-                             {QStringLiteral("rate"), m_rate},
-                             {QStringLiteral("pitch"), m_pitch},
-                             {QStringLiteral("volume"), m_volume},
-                             {QStringLiteral("locale"), m_locale.name()},
-                             {QStringLiteral("voice"), m_voice.name()},
-                             {QStringLiteral("steadyNs"), qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                                              std::chrono::steady_clock::now().time_since_epoch())
-                                                              .count())}});
-    qApp->setProperty("mockSpeechCalls", calls);
+    appendCall(QVariantMap{{QStringLiteral("call"), call},
+                           {QStringLiteral("engine"), QStringLiteral(MOCK_ENGINE_NAME)},
+                           {QStringLiteral("text"), text},
+                           {QStringLiteral("rate"), m_rate},
+                           {QStringLiteral("pitch"), m_pitch},
+                           {QStringLiteral("volume"), m_volume},
+                           {QStringLiteral("locale"), m_locale.name()},
+                           {QStringLiteral("voice"), m_voice.name()},
+                           {QStringLiteral("steadyNs"), qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                                            std::chrono::steady_clock::now().time_since_epoch())
+                                                            .count())}});
 }
 
 void MockSpeechEngine::setState(QTextToSpeech::State state)
@@ -82,15 +91,44 @@ void MockSpeechEngine::setState(QTextToSpeech::State state)
     emit stateChanged(state);
 }
 
+bool MockSpeechEngine::dead() const
+{
+    return qApp->property("mockSpeechDown").toBool() || qApp->property("mockSpeechService").toInt() != m_service;
+}
+
 void MockSpeechEngine::say(const QString &text)
 {
     record(QStringLiteral("say"), text);
-    if (text.isEmpty())
+    if (text.isEmpty() || dead())
         return;
+    // A new text cuts the one being spoken short, as speech-dispatcher does.
+    setState(QTextToSpeech::Ready);
+    const int utterance = ++*m_utterance;
+    if (m_delayMs <= 0) {
+        speakNow(text);
+        return;
+    }
+    const QSharedPointer<int> current = m_utterance;
+    const QPointer<MockSpeechEngine> self(this);
+    QTimer::singleShot(m_delayMs, qApp, [current, utterance, self, text] {
+        if (*current != utterance)
+            return;
+        if (self)
+            self->speakNow(text);
+        else
+            appendCall({{QStringLiteral("call"), QStringLiteral("speaking")},
+                        {QStringLiteral("engine"), QStringLiteral(MOCK_ENGINE_NAME)},
+                        {QStringLiteral("text"), text}});
+    });
+}
+
+void MockSpeechEngine::speakNow(const QString &text)
+{
+    record(QStringLiteral("speaking"), text);
     setState(QTextToSpeech::Speaking);
-    const int utterance = ++m_utterance;
+    const int utterance = *m_utterance;
     QTimer::singleShot(UtteranceMs, this, [this, utterance] {
-        if (utterance == m_utterance && m_state == QTextToSpeech::Speaking)
+        if (utterance == *m_utterance && m_state == QTextToSpeech::Speaking)
             setState(QTextToSpeech::Ready);
     });
 }
@@ -98,7 +136,7 @@ void MockSpeechEngine::say(const QString &text)
 void MockSpeechEngine::stop()
 {
     record(QStringLiteral("stop"));
-    ++m_utterance;
+    ++*m_utterance;
     setState(QTextToSpeech::Ready);
 }
 

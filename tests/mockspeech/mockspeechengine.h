@@ -1,6 +1,7 @@
 #ifndef MOCKSPEECHENGINE_H
 #define MOCKSPEECHENGINE_H
 
+#include <QSharedPointer>
 #include <QTextToSpeechEngine>
 
 class MockSpeechEngine : public QTextToSpeechEngine
@@ -31,6 +32,8 @@ private:
     QVector<QVoice> voicesFor(const QLocale &locale) const;
     void record(const QString &call, const QString &text = QString());
     void setState(QTextToSpeech::State state);
+    bool dead() const;
+    void speakNow(const QString &text);
 
     double m_rate = 0.0;
     double m_pitch = 0.0;
@@ -38,7 +41,11 @@ private:
     QLocale m_locale;
     QVoice m_voice;
     QTextToSpeech::State m_state = QTextToSpeech::Ready;
-    int m_utterance = 0;
+    // Counts says and stops; shared with a delayed start, which the service
+    // carries out even when this object is gone, unless a stop came first.
+    QSharedPointer<int> m_utterance;
+    int m_service;
+    int m_delayMs;
 };
 
 #endif
