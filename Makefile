@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Everything a fresh machine needs: `make run` and `make test`.
 BUILD ?= build
 JOBS ?= $(shell nproc)

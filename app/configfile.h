@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef CONFIGFILE_H
 #define CONFIGFILE_H
 

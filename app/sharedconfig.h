@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef SHAREDCONFIG_H
 #define SHAREDCONFIG_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the project's performance figures as one table.
 #include "app/sharedconfig.h"
 #include "benchutil.h"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hears the real program: PulseAudio with a null sink records what the
 # platform engine (speech-dispatcher with espeak) says when a watched system
 # is named in a followed log, for an English and a Chinese rule.

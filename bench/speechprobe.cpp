@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the real speech engine, to choose the speech watchdog's period.
 //   chatwatch_speechprobe ENGINE LOCALE [N [RATE [TEXT]]]
 // Says an alert's text N times and prints, for each say, the time until the

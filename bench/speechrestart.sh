@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The speech service going away while the real program listens. PulseAudio
 # with a null sink records both a click, played into the sink the moment a
 # line is written to the followed log, and the alert that speech-dispatcher

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time from process start to the main window mapped, and resident memory
 # after start-up, for the real program under Xvfb. Run from the project root
 # after `make build`: bench/startup.sh [runs] (extras: scripts/install-deps extras).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech/speechwatchdog.h"
 
 SpeechWatchdog::SpeechWatchdog(std::function<QTextToSpeech *()> recreate, QObject *parent)

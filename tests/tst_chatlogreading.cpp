@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
 #include "monitor/chatlogstream.h"
 #include "monitor/fileloader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A chat log fed any bytes in any chunks: no crash, bounded memory, and the
 // lines the game writes after the damage are all read.
 #include "monitor/chatlogstream.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules parsed from any text keep their invariants; the voice file reader
 // gives at most six values.
 #include "app/sharedconfig.h"

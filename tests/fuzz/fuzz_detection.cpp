@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every find is six characters of one of the four shapes, and the finds are
 // exactly what the four regular expressions give wherever they are defined.
 #include "monitor/detection.h"

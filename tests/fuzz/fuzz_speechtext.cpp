@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speech text for any input, in both languages: Chinese keeps the text with
 // "|" and "-" replaced; English spells at most six characters of a three-field
 // line and gives nothing otherwise.

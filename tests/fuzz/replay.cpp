@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over every file in the folders given, without libFuzzer,
 // so the kept corpus and each input that once failed are checked by every
 // ordinary test run. A failing input aborts, as under the fuzzer.
