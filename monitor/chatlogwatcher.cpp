@@ -24,12 +24,28 @@ void ChatlogWatcher::start(const QString &logFolder, const QSet<QString> &select
     folder = logFolder;
     channels = selected;
     followed = followedLogs;
-    // A folder that is not there now is not watched: nothing was followed.
-    if (!QFileInfo(folder).isDir())
-        return;
     watcher = new QFileSystemWatcher(this);
     connect(watcher, &QFileSystemWatcher::directoryChanged, this, &ChatlogWatcher::folderChanged);
-    watcher->addPath(folder);
+    watchFolder();
+}
+
+// A folder that is not there yet (the game has written no log so far) is
+// waited for from the nearest folder above it that is.
+void ChatlogWatcher::watchFolder()
+{
+    QString path = folder;
+    while (!QFileInfo(path).isDir()) {
+        const QString up = QFileInfo(path).path();
+        if (up == path)
+            return;
+        path = up;
+    }
+    const QStringList watched = watcher->directories();
+    if (watched == QStringList{path})
+        return;
+    if (!watched.isEmpty())
+        watcher->removePaths(watched);
+    watcher->addPath(path);
 }
 
 void ChatlogWatcher::stop()
@@ -41,8 +57,13 @@ void ChatlogWatcher::stop()
     m_changes.clear();
 }
 
-void ChatlogWatcher::folderChanged()
+void ChatlogWatcher::folderChanged(const QString &path)
 {
+    if (path != folder) {
+        watchFolder();
+        if (!watcher->directories().contains(folder))
+            return;
+    }
     // A burst of new logs (the game starting a session) costs one listing.
     if (pending->isActive())
         return;

@@ -44,7 +44,8 @@ signals:
     void changesChanged();
 
 private:
-    void folderChanged();
+    void watchFolder();
+    void folderChanged(const QString &path);
     void check();
 
     QFileSystemWatcher *watcher = nullptr;

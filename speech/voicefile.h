@@ -14,8 +14,8 @@ enum VoiceSetting { VoiceVolume, VoiceRate, VoicePitch, VoiceEngine, VoiceLangua
 // the sixth are ignored.
 QVector<int> parseVoiceSettings(const QStringList &lines);
 
-// The first non-empty line of the location file, or the built-in sample rule
-// when it has none; false when the file does not open.
+// The first rule of the location file, else its first non-empty line, else
+// the built-in sample rule; false when the file does not open.
 bool readSpeechSample(const QString &locationPath, QString *sample);
 
 extern const char *const SpeechSampleRule;

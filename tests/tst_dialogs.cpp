@@ -126,8 +126,8 @@ void TestDialogs::channelList_data()
     QTest::newRow("subfolders ignored") << QStringList{"Local_1.txt", "Corp_1/", "Corp_1/Corp_2.txt"}
                                         << QByteArray("Local\r\n") << QStringList{"Local"}
                                         << QStringList{"Local"};
-    QTest::newRow("missing folder") << QStringList{"<none>"} << QByteArray("Local\n") << QStringList{"Local"}
-                                    << QStringList{"Local"};
+    QTest::newRow("missing folder, empty line") << QStringList{"<none>"} << QByteArray("Local\n\n")
+                                                << QStringList{"Local"} << QStringList{"Local"};
 }
 
 void TestDialogs::channelList()
@@ -555,10 +555,17 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
     const bool ok = runUnprivileged([&] {
         WarningWatcher watcher;
         if (dialog == "chatlog") {
-            setFolderPicker([](QWidget *, const QString &) { return QStringList{"/new/folder"}; });
+            // The chooser comes back on the folder chosen; then it is cancelled.
+            QStringList opened;
+            setFolderPicker([&opened](QWidget *, const QString &start) {
+                opened << start;
+                return opened.size() == 1 ? QStringList{"/new/folder"} : QStringList();
+            });
             MainWindow window;
             window.findChild<QAction *>("actionChatlogs")->trigger();
             setFolderPicker(nullptr);
+            if (opened.value(1) != "/new/folder")
+                return false;
         } else {
             QScopedPointer<QDialog> d(dialog == "channel"    ? static_cast<QDialog *>(new ChannelDialog)
                                       : dialog == "location" ? static_cast<QDialog *>(new LocationDialog)

@@ -184,6 +184,9 @@ void TestMainWindow::voiceFile_data()
                                            << "zh_CN" << "Lei" << "5 jumps|0-G8NO|hostile";
     QTest::newRow("engine without an entry") << rule << QByteArray("60\n0\n0\n7\n") << 0.6 << 0.0 << 0.0 << "en_US"
                                              << "Anna" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("first rule under a note") << QByteArray("\n# map rules from 1DQ1-A\n5 jumps|0-G8NO|hostile\n")
+                                             << QByteArray() << 0.7 << 0.0 << 0.0 << "en_US" << "Anna"
+                                             << "5 jumps|0-G8NO|hostile";
     QTest::newRow("location file without a line") << QByteArray("\n") << QByteArray("20\n") << 0.2 << 0.0 << 0.0
                                                    << "en_US" << "Anna" << "5跳位|0-G8NO|出现敌对";
     QTest::newRow("no location file: voice still applied") << QByteArray() << QByteArray("20\n1\n1\n0\n1\n1\n") << 0.2
@@ -244,9 +247,15 @@ void TestMainWindow::stateSequence()
         {QTextToSpeech::BackendError, "Speech error!", false, false, false},
         {QTextToSpeech::Ready, "Speech stopped...", false, false, false},
     };
+    // A lasting warning stays in sight beside every message.
+    window.show();
+    auto *line = window.findChild<StatusLine *>();
+    line->setTopic(StatusLine::Logs, "lasting");
     for (const Step &s : steps) {
         QVERIFY(QMetaObject::invokeMethod(&window, "stateChanged", Q_ARG(QTextToSpeech::State, s.state)));
         QCOMPARE(bar->currentMessage(), QString(s.message));
+        QCOMPARE(line->line(), "lasting  ·  " + QString(s.message));
+        QVERIFY(line->isVisibleTo(&window));
         QCOMPARE(pause->isEnabled(), s.pause);
         QCOMPARE(resume->isEnabled(), s.resume);
         QCOMPARE(stop->isEnabled(), s.stop);
@@ -344,6 +353,10 @@ void TestMainWindow::newerLogNotice_data()
         << "+Alliance_20261207_070000.txt" << "New \"Alliance\" log" + how
         << "\"Alliance\": new log Alliance_20261207_070000.txt; none when listening started.\n"
            "Press 停止, then 开始监听 to follow it.";
+    QTest::newRow("folder made after the start")
+        << "*Local_20261207_070000.txt" << "New \"Local\" log" + how
+        << "\"Local\": new log Local_20261207_070000.txt; none when listening started.\n"
+           "Press 停止, then 开始监听 to follow it.";
     QTest::newRow("log of an unselected channel") << "+Fleet_20261207_070000.txt" << "" << "";
     QTest::newRow("same channel in other letter case") << "+local_20261207_070000.txt" << "" << "";
     QTest::newRow("older log of a followed channel") << "+Local_20261206_070000.txt" << "" << "";
@@ -371,7 +384,9 @@ void TestMainWindow::newerLogNotice()
     QTemporaryDir logs;
     writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local");
     writeGameLog(logs.filePath("Corp_20261207_060000.txt"), "Corp");
-    SharedConfig::chatlogDir = logs.path();
+    // "*": the folder itself comes after the start, with the new log.
+    const QString logFolder = change.startsWith('*') ? logs.filePath("later") : logs.path();
+    SharedConfig::chatlogDir = logFolder;
     SharedConfig::channels = {"Local", "Corp", "Alliance"};
     SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
     MainWindow window;
@@ -382,8 +397,10 @@ void TestMainWindow::newerLogNotice()
     QSignalSpy woken(window.findChild<QFileSystemWatcher *>(), &QFileSystemWatcher::directoryChanged);
 
     for (const QString &step : change.split(' ')) {
-        const QString path = logs.filePath(step.mid(1));
-        if (step.startsWith('+'))
+        const QString path = logFolder + '/' + step.mid(1);
+        if (step.startsWith('*'))
+            QVERIFY(QDir().mkpath(logFolder));
+        if (step.startsWith('+') || step.startsWith('*'))
             writeGameLog(path, step.mid(1).section('_', 0, 0));
         else if (step.startsWith('-'))
             QVERIFY(QFile::remove(path));

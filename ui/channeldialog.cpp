@@ -34,10 +34,11 @@ ChannelDialog::ChannelDialog(QWidget *parent)
             item->setSelected(true);
     }
     // A followed channel whose log is gone (a cleaned folder) stays followed
-    // unless the user deselects it.
+    // unless the user deselects it. An empty line is no channel to keep: it
+    // would follow every log.
     QStringList withoutLog;
     for (const QString &channel : qAsConst(SharedConfig::channels)) {
-        if (!names.contains(channel))
+        if (!channel.isEmpty() && !names.contains(channel))
             withoutLog.append(channel);
     }
     withoutLog.sort();

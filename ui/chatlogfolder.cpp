@@ -33,10 +33,18 @@ void setFolderPicker(FolderPicker p)
 
 void chooseChatlogFolder(QWidget *parent, const QString &startFolder)
 {
-    const QStringList selected = picker()(parent, startFolder);
-    if (selected.isEmpty())
-        return;
-    const QString folder = selected.first();
-    if (saveSettingsFile(parent, SharedConfig::chatlogFile, joinConfigLines({folder})))
-        SharedConfig::chatlogDir = folder;
+    QString start = startFolder;
+    for (;;) {
+        const QStringList selected = picker()(parent, start);
+        if (selected.isEmpty())
+            return;
+        const QString folder = selected.first();
+        if (saveSettingsFile(parent, SharedConfig::chatlogFile, joinConfigLines({folder}))) {
+            SharedConfig::chatlogDir = folder;
+            return;
+        }
+        // Not saved: the chooser comes back on the folder chosen, to try
+        // again or to cancel.
+        start = folder;
+    }
 }

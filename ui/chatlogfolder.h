@@ -11,7 +11,7 @@ class QWidget;
 
 // Asks the user for the chat-log folder, starting in `startFolder`, and
 // stores the first chosen path in SharedConfig::chatlogDir and in the
-// chat-log file.
+// chat-log file; when that cannot be saved, asks again from the chosen path.
 void chooseChatlogFolder(QWidget *parent, const QString &startFolder);
 
 // What the folder chooser returns: the selected paths, empty when cancelled.

@@ -43,7 +43,9 @@ MainWindow::MainWindow(QWidget *parent)
     for (QWidget *hidden : {ui->layoutWidget, ui->layoutWidget1, static_cast<QWidget *>(ui->plainTextEdit)})
         hidden->hide();
     statusLine = new StatusLine(this);
-    ui->statusbar->addWidget(statusLine, 1);
+    // Permanent, so that no passing message hides it: it shows them itself.
+    ui->statusbar->addPermanentWidget(statusLine, 1);
+    connect(ui->statusbar, &QStatusBar::messageChanged, statusLine, &StatusLine::setPassing);
     speech = nullptr;
     SpeechControl::connectControls(this);
     SpeechControl::watchSpeech(this);

@@ -40,6 +40,13 @@ QString SpeechControl::defaultEngineName()
     return names.value(0);
 }
 
+QString SpeechControl::engineName(QComboBox *engine, int index)
+{
+    // An index without an entry names no engine: the default one.
+    const QString name = engine->itemData(index).toString();
+    return name == QLatin1String("default") || name.isEmpty() ? defaultEngineName() : name;
+}
+
 void SpeechControl::showState(QStatusBar *statusbar, QPushButton *pauseButton, QPushButton *resumeButton,
                               QPushButton *stopButton, QTextToSpeech::State state)
 {
@@ -98,9 +105,7 @@ QString SpeechControl::voiceText(const QVoice &voice)
 
 QString SpeechControl::failureText(QComboBox *engine, SpeechWatchdog::Failure why)
 {
-    QString name = engine->currentData().toString();
-    if (name == QLatin1String("default") || name.isEmpty())
-        name = defaultEngineName();
+    QString name = engineName(engine, engine->currentIndex());
     if (name.isEmpty())
         name = QStringLiteral("the speech engine");
     if (why == SpeechWatchdog::EngineError)

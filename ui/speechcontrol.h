@@ -30,6 +30,9 @@ struct SpeechControl
     // The engine "Default" stands for. Qt's own choice among several
     // installed engines changes from run to run; this one does not.
     static QString defaultEngineName();
+    // The engine entry `index` of the list stands for; "Default" and an
+    // index without an entry give defaultEngineName().
+    static QString engineName(QComboBox *engine, int index);
 
     static void showState(QStatusBar *statusbar, QPushButton *pauseButton, QPushButton *resumeButton,
                           QPushButton *stopButton, QTextToSpeech::State state);
@@ -99,10 +102,7 @@ struct SpeechControl
     template<class W>
     static void engineSelected(W *w, int index)
     {
-        QString name = w->ui->engine->itemData(index).toString();
-        // An index without an entry names no engine: the default one.
-        if (name == QLatin1String("default") || name.isEmpty())
-            name = defaultEngineName();
+        const QString name = engineName(w->ui->engine, index);
         delete w->speech;
         w->speech = nullptr;
         w->speech = name.isEmpty() ? new QTextToSpeech(w) : new QTextToSpeech(name, w);
@@ -184,11 +184,10 @@ struct SpeechControl
         say(w, prepareSpeechText(text, w->speech));
     }
 
-    // Refills the engine list, selects "Default", seeds the text box from the
-    // first location rule, if any, and applies the saved voice settings in
-    // file order.
-    // The lists show the engine and voice applied, so that the voice dialog's
-    // OK writes back what was saved unless the user changed it.
+    // Refills the engine list, applies the saved voice settings in file order
+    // and seeds the text box from the first location rule, if there is a
+    // location file. The lists show the engine and voice applied, so that the
+    // voice dialog's OK writes back what was saved unless the user changed it.
     template<class W>
     static void loadVoiceSettings(W *w)
     {

@@ -20,11 +20,19 @@ void StatusLine::setTopic(Topic topic, const QString &brief, const QString &full
     refresh();
 }
 
+void StatusLine::setPassing(const QString &message)
+{
+    m_passing = message;
+    refresh();
+}
+
 void StatusLine::refresh()
 {
     QStringList briefs, fulls;
     bool warning = false;
     for (int t = 0; t < TopicCount; ++t) {
+        if (t == Listening && !m_passing.isEmpty())
+            briefs << m_passing;
         if (m_brief[t].isEmpty())
             continue;
         briefs << m_brief[t];

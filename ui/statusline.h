@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QString>
 
-// The lasting part of the main window's status bar: what listening does and
-// every warning that holds until its cause is gone. Passing messages
-// (QStatusBar::showMessage) cover it only while they last. Each topic has a
-// brief text for the line, which is kept to one line at any window width,
-// and a full text for the tooltip.
+// The main window's status line: every warning that holds until its cause is
+// gone, the status bar's passing message (QStatusBar::showMessage, such as
+// "Speech started...") and what listening does, in that order, so that no
+// message hides another. Each topic has a brief text for the line, which is
+// kept to one line at any window width, and a full text for the tooltip.
 class StatusLine : public QLabel
 {
     Q_OBJECT
@@ -23,6 +23,8 @@ public:
     void setTopic(Topic topic, const QString &brief, const QString &full = QString());
     void clearTopic(Topic topic) { setTopic(topic, QString()); }
     QString brief(Topic topic) const { return m_brief[topic]; }
+    // The status bar's passing message, shown until it changes.
+    void setPassing(const QString &message);
     // The whole line before it is shortened to the label's width.
     QString line() const { return m_line; }
 
@@ -35,6 +37,7 @@ private:
 
     QString m_brief[TopicCount];
     QString m_full[TopicCount];
+    QString m_passing;
     QString m_line;
 };
 
