@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef FIGURES_H
+#define FIGURES_H
+
+#include <QString>
+#include <QStringList>
+
+class QTemporaryDir;
+
+// Each prints its rows of the table.
+void examination();
+void idleTick();
+void overlongLine();
+void startOverBigLogs();
+void idleCpu();
+void idleCpuCrowded();
+void newLogNotice();
+void decideFolder();
+void alertLatency();
+void soak();
+void speechRestart();
+void starMap();
+
+// Twenty quiet game logs in `dir`, followed, with one rule.
+void prepareTwentyLogs(const QTemporaryDir &dir);
+
+// The bench's tools: "voice-index ENGINE LOCALE VOICE", "screenshots DIR".
+int printVoiceIndexes(const QStringList &args);
+int takeScreenshots(const QString &where);
+
+#endif

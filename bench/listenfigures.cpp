@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Listening: examining lines, polling, reading big and crowded folders.
+#include "figures.h"
+
+#include "app/sharedconfig.h"
+#include "benchutil.h"
+#include "monitor/chatlogstream.h"
+#include "monitor/detection.h"
+#include "monitor/fileloader.h"
+#include "testsupport.h"
+#include "ui/mainwindow.h"
+#include "ui/statusline.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+namespace {
+
+// CPU used by a window listening to 20 quiet logs for 10 s.
+void idleCpuOver(void (*prepare)(const QTemporaryDir &), const char *figure)
+{
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    prepare(logs);
+    MainWindow window;
+    window.findChild<QPushButton *>("pushButton")->click();
+    const auto cpuNs = [] {
+        rusage use {};
+        getrusage(RUSAGE_SELF, &use);
+        return (use.ru_utime.tv_sec + use.ru_stime.tv_sec) * 1000000000LL
+            + (use.ru_utime.tv_usec + use.ru_stime.tv_usec) * 1000LL;
+    };
+    const qint64 cpu = cpuNs(), wall = nowNs();
+    QEventLoop loop;
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    report(QString::fromLatin1(figure),
+           QString::number(100.0 * (cpuNs() - cpu) / (nowNs() - wall), 'f', 3) + " % of a core");
+}
+
+// 20,000 empty files named for `channels` ("Chan07" gives Chan07_00000.txt
+// to Chan07_00999.txt), a month old.
+void writeOldLogs(const QString &folder, const QStringList &channels)
+{
+    QDir().mkpath(folder);
+    const QDateTime old = QDateTime::currentDateTime().addDays(-30);
+    const int each = 20000 / channels.size();
+    for (const QString &channel : channels) {
+        for (int i = 0; i < each; ++i) {
+            QFile f(folder + QStringLiteral("/%1_0%2.txt").arg(channel).arg(i, 4, 10, QLatin1Char('0')));
+            if (!f.open(QIODevice::WriteOnly) || !f.setFileTime(old, QFileDevice::FileModificationTime))
+                qFatal("cannot write %s", qPrintable(f.fileName()));
+        }
+    }
+}
+
+// The twenty followed logs among 20,000 older logs of the same channels, as
+// years of play leave the folder; the old ones sort before the followed ones.
+void prepareCrowdedFolder(const QTemporaryDir &dir)
+{
+    prepareTwentyLogs(dir);
+    writeOldLogs(dir.path(), QStringList(SharedConfig::channels.cbegin(), SharedConfig::channels.cend()));
+}
+
+} // namespace
+
+// Twenty quiet game logs "Chan00_1.txt".."Chan19_1.txt" in `dir`, selected
+// as the channels to follow, with one rule.
+void prepareTwentyLogs(const QTemporaryDir &dir)
+{
+    QStringList channels;
+    for (int i = 0; i < 20; ++i) {
+        channels << QStringLiteral("Chan%1").arg(i, 2, 10, QLatin1Char('0'));
+        writeGameLog(dir.filePath(channels.last() + "_1.txt"), channels.last(), {"hello"});
+    }
+    SharedConfig::chatlogDir = dir.path();
+    SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
+    SharedConfig::locations = {{"0-G8NO", "5跳位|0-G8NO|预警"}};
+}
+
+// Ten logs of 50 MB: skipping to the end against reading every line.
+void startOverBigLogs()
+{
+    QTemporaryDir dir;
+    QByteArray block;
+    while (block.size() < 1 << 20)
+        block += gameLine(QStringLiteral("o7 anyone seen a red in MJ-5F9 or 0-G8NO? 不明"));
+    QStringList channels;
+    for (int i = 0; i < 10; ++i) {
+        const QString channel = QStringLiteral("Chan%1").arg(i);
+        channels << channel;
+        const QString path = dir.filePath(channel + "_20261207_060000.txt");
+        writeGameLog(path, channel);
+        QFile f(path);
+        f.open(QIODevice::Append);
+        while (f.size() < 50LL * 1000 * 1000)
+            f.write(block);
+    }
+    SharedConfig::chatlogDir = dir.path();
+    SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
+    SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+
+    FileLoader loader;
+    QVector<double> ours;
+    for (int run = 0; run < 5; ++run) {
+        const qint64 t = nowNs();
+        loader.start_monitoring();
+        ours << (nowNs() - t) / 1e6;
+        loader.stop_monitoring();
+    }
+
+    // What a plain QTextStream loop costs: every line read and decoded.
+    const qint64 t = nowNs();
+    for (const QString &channel : channels) {
+        QFile f(dir.filePath(channel + "_20261207_060000.txt"));
+        f.open(QIODevice::ReadOnly | QIODevice::Text);
+        QTextStream in(&f);
+        while (!in.atEnd())
+            in.readLine();
+    }
+    const double lineByLine = (nowNs() - t) / 1e6;
+    const double m = median(ours);
+    report("start_monitoring, 10 logs x 50 MB (median of 5)", QString::number(m, 'f', 2) + " ms", "< 20 ms");
+    report("same logs skipped line by line (QTextStream)", QString::number(lineByLine, 'f', 0) + " ms");
+    report("ratio", QString::number(lineByLine / m, 'f', 0) + " x", ">= 20 x");
+}
+
+void examination()
+{
+    const QString typical = QString::fromUtf8("[ 2026.12.07 06:00:01 ] Some Pilot > 0-G8NO +3 红了 nv");
+    const QString plain = QString::fromUtf8("[ 2026.12.07 06:00:01 ] Some Pilot > anyone up for a roam tonight? o7");
+    QVector<QString> found;
+    const double withName = meanNs(2000000, [&] {
+        found.resize(0);
+        detectSystemNames(typical, &found);
+    });
+    const double without = meanNs(2000000, [&] {
+        found.resize(0);
+        detectSystemNames(plain, &found);
+    });
+    const QList<QRegularExpression> patterns = systemNamePatterns();
+    const double regex = meanNs(200000, [&] {
+        const QStringList parts = typical.split(QStringLiteral(" > "));
+        for (int i = 1; i < parts.size(); ++i)
+            for (const QRegularExpression &p : patterns)
+                p.match(parts.at(i));
+    });
+    report("examine a typical chat line with a name", QString::number(withName / 1000, 'f', 3) + " us", "<= 1.5 us");
+    report("examine a typical chat line without a name", QString::number(without / 1000, 'f', 3) + " us");
+    report("(same line through the four QRegularExpressions)", QString::number(regex / 1000, 'f', 3) + " us");
+}
+
+void idleTick()
+{
+    QTemporaryDir dir;
+    prepareTwentyLogs(dir);
+    FileLoader loader;
+    loader.start_monitoring();
+    if (loader.followedCount() != 20)
+        qFatal("idle tick: %d logs followed", loader.followedCount());
+    const double ns = meanNs(20000, [&] { QMetaObject::invokeMethod(&loader, "chat_update"); });
+    report("idle chat_update over 20 followed logs", QString::number(ns / 1000, 'f', 2) + " us", "<= 50 us");
+}
+
+void overlongLine()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Local_1.txt");
+    writeGameLog(path, "Local");
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    ChatLogStream stream(&file);
+    const qint64 before = residentKiB();
+    const QByteArray block = utf16(QString(1 << 20, QLatin1Char('A')));
+    for (int i = 0; i < 32; ++i) { // 64 MB without a line end
+        appendBytes(path, block);
+        for (int t = 0; t < 4; ++t)
+            stream.readLine();
+    }
+    report("held by one log after a 64 MB line without line end",
+           QString::number(stream.heldBytes() / 1024) + " KiB", "bounded by the cap");
+    report("resident memory growth meanwhile", QString::number(residentKiB() - before) + " KiB");
+}
+
+void idleCpu()
+{
+    idleCpuOver(prepareTwentyLogs, "idle CPU, 20 followed logs, 10 s");
+}
+
+void idleCpuCrowded()
+{
+    idleCpuOver(prepareCrowdedFolder, "idle CPU, 20 followed logs among 20,000, 10 s");
+}
+
+// From a new log of a followed channel to the notice on the status line,
+// listening afresh before each of 20 new logs.
+void newLogNotice()
+{
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    prepareCrowdedFolder(logs);
+    MainWindow window;
+    auto *start = window.findChild<QPushButton *>("pushButton");
+    auto *stop = window.findChild<QPushButton *>("pushButton_2");
+    auto *line = window.findChild<StatusLine *>();
+    QVector<double> delays;
+    QRandomGenerator random(7);
+    for (int i = 0; i < 20; ++i) {
+        start->click();
+        QThread::msleep(random.bounded(500));
+        QCoreApplication::processEvents();
+        const qint64 created = nowNs();
+        writeGameLog(logs.filePath(QStringLiteral("Chan07_2_%1.txt").arg(i, 2, 10, QLatin1Char('0'))), "Chan07");
+        while (line->brief(StatusLine::Logs).isEmpty() && nowNs() - created < 5000000000LL)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        delays << (line->brief(StatusLine::Logs).isEmpty() ? 5000.0 : (nowNs() - created) / 1e6);
+        stop->click();
+    }
+    const double worst = *std::max_element(delays.cbegin(), delays.cend());
+    report("new log -> notice, 20,000 files (median of 20)", QString::number(median(delays), 'f', 1) + " ms");
+    report("new log -> notice, maximum of 20", QString::number(worst, 'f', 1) + " ms", "< 2000 ms");
+}
+
+// Choosing the default folder when listening starts: one listing with
+// modification times per candidate that exists.
+void decideFolder()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    const QString proton = home.filePath(".local/share/Steam/steamapps/compatdata/8500/pfx/drive_c/users/"
+                                         "steamuser/Documents/EVE/logs/Chatlogs");
+    writeOldLogs(home.filePath("Documents/EVE/logs/Chatlogs"), {"Local"});
+    writeOldLogs(proton, {"Local"});
+    writeGameLog(proton + "/Local_1.txt", "Local"); // the game runs here
+    SharedConfig::chatlogDir.clear();
+    QVector<double> times;
+    QString chosen;
+    for (int run = 0; run < 5; ++run) {
+        const qint64 t = nowNs();
+        chosen = SharedConfig::decideChatlogDir();
+        times << (nowNs() - t) / 1e6;
+    }
+    qputenv("HOME", oldHome);
+    if (!chosen.contains("compatdata"))
+        qFatal("decide: %s", qPrintable(chosen));
+    report("decide the folder, 2 x 20,000 logs (median of 5)", QString::number(median(times), 'f', 1) + " ms");
+}

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Alerts: from a written line to the engine, at length, and after the
+// speech service went away.
+#include "figures.h"
+
+#include "app/sharedconfig.h"
+#include "benchutil.h"
+#include "monitor/fileloader.h"
+#include "speech/speechwatchdog.h"
+#include "testsupport.h"
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QVariantMap>
+
+#include <cstdio>
+
+// From a line written to a followed log to the engine's say call.
+void alertLatency()
+{
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    prepareTwentyLogs(logs);
+    writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
+    MainWindow window;
+    window.findChild<QPushButton *>("pushButton")->click();
+    QCoreApplication::processEvents();
+    if (!window.findChild<FileLoader *>()->isListening())
+        qFatal("latency: not listening");
+
+    QVector<double> latencies;
+    QRandomGenerator random(1);
+    const QString target = logs.filePath("Chan07_1.txt");
+    for (int i = 0; i < 100; ++i) {
+        clearSpeechCalls();
+        QThread::msleep(random.bounded(100));  // any phase of the poll timer
+        QCoreApplication::processEvents();
+        const qint64 written = nowNs();
+        appendBytes(target, gameLine(QStringLiteral("0-G8NO red")));
+        while (speechCalls().isEmpty())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        latencies << (speechCalls().first().toMap().value("steadyNs").toLongLong() - written) / 1e6;
+    }
+    const double worst = *std::max_element(latencies.cbegin(), latencies.cend());
+    report("alert latency, line written -> say (median of 100)", QString::number(median(latencies), 'f', 1) + " ms");
+    report("alert latency, maximum of 100", QString::number(worst, 'f', 1) + " ms", "< 105 ms");
+    report("resident memory, window listening to 20 logs", QString::number(residentKiB() / 1024.0, 'f', 1) + " MiB");
+}
+
+// 20 logs, 10,000 lines each, 2,000 of them naming systems, written in bursts
+// and split writes: every report said once, in order, memory flat.
+void soak()
+{
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    const int Logs = 20, Lines = 10000, Every = 100;
+    QStringList channels;
+    QByteArray rules = "近|*-****|有人\n";
+    for (int i = 0; i < Logs; ++i) {
+        channels << QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0'));
+        writeGameLog(logs.filePath(channels.last() + "_20261207_060000.txt"), channels.last(), {"before"});
+        for (int seq = 0; seq < Lines / Every; seq += 10)
+            rules += QStringLiteral("5跳位|%1-%2|预警\n").arg(QChar('A' + i)).arg(seq, 4, 10, QLatin1Char('0')).toUtf8();
+    }
+    writeBytes(SharedConfig::locationFile, rules);
+    writeBytes(SharedConfig::voiceFile, "70\n0\n0\n0\n1\n0\n"); // Chinese
+    SharedConfig::chatlogDir = logs.path();
+    SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
+    SharedConfig::reloadLocations();
+    MainWindow window;
+    window.findChild<QPushButton *>("pushButton")->click();
+    auto *loader = window.findChild<FileLoader *>();
+    clearSpeechCalls(); // what earlier figures left behind is not the soak's
+
+    QVector<int> written(Logs, 0);
+    QVector<QByteArray> rest(Logs);
+    QVector<QVector<int>> heard(Logs);
+    int wrong = 0, reports = 0;
+    const QRegularExpression said(QStringLiteral("^(近|5跳位),([A-T])杠(\\d{4}),(有人|预警)$"));
+    const auto collect = [&] {
+        const QVariantList calls = speechCalls();
+        clearSpeechCalls();
+        for (const QVariant &call : calls) {
+            const QVariantMap map = call.toMap();
+            if (map.value("call") != "say")
+                continue;
+            ++reports;
+            const QRegularExpressionMatch m = said.match(map.value("text").toString());
+            const int log = m.hasMatch() ? m.captured(2).at(0).unicode() - 'A' : -1;
+            const int seq = m.captured(3).toInt();
+            const bool exact = seq % 10 == 0;
+            if (log < 0 || (m.captured(1) == "5跳位") != exact) {
+                ++wrong;
+                fprintf(stderr, "soak: unexpected speech \"%s\"\n", qPrintable(map.value("text").toString()));
+            }
+            else
+                heard[log].append(seq);
+        }
+    };
+    const auto line = [Every](int log, int n) {
+        return n % Every == 0 ? gameLine(QStringLiteral("red in %1-%2 now").arg(QChar('A' + log)).arg(n / Every, 4, 10, QLatin1Char('0')))
+                              : gameLine(QStringLiteral("o7 fly safe %1").arg(n));
+    };
+
+    QRandomGenerator random(42);
+    qint64 ticks = 0;
+    qint64 rssAfterFirst = -1;
+    // The game writes bursts now and then, on average less than the one
+    // line per tick that is read; a burst waits in the file meanwhile.
+    const int expected = Logs * Lines / Every;
+    for (int ticksSinceAllWritten = 0; reports < expected && ticksSinceAllWritten < 20000;) {
+        bool wroteAny = false;
+        ++ticks;
+        for (int log = 0; log < Logs; ++log) {
+            const QString path = logs.filePath(channels.at(log) + "_20261207_060000.txt");
+            QByteArray bytes = rest[log];
+            rest[log].clear();
+            if (written[log] < Lines && random.bounded(40) == 0) {
+                const int burst = qMin(Lines - written[log], 1 + int(random.bounded(30)));
+                for (int k = 0; k < burst; ++k)
+                    bytes += line(log, written[log]++);
+                if (random.bounded(3) == 0) { // the game is caught mid-line
+                    const int cut = 1 + int(random.bounded(bytes.size() - 1));
+                    rest[log] = bytes.mid(cut);
+                    bytes.truncate(cut);
+                }
+            }
+            if (!bytes.isEmpty()) {
+                appendBytes(path, bytes);
+                wroteAny = true;
+            }
+        }
+        QMetaObject::invokeMethod(loader, "chat_update");
+        collect();
+        const int least = *std::min_element(written.cbegin(), written.cend());
+        if (least == Lines && !wroteAny)
+            ++ticksSinceAllWritten;
+        if (rssAfterFirst < 0 && least >= 1000)
+            rssAfterFirst = residentKiB();
+    }
+    // Nothing more may come once every line has been read.
+    for (int i = 0; i < 200; ++i)
+        QMetaObject::invokeMethod(loader, "chat_update");
+    collect();
+    bool ordered = true;
+    for (const QVector<int> &seqs : heard) {
+        for (int i = 0; i < seqs.size(); ++i)
+            ordered = ordered && seqs.at(i) == i;
+        ordered = ordered && seqs.size() == Lines / Every;
+    }
+    report("soak: reports said of 2000 (20 logs x 10000 lines)",
+           QStringLiteral("%1, %2 wrong, %3").arg(reports).arg(wrong).arg(ordered ? "in order" : "OUT OF ORDER"),
+           "2000, 0, in order");
+    report("soak: poll ticks driven", QString::number(ticks));
+    report("soak: resident memory growth after the first 1000 lines",
+           QString::number(residentKiB() - rssAfterFirst) + " KiB", "< 2048 KiB");
+}
+
+// The speech service gone while listening (the engine in use accepts say()
+// and never speaks): from a line written to its alert starting on the new
+// engine. The cost over the plain latency is the watchdog's period.
+void speechRestart()
+{
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    prepareTwentyLogs(logs);
+    writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
+    MainWindow window;
+    window.findChild<QPushButton *>("pushButton")->click();
+    const QString target = logs.filePath("Chan07_1.txt");
+    const auto startedNs = [] {
+        for (const QVariant &call : speechCalls()) {
+            if (call.toMap().value("call") == "speaking")
+                return call.toMap().value("steadyNs").toLongLong();
+        }
+        return qint64(0);
+    };
+    QVector<double> delays;
+    for (int i = 1; i <= 10; ++i) {
+        qApp->setProperty("mockSpeechService", i);
+        clearSpeechCalls();
+        const qint64 written = nowNs();
+        appendBytes(target, gameLine(QStringLiteral("0-G8NO red")));
+        while (!startedNs())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        delays << (startedNs() - written) / 1e6;
+    }
+    qApp->setProperty("mockSpeechService", QVariant());
+    report("alert after the speech service went away (median of 10)", QString::number(median(delays), 'f', 0) + " ms",
+           QStringLiteral("latency + %1 ms").arg(SpeechWatchdog::PeriodMs));
+}
