@@ -21,22 +21,38 @@
 
 #include <cstdio>
 
+namespace {
+
+// A main window listening to twenty quiet logs, one of them the target.
+struct ListeningWindow
+{
+    ListeningWindow()
+    {
+        prepareTwentyLogs(logs);
+        writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
+        window.reset(new MainWindow);
+        window->findChild<QPushButton *>("pushButton")->click();
+        QCoreApplication::processEvents();
+        if (!window->findChild<FileLoader *>()->isListening())
+            qFatal("alerts: not listening");
+    }
+
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    QScopedPointer<MainWindow> window;
+    const QString target = logs.filePath("Chan07_1.txt");
+};
+
+} // namespace
+
 // From a line written to a followed log to the engine's say call.
 void alertLatency()
 {
-    WorkingFolder folder;
-    QTemporaryDir logs;
-    prepareTwentyLogs(logs);
-    writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
-    MainWindow window;
-    window.findChild<QPushButton *>("pushButton")->click();
-    QCoreApplication::processEvents();
-    if (!window.findChild<FileLoader *>()->isListening())
-        qFatal("latency: not listening");
+    const ListeningWindow listening;
+    const QString &target = listening.target;
 
     QVector<double> latencies;
     QRandomGenerator random(1);
-    const QString target = logs.filePath("Chan07_1.txt");
     for (int i = 0; i < 100; ++i) {
         clearSpeechCalls();
         QThread::msleep(random.bounded(100));  // any phase of the poll timer
@@ -167,13 +183,8 @@ void soak()
 // engine. The cost over the plain latency is the watchdog's period.
 void speechRestart()
 {
-    WorkingFolder folder;
-    QTemporaryDir logs;
-    prepareTwentyLogs(logs);
-    writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
-    MainWindow window;
-    window.findChild<QPushButton *>("pushButton")->click();
-    const QString target = logs.filePath("Chan07_1.txt");
+    const ListeningWindow listening;
+    const QString &target = listening.target;
     const auto startedNs = [] {
         for (const QVariant &call : speechCalls()) {
             if (call.toMap().value("call") == "speaking")
