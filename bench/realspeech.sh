@@ -9,20 +9,11 @@ root=$(pwd)
 bin=$root/build/chatwatch
 bench=$root/build/bench/chatwatch_bench
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
-mkdir -p "$XDG_RUNTIME_DIR" "$HOME" && chmod 700 "$XDG_RUNTIME_DIR"
+app= rec= xvfb= pulse=
+. "$root/bench/soundroom.sh"
+open_sound_room 58
 cleanup() { kill $app $rec $xvfb $pulse 2>/dev/null; pkill -f "socket-path $HOME" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-app= rec=
-
-Xvfb :58 -screen 0 1024x768x24 >/dev/null 2>&1 & xvfb=$!
-export DISPLAY=:58
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
-    -L "module-null-sink sink_name=rec" -L "module-native-protocol-unix socket=$work/pulse" \
-    >"$work/pulse.log" 2>&1 & pulse=$!
-export PULSE_SERVER=unix:$work/pulse
-sleep 2
-unset QT_PLUGIN_PATH
 
 hear() { # label, rule, locale, voice name
     local label=$1 rule=$2 locale=$3 voice=$4 idx

@@ -20,8 +20,6 @@ bin=$root/build/chatwatch
 bench=$root/build/bench/chatwatch_bench
 probe=$root/build/bench/chatwatch_speechprobe
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
-mkdir -p "$XDG_RUNTIME_DIR" "$HOME" && chmod 700 "$XDG_RUNTIME_DIR"
 app= rec= xvfb= pulse=
 cleanup() {
     kill $app $rec $xvfb $pulse 2>/dev/null
@@ -39,16 +37,8 @@ stop_service() {
     [ -n "$pids" ] && kill $pids
 }
 
-# norewinds: a stream that joins the sink would otherwise make it render
-# again what it had rendered ahead, and a click already over would be lost.
-Xvfb :59 -screen 0 1024x768x24 >/dev/null 2>&1 & xvfb=$!
-export DISPLAY=:59
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
-    -L "module-null-sink sink_name=rec norewinds=1" -L "module-native-protocol-unix socket=$work/pulse" \
-    >"$work/pulse.log" 2>&1 & pulse=$!
-export PULSE_SERVER=unix:$work/pulse
-sleep 2
-unset QT_PLUGIN_PATH
+. "$root/bench/soundroom.sh"
+open_sound_room 59
 
 # A 5 ms click in the sink's own format, kept in the server so that playing
 # it starts at once.
