@@ -94,8 +94,7 @@ struct SpeechControl
         w->engineSelected(w->ui->engine->currentIndex());
         if (language >= 0 && language != w->ui->language->currentIndex())
             w->languageSelected(language);
-        voiceSelected(w, voice);
-        showEntry(w->ui->voice, voice);
+        applyVoice(w, voice);
         return w->speech;
     }
 
@@ -151,6 +150,14 @@ struct SpeechControl
     {
         if (w->speech && index >= 0 && index < w->voices.size())
             w->speech->setVoice(w->voices.at(index));
+    }
+
+    // Sets the voice and shows it in the list, without the list's signals.
+    template<class W>
+    static void applyVoice(W *w, int index)
+    {
+        voiceSelected(w, index);
+        showEntry(w->ui->voice, index);
     }
 
     template<class W>
@@ -226,11 +233,7 @@ struct SpeechControl
                 w->engineSelected(value);
                 break;
             case VoiceLanguage: w->languageSelected(value); break;
-            case VoiceVoice:
-                voiceSelected(w, value);
-                if (value >= 0 && value < w->voices.size())
-                    showEntry(w->ui->voice, value);
-                break;
+            case VoiceVoice: applyVoice(w, value); break;
             }
         }
     }
