@@ -25,12 +25,7 @@ hear() { # label, rule, locale, voice name
     printf '%s\n' "$rule" > config/location.ini
     read -r engine language voiceidx <<<"$idx"
     printf '100\n0\n0\n%s\n%s\n%s\n' "$engine" "$language" "$voiceidx" > config/voice.ini
-    "$bin" >"$work/app.log" 2>&1 & app=$!
-    local wid
-    wid=$(xdotool search --sync --onlyvisible --name '^MainWindow$' | head -1)
-    sleep 1
-    xdotool mousemove --window "$wid" 77 80 click 1   # "开始监听"
-    sleep 0.5
+    start_listening
     parec -d rec.monitor --file-format=wav "$work/$label.wav" & rec=$!
     sleep 0.5
     # One line as the game appends it: U+FEFF first, UTF-16LE, CR LF.

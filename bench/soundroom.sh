@@ -17,3 +17,14 @@ open_sound_room() {
     sleep 2
     unset QT_PLUGIN_PATH
 }
+
+# start_listening: starts $bin in the current folder, its output in
+# $work/app.log, and presses "开始监听"; sets app to its process id.
+start_listening() {
+    "$bin" >"$work/app.log" 2>&1 & app=$!
+    local wid
+    wid=$(xdotool search --sync --onlyvisible --name '^MainWindow$' | head -1)
+    sleep 1
+    xdotool mousemove --window "$wid" 77 80 click 1   # "开始监听"
+    sleep 1
+}

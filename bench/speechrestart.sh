@@ -69,11 +69,7 @@ printf 'Local\n' > config/channel.ini
 printf '%s\n' "5 jumps|0-G8NO|hostile" > config/location.ini
 read -r engine language voice <<<"$("$bench" voice-index speechd en_GB english 2>/dev/null)"
 printf '100\n0\n0\n%s\n%s\n%s\n' "$engine" "$language" "$voice" > config/voice.ini
-"$bin" >"$work/app.log" 2>&1 & app=$!
-wid=$(xdotool search --sync --onlyvisible --name '^MainWindow$' | head -1)
-sleep 1
-xdotool mousemove --window "$wid" 77 80 click 1   # "开始监听"
-sleep 1
+start_listening
 parec -d rec.monitor --file-format=wav "$work/rec.wav" & rec=$!
 sleep 1
 
