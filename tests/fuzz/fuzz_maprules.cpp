@@ -5,6 +5,7 @@
 #include "app/sharedconfig.h"
 #include "starmap/maprules.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 static bool isBegin(const QString &line)
@@ -17,9 +18,9 @@ static bool isEnd(const QString &line)
     return line.trimmed() == QLatin1String("# end of map rules");
 }
 
-// The player's lines, told from the markers alone: a begin marker followed
-// by an end marker closes a block; any other marker goes on its own.
-static QStringList playersLines(const QStringList &editor, bool *hadBlock)
+// Told from the markers alone: a begin marker followed by an end marker
+// closes a block; any other marker goes on its own.
+static QStringList playersLines(const QStringList &editor)
 {
     QVector<int> markers;
     for (int i = 0; i < editor.size(); ++i) {
@@ -27,22 +28,18 @@ static QStringList playersLines(const QStringList &editor, bool *hadBlock)
             markers << i;
     }
     QVector<bool> dropped(editor.size(), false);
-    *hadBlock = false;
     for (int k = 0; k < markers.size(); ++k) {
-        dropped[markers.at(k)] = true;
-        if (isBegin(editor.at(markers.at(k)))) {
-            *hadBlock = true;
-            if (k + 1 < markers.size() && isEnd(editor.at(markers.at(k + 1)))) {
-                for (int i = markers.at(k); i <= markers.at(k + 1); ++i)
-                    dropped[i] = true;
-            }
-        }
+        const bool closed = isBegin(editor.at(markers.at(k))) && k + 1 < markers.size() && isEnd(editor.at(markers.at(k + 1)));
+        std::fill(dropped.begin() + markers.at(k), dropped.begin() + markers.at(closed ? k + 1 : k) + 1, true);
     }
     QStringList own;
     for (int i = 0; i < editor.size(); ++i) {
         if (!dropped.at(i))
             own << editor.at(i);
     }
+    // With no block yet the new one goes after the last line with text.
+    while (std::none_of(editor.cbegin(), editor.cend(), isBegin) && !own.isEmpty() && own.last().trimmed().isEmpty())
+        own.removeLast();
     return own;
 }
 
@@ -55,36 +52,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     rules.lines = QStringList{QStringLiteral("0 jumps|1DQ1-A|hostile"), QStringLiteral("1 jumps|N-8YET|hostile"),
                               QStringLiteral("1 jumps|0-G8NO|hostile")};
     const MergedRules merged = mergeMapRules(editor, rules);
-
-    int begin = -1, end = -1;
-    for (int i = 0; i < merged.lines.size(); ++i) {
-        if (isBegin(merged.lines.at(i)) && (begin >= 0 || end >= 0))
-            abort();
-        if (isBegin(merged.lines.at(i)))
-            begin = i;
-        if (isEnd(merged.lines.at(i)) && (begin < 0 || end >= 0))
-            abort();
-        if (isEnd(merged.lines.at(i)))
-            end = i;
-    }
-    if (begin < 0 || end < 0 || merged.lines.mid(begin + 1, end - begin - 1) != merged.added
+    const QStringList &out = merged.lines;
+    const int begin = int(std::find_if(out.cbegin(), out.cend(), isBegin) - out.cbegin());
+    const int end = int(std::find_if(out.cbegin(), out.cend(), isEnd) - out.cbegin());
+    if (std::count_if(out.cbegin(), out.cend(), isBegin) != 1 || std::count_if(out.cbegin(), out.cend(), isEnd) != 1
+        || end < begin || out.mid(begin + 1, end - begin - 1) != merged.added
         || merged.added.size() + merged.kept != rules.lines.size())
         abort();
 
-    bool hadBlock = false;
-    QStringList own = playersLines(editor, &hadBlock);
-    // With no block yet the new one goes after the last line with text.
-    while (!hadBlock && !own.isEmpty() && own.last().trimmed().isEmpty())
-        own.removeLast();
-    if (merged.lines.mid(0, begin) + merged.lines.mid(end + 1) != own)
+    const QStringList own = playersLines(editor);
+    if (out.mid(0, begin) + out.mid(end + 1) != own)
         abort();
     const QMap<QString, QString> before = SharedConfig::parseLocations(own);
-    const QMap<QString, QString> after = SharedConfig::parseLocations(merged.lines);
+    const QMap<QString, QString> after = SharedConfig::parseLocations(out);
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
         if (after.value(it.key()) != it.value())
             abort();
     }
-    if (mergeMapRules(merged.lines, rules).lines != merged.lines)
+    if (mergeMapRules(out, rules).lines != out)
         abort();
     return 0;
 }
