@@ -60,7 +60,7 @@ int takeScreenshots(const QString &where)
     writeBytes(SharedConfig::chatlogFile, logs.path().toUtf8() + "\n");
     writeBytes(SharedConfig::channelFile, "Local\nCorp\n");
     writeBytes(SharedConfig::locationFile,
-               "5跳位|0-G8NO|预警\n3 jumps|MJ-5F9|hostile\n邻居|*-****|有人\n");
+               "5跳位|0-G8NO|预警\n3 jumps|MJ-5F9|hostile\n邻居|*-****|有人\nnear | E-YJ8G | spotted\n");
     SharedConfig::load();
     const auto save = [&out](QWidget *w, const char *name) {
         w->show();

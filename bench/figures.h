@@ -20,6 +20,7 @@ void alertLatency();
 void soak();
 void speechRestart();
 void starMap();
+void ruleCheck();
 
 // Twenty quiet game logs in `dir`, followed, with one rule.
 void prepareTwentyLogs(const QTemporaryDir &dir);

@@ -5,12 +5,15 @@
 #include "benchutil.h"
 #include "starmap/maprules.h"
 #include "starmap/starmap.h"
+#include "speech/rulecheck.h"
 #include "testsupport.h"
 #include "ui/locationdialog.h"
 #include "ui/mapdialog.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -92,4 +95,31 @@ void starMap()
     const MapRuleWords words = defaultMapRuleWords(QLocale::Chinese);
     const double preview = meanNs(200, [&] { mergeMapRules(editor, buildMapRules(map, zarzakh, 10, words)); });
     report("preview: rules to 10 jumps of Zarzakh built and merged", QString::number(preview / 1000, 'f', 1) + " us");
+}
+
+// The rule check over 5,000 lines (a rule for each of the map's first 5,000
+// systems, so some names chat cannot report), alone and as the Location
+// dialog runs it on every key typed.
+void ruleCheck()
+{
+    const StarMap &map = StarMap::bundled();
+    QStringList lines;
+    for (int i = 0; i < 5000; ++i)
+        lines << QStringLiteral("%1 jumps|%2|hostile").arg(i % 10).arg(map.name(i % map.size()));
+    int found = 0;
+    const double check = meanNs(100, [&] { found = checkRules(lines).size(); });
+    report(QStringLiteral("check 5,000 rule lines (%1 can never fire)").arg(found), QString::number(check / 1e6, 'f', 2) + " ms");
+
+    WorkingFolder folder;
+    writeBytes(SharedConfig::locationFile, lines.join(QLatin1Char('\n')).toUtf8());
+    LocationDialog location;
+    location.show();
+    if (!QTest::qWaitForWindowExposed(&location))
+        qFatal("rule check: the Location dialog is not shown");
+    auto *editor = location.findChild<QPlainTextEdit *>("plainTextEdit");
+    editor->moveCursor(QTextCursor::End);
+    const double key = meanNs(100, [&] { QTest::keyClick(editor, Qt::Key_X); });
+    if (location.findChild<QLabel *>("ruleCheckCount")->text().isEmpty())
+        qFatal("rule check: no count under the editor");
+    report("key typed in a 5,000-line Location editor, count shown", QString::number(key / 1e6, 'f', 2) + " ms");
 }

@@ -53,6 +53,20 @@ QList<QRegularExpression> systemNamePatterns()
     };
 }
 
+bool isSystemName(QStringView text)
+{
+    if (text.size() != 6)
+        return false;
+    const int hyphen = text.indexOf(QLatin1Char('-'));
+    if (hyphen < 1 || hyphen > 4)
+        return false;
+    for (int i = 0; i < text.size(); ++i) {
+        if (i != hyphen && !isNameChar(text.at(i)))
+            return false;
+    }
+    return true;
+}
+
 void detectSystemNames(const QString &line, QVector<QString> *found)
 {
     int start = line.indexOf(Separator);

@@ -20,4 +20,8 @@ QList<QRegularExpression> systemNamePatterns();
 // around the damage are still found here.
 void detectSystemNames(const QString &line, QVector<QString> *found);
 
+// Whether the detection can report exactly this text: six ASCII letters or
+// digits with one hyphen-minus after the first to the fourth.
+bool isSystemName(QStringView text);
+
 #endif

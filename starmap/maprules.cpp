@@ -24,9 +24,7 @@ bool isBlockEnd(const QString &line)
 // cannot for names such as "Amarr" or "Kor-Azor Prime".
 bool chatCanName(const QString &name)
 {
-    QVector<QString> found;
-    detectSystemNames(QStringLiteral(" > ") + name, &found);
-    return found.contains(name);
+    return isSystemName(name);
 }
 
 QString withJumps(QString words, int jumps)

@@ -3,13 +3,30 @@
 
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
+#include "speech/rulecheck.h"
 #include "ui/mapdialog.h"
 #include "ui/savefailure.h"
 #include "ui_locationdialog.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextCursor>
+
+namespace {
+
+// "lines" spelled out for English, as no translation is installed.
+QString neverFire(int n, bool withButton)
+{
+    if (withButton)
+        return n == 1 ? LocationDialog::tr("%n line can never fire — Check", nullptr, n)
+                      : LocationDialog::tr("%n lines can never fire — Check", nullptr, n);
+    return n == 1 ? LocationDialog::tr("%n line can never fire:", nullptr, n)
+                  : LocationDialog::tr("%n lines can never fire:", nullptr, n);
+}
+
+} // namespace
 
 LocationDialog::LocationDialog(QWidget *parent)
     : QDialog(parent)
@@ -22,7 +39,14 @@ LocationDialog::LocationDialog(QWidget *parent)
     for (int key : {Qt::Key_Return, Qt::Key_Enter})
         connect(new QShortcut(QKeySequence(int(Qt::CTRL) | key), this), &QShortcut::activated, ok, &QPushButton::click);
     connect(ui->fromMapButton, &QPushButton::clicked, this, &LocationDialog::fromMap);
+    loadEditor();
+    // Connected after loading, so that a long file is checked once.
+    connect(ui->plainTextEdit, &QPlainTextEdit::textChanged, this, &LocationDialog::showCheckCount);
+    showCheckCount();
+}
 
+void LocationDialog::loadEditor()
+{
     QStringList lines;
     if (!readConfigLines(SharedConfig::locationFile, &lines))
         return;
@@ -55,9 +79,45 @@ void LocationDialog::on_buttonBox_accepted()
     accept();
 }
 
-// Has no task yet; it must not change the editor, the file or the rules.
+QStringList LocationDialog::editorLines() const
+{
+    // Split as OK splits it, so that line numbers match what is saved.
+    return ui->plainTextEdit->toPlainText().split(QLatin1Char('\n'));
+}
+
+void LocationDialog::showCheckCount()
+{
+    const int n = checkRules(editorLines()).size();
+    ui->ruleCheckCount->setText(n > 0 ? neverFire(n, true) : QString());
+}
+
+// Lists the lines that can never fire; the text stays as it is, and the
+// cursor goes to the first of them.
 void LocationDialog::on_pushButton_clicked()
 {
+    const QVector<RuleFinding> findings = checkRules(editorLines());
+    QMessageBox box(QMessageBox::Information, tr("Check"), tr("No line that can never fire."), QMessageBox::Ok, this);
+    // Rule text is never taken for markup.
+    box.setTextFormat(Qt::PlainText);
+    if (!findings.isEmpty()) {
+        constexpr int Listed = 15;
+        QStringList all;
+        for (const RuleFinding &finding : findings)
+            all << describeFinding(finding);
+        QString text = neverFire(all.size(), false) + QStringLiteral("\n\n") + all.mid(0, Listed).join(QLatin1Char('\n'));
+        if (all.size() > Listed) {
+            text += QLatin1Char('\n') + tr("…and %n more, under Show Details.", nullptr, all.size() - Listed);
+            box.setDetailedText(all.join(QLatin1Char('\n')));
+        }
+        box.setIcon(QMessageBox::Warning);
+        box.setText(text);
+    }
+    box.exec();
+    if (!findings.isEmpty()) {
+        const QTextBlock block = ui->plainTextEdit->document()->findBlockByNumber(findings.first().line - 1);
+        if (block.isValid())
+            ui->plainTextEdit->setTextCursor(QTextCursor(block));
+    }
 }
 
 // The merged lines replace the editor's text as one edit, so Undo brings the

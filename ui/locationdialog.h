@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QLocale>
+#include <QStringList>
 
 namespace Ui {
 class LocationDialog;
@@ -25,6 +26,9 @@ private slots:
     void on_pushButton_clicked();
 
 private:
+    void loadEditor();
+    QStringList editorLines() const;
+    void showCheckCount();
     void fromMap();
 
     Ui::LocationDialog *ui;
