@@ -40,7 +40,7 @@ struct ListeningWindow
     WorkingFolder folder;
     QTemporaryDir logs;
     QScopedPointer<MainWindow> window;
-    const QString target = logs.filePath("Chan07_1.txt");
+    const QString target = logs.filePath("Chan07_20261207_060000.txt");
 };
 
 } // namespace

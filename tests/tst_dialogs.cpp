@@ -121,9 +121,15 @@ void TestDialogs::channelList_data()
                                                          << QStringList{"Alliance", "Corp"};
     QTest::newRow("no channel file") << three << QByteArray("<absent>") << QStringList{"Corp", "Local"}
                                      << QStringList();
-    QTest::newRow("notes.txt and _x.txt") << QStringList{"notes.txt", "_x.txt"} << QByteArray("\n")
-                                          << QStringList{"", "notes.txt"} << QStringList{""};
-    QTest::newRow("subfolders ignored") << QStringList{"Local_1.txt", "Corp_1/", "Corp_1/Corp_2.txt"}
+    QTest::newRow("names with _, a character id")
+        << QStringList{"Intel_North_20261207_060000_123456.txt", "Intel_South_20261207_060000.txt",
+                       "Corporate Intel_20261207_060000.txt"}
+        << QByteArray("Intel_North\n") << QStringList{"Corporate Intel", "Intel_North", "Intel_South"}
+        << QStringList{"Intel_North"};
+    QTest::newRow("no logs, empty line") << QStringList{"notes.txt", "_20261207_060000.txt", "Local_notes.txt"}
+                                         << QByteArray("\n") << QStringList() << QStringList();
+    QTest::newRow("subfolders ignored") << QStringList{"Local_20261207_060000.txt", "Corp_20261207_060000.txt/",
+                                                       "Corp_20261207_060000.txt/Corp_20261207_070000.txt"}
                                         << QByteArray("Local\r\n") << QStringList{"Local"}
                                         << QStringList{"Local"};
     QTest::newRow("missing folder, empty line") << QStringList{"<none>"} << QByteArray("Local\n\n")
@@ -180,7 +186,7 @@ void TestDialogs::channelOk()
     QFETCH(QStringList, select);
     WorkingFolder folder;
     QTemporaryDir logs;
-    for (const char *f : {"Local_1.txt", "Corp_1.txt", "Alliance_1.txt"})
+    for (const char *f : {"Local_20261207_060000.txt", "Corp_20261207_060000.txt", "Alliance_20261207_060000.txt"})
         writeGameLog(logs.filePath(f), "x");
     SharedConfig::chatlogDir = logs.path();
     writeBytes(SharedConfig::channelFile, "Local\nGone\n");
@@ -502,7 +508,7 @@ void TestDialogs::cancelKeepsFiles()
     QFETCH(QString, dialog);
     WorkingFolder folder;
     QTemporaryDir logs;
-    writeGameLog(logs.filePath("Local_1.txt"), "Local");
+    writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local");
     SharedConfig::chatlogDir = logs.path();
     const QByteArray channel("Local\r\nGone\n"), location("a|0-G8NO|b\r\n\r\n"), voice("80\n-3\n5\n0\n2\n1\n9\n");
     writeBytes(SharedConfig::channelFile, channel);
@@ -538,7 +544,7 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
     openUpForUnprivileged(folder.path());
     QTemporaryDir logs;
     openUpForUnprivileged(logs.path());
-    writeGameLog(logs.filePath("Local_1.txt"), "Local");
+    writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local");
     SharedConfig::chatlogDir = logs.path();
     const QString path = dialog == "channel"    ? SharedConfig::channelFile
                          : dialog == "location" ? SharedConfig::locationFile
