@@ -19,6 +19,7 @@ void decideFolder();
 void alertLatency();
 void soak();
 void speechRestart();
+void matching();
 void starMap();
 
 // Twenty quiet game logs in `dir`, followed, with one rule.
