@@ -109,6 +109,8 @@ void TestStarMap::merge_data()
     QTest::newRow("own rule wins, other lines stay")
         << QStringList{"近|*-****|有人", "mine|B-BBBB|own", "a note"}
         << QStringList{"近|*-****|有人", "mine|B-BBBB|own", "a note", Begin, a0, End} << 1;
+    QTest::newRow("own rule in other letter case wins") << QStringList{"mine|b-bBbB|own"}
+                                                        << QStringList{"mine|b-bBbB|own", Begin, a0, End} << 1;
     QTest::newRow("own rule in the same words stays") << QStringList{"3跳位|B-BBBB|预警"}
                                                       << QStringList{"3跳位|B-BBBB|预警", Begin, a0, End} << 1;
     QTest::newRow("earlier block replaced in place")
