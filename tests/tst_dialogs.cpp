@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
+#include "starmap/starmap.h"
 #include "testsupport.h"
 #include "ui/channeldialog.h"
 #include "ui/chatlogfolder.h"
@@ -11,16 +12,20 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTextToSpeech>
 #include <QTimer>
 #include <QtTest>
+
+#include <cstring>
 
 using Rules = QMap<QString, QString>;
 Q_DECLARE_METATYPE(Rules)
@@ -90,6 +95,8 @@ private slots:
     void locationOk();
     void locationPushButtonInert();
     void locationFromMap();
+    void mapPreview_data();
+    void mapPreview();
     void chatlogFolder_data();
     void chatlogFolder();
     void voiceDialogApplies_data();
@@ -316,6 +323,32 @@ void TestDialogs::locationFromMap()
                                            "0跳位|1DQ1-A|预警"}));
     QCOMPARE(lines.size(), 1 + 1 + 21 + 1);
     QCOMPARE(readBytes(SharedConfig::locationFile), lines.join('\n').toUtf8());
+}
+
+void TestDialogs::mapPreview_data()
+{
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("summary"); // its first line; %1: the systems in range
+    QTest::newRow("| in the words after") << "1DQ1-A" << "a|b" << false
+                                          << "The words cannot contain \"|\": it separates the fields of a rule.";
+    QTest::newRow("systems without a rule counted") << "Jita" << "hostile" << true << "Systems within 1 jumps of Jita: %1";
+}
+
+void TestDialogs::mapPreview()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, after);
+    QFETCH(QString, summary);
+    MapDialog dialog({}, QLocale(QLocale::English, QLocale::UnitedStates));
+    dialog.findChild<QSpinBox *>("radius")->setValue(1);
+    dialog.findChild<QLineEdit *>("home")->setText(home);
+    dialog.findChild<QLineEdit *>("after")->setText(after);
+    QTEST(dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->isEnabled(), "ok");
+    const StarMap &map = StarMap::bundled();
+    QCOMPARE(dialog.findChild<QLabel *>("summary")->text().section('\n', 0, 0),
+             summary.arg(map.within(map.find(home), 1).size()));
 }
 
 void TestDialogs::chatlogFolder_data()
@@ -590,10 +623,13 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
         // The store keeps what it had; the user was told which file.
         const bool storeKept = SharedConfig::locations == Rules{{"K", "v"}} && SharedConfig::chatlogDir != "/new/folder"
             && !SharedConfig::channels.contains("Local");
-        return watcher.shown == 1 && watcher.text.count(QFileInfo(path).fileName()) == 1 && storeKept;
+        // ... and why.
+        const QString reason = readOnlyFolder ? QString::fromLocal8Bit(strerror(EACCES)) : "the file is read-only";
+        return watcher.shown == 1 && watcher.text.count(QFileInfo(path).fileName()) == 1
+            && watcher.text.contains(": " + reason + "\n") && storeKept;
     });
     QFile::setPermissions("config", QFileDevice::Permissions(0x7777));
-    QVERIFY2(ok, "no single warning naming the file, or the settings in memory changed");
+    QVERIFY2(ok, "no single warning naming the file and the reason, or the settings in memory changed");
     QCOMPARE(readBytes(path), old);
 }
 
