@@ -73,6 +73,16 @@ QMap<QString, QString> SharedConfig::parseLocations(const QStringList &lines)
     return rules;
 }
 
+QString SharedConfig::caseBlindSystem(const QString &system)
+{
+    QString key = system;
+    for (QChar &c : key) {
+        if (c.unicode() >= 'a' && c.unicode() <= 'z')
+            c = QChar(c.unicode() - ('a' - 'A'));
+    }
+    return key;
+}
+
 namespace {
 QString decidedDefault;
 }

@@ -29,6 +29,10 @@ public:
     static void load();
     static void reloadLocations();
     static QMap<QString, QString> parseLocations(const QStringList &lines);
+    // A rule's or a report's system as letter case does not count: two
+    // spellings name the same system when these are equal. Only ASCII
+    // letters are folded, as system names are ASCII.
+    static QString caseBlindSystem(const QString &system);
 
     // Where the game writes its logs when no folder was chosen, as last
     // decided (decided the first time it is asked for).

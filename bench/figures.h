@@ -19,6 +19,7 @@ void decideFolder();
 void alertLatency();
 void soak();
 void speechRestart();
+void matching();
 void starMap();
 void ruleCheck();
 

@@ -50,8 +50,8 @@ void idleCpuOver(void (*prepare)(const QTemporaryDir &), const char *figure)
            QString::number(100.0 * (cpuNs() - cpu) / (nowNs() - wall), 'f', 3) + " % of a core");
 }
 
-// 20,000 empty files named for `channels` ("Chan07" gives Chan07_00000.txt
-// to Chan07_00999.txt), a month old.
+// 20,000 empty logs of `channels` ("Chan07" gives Chan07_20250000_000000.txt
+// to Chan07_20250999_000000.txt), a month old.
 void writeOldLogs(const QString &folder, const QStringList &channels)
 {
     QDir().mkpath(folder);
@@ -59,7 +59,7 @@ void writeOldLogs(const QString &folder, const QStringList &channels)
     const int each = 20000 / channels.size();
     for (const QString &channel : channels) {
         for (int i = 0; i < each; ++i) {
-            QFile f(folder + QStringLiteral("/%1_0%2.txt").arg(channel).arg(i, 4, 10, QLatin1Char('0')));
+            QFile f(folder + QStringLiteral("/%1_2025%2_000000.txt").arg(channel).arg(i, 4, 10, QLatin1Char('0')));
             if (!f.open(QIODevice::WriteOnly) || !f.setFileTime(old, QFileDevice::FileModificationTime))
                 qFatal("cannot write %s", qPrintable(f.fileName()));
         }
@@ -76,14 +76,14 @@ void prepareCrowdedFolder(const QTemporaryDir &dir)
 
 } // namespace
 
-// Twenty quiet game logs "Chan00_1.txt".."Chan19_1.txt" in `dir`, selected
+// Twenty quiet game logs "Chan00_20261207_060000.txt".."Chan19_…" in `dir`, selected
 // as the channels to follow, with one rule.
 void prepareTwentyLogs(const QTemporaryDir &dir)
 {
     QStringList channels;
     for (int i = 0; i < 20; ++i) {
         channels << QStringLiteral("Chan%1").arg(i, 2, 10, QLatin1Char('0'));
-        writeGameLog(dir.filePath(channels.last() + "_1.txt"), channels.last(), {"hello"});
+        writeGameLog(dir.filePath(channels.last() + "_20261207_060000.txt"), channels.last(), {"hello"});
     }
     SharedConfig::chatlogDir = dir.path();
     SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
@@ -222,7 +222,7 @@ void newLogNotice()
         QThread::msleep(random.bounded(500));
         QCoreApplication::processEvents();
         const qint64 created = nowNs();
-        writeGameLog(logs.filePath(QStringLiteral("Chan07_2_%1.txt").arg(i, 2, 10, QLatin1Char('0'))), "Chan07");
+        writeGameLog(logs.filePath(QStringLiteral("Chan07_202701%1_060000.txt").arg(i, 2, 10, QLatin1Char('0'))), "Chan07");
         while (line->brief(StatusLine::Logs).isEmpty() && nowNs() - created < 5000000000LL)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         delays << (line->brief(StatusLine::Logs).isEmpty() ? 5000.0 : (nowNs() - created) / 1e6);
@@ -244,7 +244,7 @@ void decideFolder()
                                          "steamuser/Documents/EVE/logs/Chatlogs");
     writeOldLogs(home.filePath("Documents/EVE/logs/Chatlogs"), {"Local"});
     writeOldLogs(proton, {"Local"});
-    writeGameLog(proton + "/Local_1.txt", "Local"); // the game runs here
+    writeGameLog(proton + "/Local_20261207_060000.txt", "Local"); // the game runs here
     SharedConfig::chatlogDir.clear();
     QVector<double> times;
     QString chosen;

@@ -6,6 +6,7 @@
 #include "app/sharedconfig.h"
 #include "benchutil.h"
 #include "monitor/fileloader.h"
+#include "speech/matchlocation.h"
 #include "speech/speechwatchdog.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
@@ -40,7 +41,7 @@ struct ListeningWindow
     WorkingFolder folder;
     QTemporaryDir logs;
     QScopedPointer<MainWindow> window;
-    const QString target = logs.filePath("Chan07_1.txt");
+    const QString target = logs.filePath("Chan07_20261207_060000.txt");
 };
 
 } // namespace
@@ -205,4 +206,19 @@ void speechRestart()
     qApp->setProperty("mockSpeechService", QVariant());
     report("alert after the speech service went away (median of 10)", QString::number(median(delays), 'f', 0) + " ms",
            QStringLiteral("latency + %1 ms").arg(SpeechWatchdog::PeriodMs));
+}
+
+// Looking a reported system up among 5,000 rules and a wildcard: a system
+// with a rule, the same in other letter case, and one without a rule.
+void matching()
+{
+    QStringList lines{QStringLiteral("近|*-****|来了")};
+    for (int i = 0; i < 5000; ++i)
+        lines << QStringLiteral("5跳位|M-%1|预警").arg(i, 4, 36, QLatin1Char('0')).toUpper();
+    SharedConfig::locations = SharedConfig::parseLocations(lines);
+    const QStringList reports{QStringLiteral("M-0A2B"), QStringLiteral("m-0a2b"), QStringLiteral("Q-0A2B")};
+    int said = 0;
+    const double ns = meanNs(300000, [&] { said += matchLocation(reports.at(said % 3)).size() > 0; });
+    report("match a system among 5,000 rules (rule, other case, none)", QString::number(ns / 1000, 'f', 3) + " us");
+    SharedConfig::locations.clear();
 }

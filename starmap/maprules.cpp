@@ -5,6 +5,8 @@
 #include "monitor/detection.h"
 #include "starmap/starmap.h"
 
+#include <QSet>
+
 namespace {
 
 const QString BlockBegin = QStringLiteral("# map rules from ");
@@ -94,14 +96,19 @@ MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules)
         blockAt = own.size();
     }
 
+    // Letter case does not count: a rule of the player's for "n-8yet"
+    // answers for N-8YET, and a generated one would take its place.
+    QSet<QString> ownSystems;
     const QMap<QString, QString> ownRules = SharedConfig::parseLocations(own);
+    for (auto it = ownRules.cbegin(); it != ownRules.cend(); ++it)
+        ownSystems.insert(SharedConfig::caseBlindSystem(it.key()));
     MergedRules merged;
     QStringList block;
     block << BlockBegin
                  + QStringLiteral("%1 within %2 jumps (replaced whole when generated again)")
                        .arg(rules.home, QString::number(rules.radius));
     for (const QString &rule : rules.lines) {
-        if (ownRules.contains(rule.section(QLatin1Char('|'), 1, 1))) {
+        if (ownSystems.contains(SharedConfig::caseBlindSystem(rule.section(QLatin1Char('|'), 1, 1)))) {
             ++merged.kept;
         } else {
             block << rule;

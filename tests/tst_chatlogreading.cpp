@@ -58,7 +58,6 @@ private slots:
     void emptyLinesAndIdleTicks();
     void restartSkipsBacklog_data();
     void restartSkipsBacklog();
-    void sharedFileReadTwice();
     void unopenableFileDoesNotStopOthers();
     void partialLineHeldBack();
     void encodings_data();
@@ -144,16 +143,6 @@ void TestChatlogReading::restartSkipsBacklog()
     QCOMPARE(l.tick(3), QStringList());
     l.say("Local", "A-4444");
     QCOMPARE(l.tick(), QStringList{"A-4444"});
-}
-
-void TestChatlogReading::sharedFileReadTwice()
-{
-    Listening l({"Local"});
-    SharedConfig::channels = {"Local", "Loc"};
-    l.start();
-    QCOMPARE(l.loader.followedCount(), 2);
-    l.say("Local", "0-G8NO");
-    QCOMPARE(l.tick(), (QStringList{"0-G8NO", "0-G8NO"}));
 }
 
 void TestChatlogReading::unopenableFileDoesNotStopOthers()

@@ -76,6 +76,9 @@ void TestConfig::load_data()
     QTest::newRow("channel lines: empty string kept, repeats once")
         << Absent << QByteArray("a|0-G8NO|b\n") << QByteArray("Local\n\nLocal\nCorp\n") << ""
         << Rules{{"0-G8NO", "a|0-G8NO|b"}} << QStringList{"", "Corp", "Local"};
+    QTest::newRow("a stray CR ends no value")
+        << QByteArray("/logs/a\r\r\n") << QByteArray("a|0-G8NO|b\r\r\n") << QByteArray("Local\r\r\nCorp\r")
+        << "/logs/a" << Rules{{"0-G8NO", "a|0-G8NO|b"}} << QStringList{"Corp", "Local"};
     QTest::newRow("blanks in a channel or folder line are kept")
         << QByteArray(" /logs/a \n") << QByteArray("a|0-G8NO|b\n") << QByteArray(" Local\n") << " /logs/a "
         << Rules{{"0-G8NO", "a|0-G8NO|b"}} << QStringList{" Local"};

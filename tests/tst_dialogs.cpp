@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
+#include "starmap/starmap.h"
 #include "testsupport.h"
 #include "ui/channeldialog.h"
 #include "ui/chatlogfolder.h"
@@ -18,10 +19,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTextToSpeech>
 #include <QTimer>
 #include <QtTest>
+
+#include <cstring>
 
 using Rules = QMap<QString, QString>;
 Q_DECLARE_METATYPE(Rules)
@@ -92,6 +96,8 @@ private slots:
     void locationCheck_data();
     void locationCheck();
     void locationFromMap();
+    void mapPreview_data();
+    void mapPreview();
     void chatlogFolder_data();
     void chatlogFolder();
     void voiceDialogApplies_data();
@@ -123,9 +129,15 @@ void TestDialogs::channelList_data()
                                                          << QStringList{"Alliance", "Corp"};
     QTest::newRow("no channel file") << three << QByteArray("<absent>") << QStringList{"Corp", "Local"}
                                      << QStringList();
-    QTest::newRow("notes.txt and _x.txt") << QStringList{"notes.txt", "_x.txt"} << QByteArray("\n")
-                                          << QStringList{"", "notes.txt"} << QStringList{""};
-    QTest::newRow("subfolders ignored") << QStringList{"Local_1.txt", "Corp_1/", "Corp_1/Corp_2.txt"}
+    QTest::newRow("names with _, a character id")
+        << QStringList{"Intel_North_20261207_060000_123456.txt", "Intel_South_20261207_060000.txt",
+                       "Corporate Intel_20261207_060000.txt"}
+        << QByteArray("Intel_North\n") << QStringList{"Corporate Intel", "Intel_North", "Intel_South"}
+        << QStringList{"Intel_North"};
+    QTest::newRow("no logs, empty line") << QStringList{"notes.txt", "_20261207_060000.txt", "Local_notes.txt"}
+                                         << QByteArray("\n") << QStringList() << QStringList();
+    QTest::newRow("subfolders ignored") << QStringList{"Local_20261207_060000.txt", "Corp_20261207_060000.txt/",
+                                                       "Corp_20261207_060000.txt/Corp_20261207_070000.txt"}
                                         << QByteArray("Local\r\n") << QStringList{"Local"}
                                         << QStringList{"Local"};
     QTest::newRow("missing folder, empty line") << QStringList{"<none>"} << QByteArray("Local\n\n")
@@ -182,7 +194,7 @@ void TestDialogs::channelOk()
     QFETCH(QStringList, select);
     WorkingFolder folder;
     QTemporaryDir logs;
-    for (const char *f : {"Local_1.txt", "Corp_1.txt", "Alliance_1.txt"})
+    for (const char *f : {"Local_20261207_060000.txt", "Corp_20261207_060000.txt", "Alliance_20261207_060000.txt"})
         writeGameLog(logs.filePath(f), "x");
     SharedConfig::chatlogDir = logs.path();
     writeBytes(SharedConfig::channelFile, "Local\nGone\n");
@@ -356,6 +368,33 @@ void TestDialogs::locationFromMap()
                                            "0跳位|1DQ1-A|预警"}));
     QCOMPARE(lines.size(), 1 + 1 + 21 + 1);
     QCOMPARE(readBytes(SharedConfig::locationFile), lines.join('\n').toUtf8());
+}
+
+void TestDialogs::mapPreview_data()
+{
+    // summary: its first line, %1 the systems in range; OK only with a count.
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("| in the words after") << "1DQ1-A" << "a|b"
+                                          << "The words cannot contain \"|\": it separates the fields of a rule.";
+    QTest::newRow("systems without a rule counted") << "Jita" << "hostile" << "Systems within 1 jumps of Jita: %1";
+}
+
+void TestDialogs::mapPreview()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, after);
+    QFETCH(QString, summary);
+    MapDialog dialog({}, QLocale(QLocale::English, QLocale::UnitedStates));
+    dialog.findChild<QSpinBox *>("radius")->setValue(1);
+    dialog.findChild<QLineEdit *>("home")->setText(home);
+    dialog.findChild<QLineEdit *>("after")->setText(after);
+    QCOMPARE(dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->isEnabled(),
+             summary.contains("%1"));
+    const StarMap &map = StarMap::bundled();
+    QCOMPARE(dialog.findChild<QLabel *>("summary")->text().section('\n', 0, 0),
+             summary.arg(map.within(map.find(home), 1).size()));
 }
 
 void TestDialogs::chatlogFolder_data()
@@ -548,7 +587,7 @@ void TestDialogs::cancelKeepsFiles()
     QFETCH(QString, dialog);
     WorkingFolder folder;
     QTemporaryDir logs;
-    writeGameLog(logs.filePath("Local_1.txt"), "Local");
+    writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local");
     SharedConfig::chatlogDir = logs.path();
     const QByteArray channel("Local\r\nGone\n"), location("a|0-G8NO|b\r\n\r\n"), voice("80\n-3\n5\n0\n2\n1\n9\n");
     writeBytes(SharedConfig::channelFile, channel);
@@ -584,7 +623,7 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
     openUpForUnprivileged(folder.path());
     QTemporaryDir logs;
     openUpForUnprivileged(logs.path());
-    writeGameLog(logs.filePath("Local_1.txt"), "Local");
+    writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local");
     SharedConfig::chatlogDir = logs.path();
     const QString path = dialog == "channel"    ? SharedConfig::channelFile
                          : dialog == "location" ? SharedConfig::locationFile
@@ -630,10 +669,13 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
         // The store keeps what it had; the user was told which file.
         const bool storeKept = SharedConfig::locations == Rules{{"K", "v"}} && SharedConfig::chatlogDir != "/new/folder"
             && !SharedConfig::channels.contains("Local");
-        return watcher.shown == 1 && watcher.text.count(QFileInfo(path).fileName()) == 1 && storeKept;
+        // ... and why.
+        const QString reason = readOnlyFolder ? QString::fromLocal8Bit(strerror(EACCES)) : "the file is read-only";
+        return watcher.shown == 1 && watcher.text.count(QFileInfo(path).fileName()) == 1
+            && watcher.text.contains(": " + reason + "\n") && storeKept;
     });
     QFile::setPermissions("config", QFileDevice::Permissions(0x7777));
-    QVERIFY2(ok, "no single warning naming the file, or the settings in memory changed");
+    QVERIFY2(ok, "no single warning naming the file and the reason, or the settings in memory changed");
     QCOMPARE(readBytes(path), old);
 }
 

@@ -40,28 +40,34 @@ void TestDiscovery::choice_data()
     QTest::addColumn<Choice>("chosen");
     QTest::addColumn<int>("streams");
 
-    QTest::newRow("newest of two") << QStringList{"Local_1.txt", "Local_2.txt"} << QStringList{"Local"}
-                                   << Choice{{"Local", "Local_2.txt"}} << 1;
+    QTest::newRow("newest of two") << QStringList{"Local_20261207_060000.txt", "Local_20261207_070000.txt"}
+                                   << QStringList{"Local"} << Choice{{"Local", "Local_20261207_070000.txt"}} << 1;
     QTest::newRow("game names, newest by date and time")
         << QStringList{"Local_20261206_235959.txt", "Local_20261207_060000.txt",
                        "Local_20261207_060000_1234567890.txt", "Corp_20261207_070000.txt"}
         << QStringList{"Local"} << Choice{{"Local", "Local_20261207_060000_1234567890.txt"}} << 1;
-    QTest::newRow("order ignores case") << QStringList{"Local_a.txt", "Local_B.txt"} << QStringList{"Local"}
-                                        << Choice{{"Local", "Local_B.txt"}} << 1;
-    QTest::newRow("prefix respects case") << QStringList{"Local_a.txt", "Local_B.txt"} << QStringList{"local"}
-                                          << Choice() << 0;
-    QTest::newRow("Corp also matches Corporation")
-        << QStringList{"Corp_20261207_060000.txt", "Corp_20261207_070000.txt", "Corporation_1.txt"}
-        << QStringList{"Corp"} << Choice{{"Corp", "Corporation_1.txt"}} << 1;
-    QTest::newRow("two channels share one file") << QStringList{"AB_1.txt"} << QStringList{"A", "AB"}
-                                                 << Choice{{"A", "AB_1.txt"}, {"AB", "AB_1.txt"}} << 2;
-    QTest::newRow("empty channel name matches every file")
-        << QStringList{"a.txt", "Z_1.txt", "b.txt"} << QStringList{""} << Choice{{"", "Z_1.txt"}} << 1;
+    QTest::newRow("names with _, a character id")
+        << QStringList{"Intel_North_20261207_060000_123456.txt", "Intel_South_20261207_070000.txt"}
+        << QStringList{"Intel", "Intel_North", "Intel_South"}
+        << Choice{{"Intel_North", "Intel_North_20261207_060000_123456.txt"},
+                  {"Intel_South", "Intel_South_20261207_070000.txt"}} << 2;
+    QTest::newRow("name respects case") << QStringList{"Local_20261207_060000.txt"} << QStringList{"local"}
+                                        << Choice() << 0;
+    QTest::newRow("Corp is not Corporate Intel")
+        << QStringList{"Corp_20261207_060000.txt", "Corp_20261207_070000.txt", "Corporate Intel_20261207_080000.txt"}
+        << QStringList{"Corp"} << Choice{{"Corp", "Corp_20261207_070000.txt"}} << 1;
+    QTest::newRow("files that are no logs")
+        << QStringList{"Local_20261207_060000.txt", "Local_20261207_070000.txt.bak", "Local_20261207_080000_x.txt",
+                       "Local_2026120_090000.txt", "Local_notes.txt", "Local_20261207_100000"}
+        << QStringList{"Local"} << Choice{{"Local", "Local_20261207_060000.txt"}} << 1;
+    QTest::newRow("empty channel name names no log")
+        << QStringList{"a.txt", "Z_20261207_060000.txt", "_20261207_060000.txt"} << QStringList{""} << Choice() << 0;
     QTest::newRow("subfolders ignored")
-        << QStringList{"Local_1.txt", "Local_9/", "Local_9/Local_99.txt"} << QStringList{"Local"}
-        << Choice{{"Local", "Local_1.txt"}} << 1;
-    QTest::newRow("channel without a file") << QStringList{"Local_1.txt"} << QStringList{"Local", "Corp"}
-                                            << Choice{{"Local", "Local_1.txt"}} << 1;
+        << QStringList{"Local_20261207_060000.txt", "Local_20261207_090000.txt/",
+                       "Local_20261207_090000.txt/Local_20261207_100000.txt"}
+        << QStringList{"Local"} << Choice{{"Local", "Local_20261207_060000.txt"}} << 1;
+    QTest::newRow("channel without a file") << QStringList{"Local_20261207_060000.txt"} << QStringList{"Local", "Corp"}
+                                            << Choice{{"Local", "Local_20261207_060000.txt"}} << 1;
     QTest::newRow("empty folder") << QStringList{} << QStringList{"Local"} << Choice() << 0;
 }
 
@@ -94,7 +100,7 @@ void TestDiscovery::choice()
 
 void TestDiscovery::folderFound_data()
 {
-    // Each present folder holds Local_<folder>.txt, modified that many
+    // Each present folder holds a Local log, modified that many
     // minutes ago.
     QTest::addColumn<Ages>("present");
     QTest::addColumn<QString>("configured");
@@ -142,7 +148,7 @@ void TestDiscovery::folderFound()
                    .arg(home.path())
                    .toUtf8());
     for (auto it = present.cbegin(); it != present.cend(); ++it) {
-        const QString log = home.filePath(folders[it.key()] + "/Local_" + it.key() + ".txt");
+        const QString log = home.filePath(folders[it.key()] + "/Local_20261207_060000.txt");
         QVERIFY(QDir(home.path()).mkpath(folders[it.key()]));
         writeGameLog(log, "Local");
         QFile file(log);
@@ -162,7 +168,7 @@ void TestDiscovery::folderFound()
 
     QCOMPARE(folder, home.filePath(folders[used]));
     QCOMPARE(loader.channelFiles().value("Local"),
-             present.isEmpty() ? QString() : home.filePath(folders[used] + "/Local_" + used + ".txt"));
+             present.isEmpty() ? QString() : home.filePath(folders[used] + "/Local_20261207_060000.txt"));
     // Found, not chosen: nothing is saved.
     QVERIFY(!QFile::exists(SharedConfig::chatlogFile));
 }
@@ -182,7 +188,7 @@ void TestDiscovery::startNeedsChannelsAndRules()
     QFETCH(bool, haveChannels);
     QFETCH(bool, haveRules);
     QTemporaryDir logs;
-    writeGameLog(logs.filePath("Local_1.txt"), "Local");
+    writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local");
     SharedConfig::chatlogDir = logs.path();
     if (haveChannels)
         SharedConfig::channels = {"Local"};

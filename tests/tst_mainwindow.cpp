@@ -411,6 +411,8 @@ void TestMainWindow::newerLogNotice()
     QVERIFY(woken.wait(2000));
     QTRY_COMPARE_WITH_TIMEOUT(line->line(), brief.isEmpty() ? listening : brief + "  ·  " + listening, 1000);
     QCOMPARE(line->toolTip(), full.isEmpty() ? listeningFull : full + "\n" + listeningFull);
+    // Red while any warning holds, though what listening does comes last.
+    QCOMPARE(line->styleSheet().contains("#b3261e"), !brief.isEmpty());
 
     // After 停止 it no longer applies.
     window.findChild<QPushButton *>("pushButton_2")->click();

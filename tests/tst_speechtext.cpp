@@ -75,7 +75,13 @@ void TestSpeechText::match_data()
     const QStringList both{"5跳位|0-G8NO|预警", "近|*-****|来了"};
     QTest::newRow("exact beats wildcard") << both << "0-G8NO" << "5跳位|0-G8NO|预警";
     QTest::newRow("wildcard for the rest") << both << "A-BCDE" << "近|A-BCDE|来了";
-    QTest::newRow("keys are case-sensitive") << both << "0-g8no" << "近|0-g8no|来了";
+    QTest::newRow("other letter case answers, spelled as the rule") << both << "0-g8no" << "5跳位|0-G8NO|预警";
+    QTest::newRow("exact spelling beats other case") << QStringList{"a|N-8YET|b", "c|n-8yet|d", "e|N-8yEt|f"}
+                                                     << "n-8yet" << "c|n-8yet|d";
+    QTest::newRow("of other spellings, nearest upper case")
+        << QStringList{"c|n-8yet|d", "e|N-8yEt|f"} << "N-8YET" << "e|N-8yEt|f";
+    QTest::newRow("wildcard spells the name upper-cased") << both << "a-bcd9" << "近|A-BCD9|来了";
+    QTest::newRow("only ASCII letters fold") << QStringList{"a|\u017F-ABCD|b"} << "S-ABCD" << "";
     QTest::newRow("no wildcard, no rule") << QStringList{"5跳位|0-G8NO|预警"} << "A-BCDE" << "";
     QTest::newRow("no rules at all") << QStringList{} << "0-G8NO" << "";
     QTest::newRow("wildcard in every field") << QStringList{"*-****|*-****|*-**** *-****"} << "X-ABCD"
@@ -89,6 +95,11 @@ void TestSpeechText::match()
     QFETCH(QString, location);
     SharedConfig::locations = SharedConfig::parseLocations(rules);
     QTEST(matchLocation(location), "message");
+    // Rules changed in place or replaced are seen at once, in any case.
+    SharedConfig::locations.insert("Q-QQQQ", "q|Q-QQQQ|q");
+    QCOMPARE(matchLocation("q-qqqq"), QString("q|Q-QQQQ|q"));
+    SharedConfig::locations = {};
+    QCOMPARE(matchLocation(location.toLower()), QString());
 }
 
 void TestSpeechText::voiceSettings_data()

@@ -80,20 +80,28 @@ void TestStarMap::rules_data()
     QTest::addColumn<QString>("home");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("unnamed");
+    QTest::addColumn<QString>("after"); // empty: the voice's own words
     QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::China) << "c-cccc"
                              << QStringList{"0跳位|C-CCCC|预警", "1跳位|B-BBBB|预警", "1跳位|D-DDDD|预警",
                                             "1跳位|L-1111|预警", "1跳位|L-3333|预警"}
-                             << QStringList();
+                             << QStringList() << QString();
     QTest::newRow("English, Amarr not named in chat")
         << QLocale(QLocale::English, QLocale::UnitedStates) << "E-EEEE"
-        << QStringList{"0 jumps|E-EEEE|hostile", "1 jumps|D-DDDD|hostile"} << QStringList{"Amarr"};
+        << QStringList{"0 jumps|E-EEEE|hostile", "1 jumps|D-DDDD|hostile"} << QStringList{"Amarr"} << QString();
+    QTest::newRow("%1 in the words after") << QLocale(QLocale::English, QLocale::UnitedStates) << "A-AAAA"
+                                           << QStringList{"0 jumps|A-AAAA|0 out", "1 jumps|B-BBBB|1 out"}
+                                           << QStringList() << "%1 out";
 }
 
 void TestStarMap::rules()
 {
     QFETCH(QLocale, voice);
     QFETCH(QString, home);
-    const MapRules rules = buildMapRules(fixture(), fixture().find(home), 1, defaultMapRuleWords(voice));
+    QFETCH(QString, after);
+    MapRuleWords words = defaultMapRuleWords(voice);
+    if (!after.isEmpty())
+        words.after = after;
+    const MapRules rules = buildMapRules(fixture(), fixture().find(home), 1, words);
     QTEST(rules.lines, "lines");
     QTEST(rules.unnamed, "unnamed");
 }
@@ -109,6 +117,8 @@ void TestStarMap::merge_data()
     QTest::newRow("own rule wins, other lines stay")
         << QStringList{"近|*-****|有人", "mine|B-BBBB|own", "a note"}
         << QStringList{"近|*-****|有人", "mine|B-BBBB|own", "a note", Begin, a0, End} << 1;
+    QTest::newRow("own rule in other letter case wins") << QStringList{"mine|b-bBbB|own"}
+                                                        << QStringList{"mine|b-bBbB|own", Begin, a0, End} << 1;
     QTest::newRow("own rule in the same words stays") << QStringList{"3跳位|B-BBBB|预警"}
                                                       << QStringList{"3跳位|B-BBBB|预警", Begin, a0, End} << 1;
     QTest::newRow("earlier block replaced in place")

@@ -18,8 +18,11 @@ ChannelDialog::ChannelDialog(QWidget *parent)
 
     QSet<QString> names;
     const QFileInfoList entries = listChatlogs(SharedConfig::decideChatlogDir());
-    for (const QFileInfo &entry : entries)
-        names.insert(entry.fileName().split(QLatin1Char('_'), Qt::KeepEmptyParts, Qt::CaseSensitive).at(0));
+    for (const QFileInfo &entry : entries) {
+        const QString channel = chatlogChannel(entry.fileName());
+        if (!channel.isEmpty())
+            names.insert(channel);
+    }
 
     SharedConfig::channels.clear();
     QStringList lines;
@@ -34,8 +37,7 @@ ChannelDialog::ChannelDialog(QWidget *parent)
             item->setSelected(true);
     }
     // A followed channel whose log is gone (a cleaned folder) stays followed
-    // unless the user deselects it. An empty line is no channel to keep: it
-    // would follow every log.
+    // unless the user deselects it. An empty line names no channel.
     QStringList withoutLog;
     for (const QString &channel : qAsConst(SharedConfig::channels)) {
         if (!channel.isEmpty() && !names.contains(channel))
