@@ -7,7 +7,7 @@
 #include "ui/locationdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/mapdialog.h"
-#include "ui/speechcontrol.h"
+#include "ui/speechpanel.h"
 #include "ui/voicedialog.h"
 
 #include <QComboBox>
@@ -26,7 +26,7 @@
 int printVoiceIndexes(const QStringList &args)
 {
     QComboBox engines;
-    SpeechControl::fillEngineList(&engines);
+    SpeechPanel::fillEngineList(&engines);
     const int engine = engines.findData(args.value(0));
     QTextToSpeech speech(args.value(0));
     const QVector<QLocale> locales = speech.availableLocales();

@@ -6,11 +6,10 @@
 #include "monitor/fileloader.h"
 #include "speech/matchlocation.h"
 #include "speech/speechtext.h"
-#include "speech/speechwatchdog.h"
 #include "ui/channeldialog.h"
 #include "ui/chatlogfolder.h"
 #include "ui/locationdialog.h"
-#include "ui/speechcontrol.h"
+#include "ui/speechpanel.h"
 #include "ui/statusline.h"
 #include "ui/voicedialog.h"
 #include "ui_mainwindow.h"
@@ -46,18 +45,20 @@ MainWindow::MainWindow(QWidget *parent)
     // Permanent, so that no passing message hides it: it shows them itself.
     ui->statusbar->addPermanentWidget(statusLine, 1);
     connect(ui->statusbar, &QStatusBar::messageChanged, statusLine, &StatusLine::setPassing);
-    speech = nullptr;
-    SpeechControl::connectControls(this);
-    SpeechControl::watchSpeech(this);
+    speechPanel = new SpeechPanel({ui->engine, ui->language, ui->voice, ui->rate, ui->pitch, ui->volume,
+                                   ui->speakButton, ui->pauseButton, ui->resumeButton, ui->stopButton,
+                                   ui->plainTextEdit, ui->statusbar},
+                                  this);
     // Kept until an alert is heard again.
-    connect(watchdog, &SpeechWatchdog::failed, this, [this](SpeechWatchdog::Failure why) {
-        const QString brief = tr("Alerts cannot be spoken: %1").arg(SpeechControl::failureText(ui->engine, why));
+    connect(speechPanel->watchdog(), &SpeechWatchdog::failed, this, [this](SpeechWatchdog::Failure why) {
+        const QString brief = tr("Alerts cannot be spoken: %1").arg(speechPanel->failureText(why));
         statusLine->setTopic(StatusLine::Speech, brief,
                              brief + tr(", also after the speech engine was restarted. The next alert tries "
                                         "again. Check that the speech service speaks (spd-say hello) and the "
                                         "voice in 选项 > Voice."));
     });
-    connect(watchdog, &SpeechWatchdog::spoken, this, [this] { statusLine->clearTopic(StatusLine::Speech); });
+    connect(speechPanel->watchdog(), &SpeechWatchdog::spoken, this,
+            [this] { statusLine->clearTopic(StatusLine::Speech); });
     loadVoiceSettings();
     fileLoader = new FileLoader(this);
     connect(fileLoader, &FileLoader::detectedLocation, this, &MainWindow::on_detectLocation);
@@ -74,8 +75,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::loadVoiceSettings()
 {
-    SpeechControl::loadVoiceSettings(this);
-    if (speechLanguageHandled(speech->locale()))
+    speechPanel->loadVoiceSettings();
+    if (speechLanguageHandled(speechPanel->engine()->locale()))
         statusLine->clearTopic(StatusLine::Language);
 }
 
@@ -85,19 +86,19 @@ void MainWindow::on_detectLocation(QString location)
     if (message.isEmpty())
         return;
     qDebug() << message;
-    const QString text = prepareSpeechText(message, speech);
+    const QString text = prepareSpeechText(message, speechPanel->engine());
     // Rule lines always have three fields: empty means a language that is
     // not spoken. The empty text still goes to the engine, which says nothing.
     if (text.isEmpty())
         showUnspokenLanguage();
-    SpeechControl::say(this, text);
+    speechPanel->say(text);
 }
 
 // Shown at the first silent alert of a listening session and kept until the
 // next session starts or the voice gets a language that is spoken.
 void MainWindow::showUnspokenLanguage()
 {
-    const QLocale locale = speech->locale();
+    const QLocale locale = speechPanel->engine()->locale();
     const QString language = QLocale::languageToString(locale.language());
     statusLine->setTopic(StatusLine::Language,
                          tr("Alerts silent in %1: use Chinese or English (选项 > Voice)").arg(language),
@@ -120,7 +121,7 @@ void MainWindow::on_actionChannel_triggered(bool)
 void MainWindow::on_actionLocation_triggered(bool)
 {
     LocationDialog dialog(this);
-    dialog.setVoiceLocale(speech ? speech->locale() : QLocale::c());
+    dialog.setVoiceLocale(speechPanel->engine() ? speechPanel->engine()->locale() : QLocale::c());
     if (dialog.exec())
         SharedConfig::reloadLocations();
 }
@@ -156,58 +157,16 @@ void MainWindow::on_actionCheck_Update_triggered(bool)
     QDesktopServices::openUrl(QUrl(QStringLiteral(CHATWATCH_HOMEPAGE), QUrl::TolerantMode));
 }
 
-void MainWindow::speak()
-{
-    SpeechControl::speak(this);
-}
-
-void MainWindow::stop()
-{
-    speech->stop();
-}
-
-void MainWindow::setRate(int rate)
-{
-    if (speech)
-        speech->setRate(rate / 10.0);
-}
-
-void MainWindow::setPitch(int pitch)
-{
-    if (speech)
-        speech->setPitch(pitch / 10.0);
-}
-
-void MainWindow::setVolume(int volume)
-{
-    if (speech)
-        speech->setVolume(volume / 100.0);
-}
-
-void MainWindow::stateChanged(QTextToSpeech::State state)
-{
-    SpeechControl::stateChanged(this, state);
-}
-
-void MainWindow::engineSelected(int index)
-{
-    SpeechControl::engineSelected(this, index);
-}
-
-void MainWindow::languageSelected(int language)
-{
-    SpeechControl::languageSelected(this, language);
-}
-
-void MainWindow::voiceSelected(int index)
-{
-    SpeechControl::voiceSelected(this, index);
-}
-
-void MainWindow::localeChanged(QLocale locale)
-{
-    SpeechControl::localeChanged(this, locale);
-}
+void MainWindow::speak() { speechPanel->speak(); }
+void MainWindow::stop() { speechPanel->stop(); }
+void MainWindow::setRate(int rate) { speechPanel->setRate(rate); }
+void MainWindow::setPitch(int pitch) { speechPanel->setPitch(pitch); }
+void MainWindow::setVolume(int volume) { speechPanel->setVolume(volume); }
+void MainWindow::stateChanged(QTextToSpeech::State state) { speechPanel->stateChanged(state); }
+void MainWindow::engineSelected(int index) { speechPanel->engineSelected(index); }
+void MainWindow::languageSelected(int language) { speechPanel->languageSelected(language); }
+void MainWindow::voiceSelected(int index) { speechPanel->voiceSelected(index); }
+void MainWindow::localeChanged(QLocale locale) { speechPanel->localeChanged(locale); }
 
 void MainWindow::on_pushButton_clicked()
 {

@@ -5,15 +5,13 @@
 #include <QLocale>
 #include <QMainWindow>
 #include <QTextToSpeech>
-#include <QVector>
-#include <QVoice>
 
 namespace Ui {
 class MainWindow;
 }
 class ChatlogWatcher;
 class FileLoader;
-class SpeechWatchdog;
+class SpeechPanel;
 class StatusLine;
 
 class MainWindow : public QMainWindow
@@ -47,18 +45,15 @@ private slots:
     void on_pushButton_2_clicked();
 
 private:
-    friend struct SpeechControl;
     void showListeningStatus();
     void showChangedLogs();
     void showUnspokenLanguage();
 
     Ui::MainWindow *ui;
-    QTextToSpeech *speech;
-    QVector<QVoice> voices;
+    SpeechPanel *speechPanel;
     FileLoader *fileLoader;
     StatusLine *statusLine;
     ChatlogWatcher *logWatcher;
-    SpeechWatchdog *watchdog;
 };
 
 #endif

@@ -2,8 +2,9 @@
 #include "ui/voicedialog.h"
 
 #include "app/configfile.h"
+#include "app/sharedconfig.h"
 #include "ui/savefailure.h"
-#include "ui/speechcontrol.h"
+#include "ui/speechpanel.h"
 #include "ui_voicedialog.h"
 
 VoiceDialog::VoiceDialog(QWidget *parent)
@@ -11,14 +12,14 @@ VoiceDialog::VoiceDialog(QWidget *parent)
     , ui(new Ui::VoiceDialog)
 {
     ui->setupUi(this);
-    speech = nullptr;
-    SpeechControl::connectControls(this);
-    SpeechControl::watchSpeech(this);
-    connect(watchdog, &SpeechWatchdog::failed, this, [this](SpeechWatchdog::Failure why) {
-        ui->statusbar->showMessage(tr("Cannot speak: %1, also after a restart")
-                                       .arg(SpeechControl::failureText(ui->engine, why)));
+    speechPanel = new SpeechPanel({ui->engine, ui->language, ui->voice, ui->rate, ui->pitch, ui->volume,
+                                   ui->speakButton, ui->pauseButton, ui->resumeButton, ui->stopButton,
+                                   ui->plainTextEdit, ui->statusbar},
+                                  this);
+    connect(speechPanel->watchdog(), &SpeechWatchdog::failed, this, [this](SpeechWatchdog::Failure why) {
+        ui->statusbar->showMessage(tr("Cannot speak: %1, also after a restart").arg(speechPanel->failureText(why)));
     });
-    SpeechControl::loadVoiceSettings(this);
+    speechPanel->loadVoiceSettings();
 }
 
 VoiceDialog::~VoiceDialog()
@@ -26,58 +27,16 @@ VoiceDialog::~VoiceDialog()
     delete ui;
 }
 
-void VoiceDialog::speak()
-{
-    SpeechControl::speak(this);
-}
-
-void VoiceDialog::stop()
-{
-    speech->stop();
-}
-
-void VoiceDialog::setRate(int rate)
-{
-    if (speech)
-        speech->setRate(rate / 10.0);
-}
-
-void VoiceDialog::setPitch(int pitch)
-{
-    if (speech)
-        speech->setPitch(pitch / 10.0);
-}
-
-void VoiceDialog::setVolume(int volume)
-{
-    if (speech)
-        speech->setVolume(volume / 100.0);
-}
-
-void VoiceDialog::stateChanged(QTextToSpeech::State state)
-{
-    SpeechControl::stateChanged(this, state);
-}
-
-void VoiceDialog::engineSelected(int index)
-{
-    SpeechControl::engineSelected(this, index);
-}
-
-void VoiceDialog::languageSelected(int language)
-{
-    SpeechControl::languageSelected(this, language);
-}
-
-void VoiceDialog::voiceSelected(int index)
-{
-    SpeechControl::voiceSelected(this, index);
-}
-
-void VoiceDialog::localeChanged(QLocale locale)
-{
-    SpeechControl::localeChanged(this, locale);
-}
+void VoiceDialog::speak() { speechPanel->speak(); }
+void VoiceDialog::stop() { speechPanel->stop(); }
+void VoiceDialog::setRate(int rate) { speechPanel->setRate(rate); }
+void VoiceDialog::setPitch(int pitch) { speechPanel->setPitch(pitch); }
+void VoiceDialog::setVolume(int volume) { speechPanel->setVolume(volume); }
+void VoiceDialog::stateChanged(QTextToSpeech::State state) { speechPanel->stateChanged(state); }
+void VoiceDialog::engineSelected(int index) { speechPanel->engineSelected(index); }
+void VoiceDialog::languageSelected(int language) { speechPanel->languageSelected(language); }
+void VoiceDialog::voiceSelected(int index) { speechPanel->voiceSelected(index); }
+void VoiceDialog::localeChanged(QLocale locale) { speechPanel->localeChanged(locale); }
 
 void VoiceDialog::on_buttonBox_accepted()
 {

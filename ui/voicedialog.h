@@ -5,13 +5,11 @@
 #include <QDialog>
 #include <QLocale>
 #include <QTextToSpeech>
-#include <QVector>
-#include <QVoice>
 
 namespace Ui {
 class VoiceDialog;
 }
-class SpeechWatchdog;
+class SpeechPanel;
 
 // Tries and saves the engine, language, voice, rate, pitch and volume.
 class VoiceDialog : public QDialog
@@ -35,12 +33,8 @@ private slots:
     void on_buttonBox_accepted();
 
 private:
-    friend struct SpeechControl;
-
     Ui::VoiceDialog *ui;
-    QTextToSpeech *speech;
-    QVector<QVoice> voices;
-    SpeechWatchdog *watchdog;
+    SpeechPanel *speechPanel;
 };
 
 #endif

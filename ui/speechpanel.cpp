@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/speechpanel.h"
+
+#include "app/configfile.h"
+#include "app/sharedconfig.h"
+#include "speech/speechtext.h"
+#include "speech/voicefile.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTextDocument>
+
+namespace {
+
+// Started, stopped, paused, error: in the order of the engine's states.
+const char *const StateMessages[] = {
+    QT_TRANSLATE_NOOP("SpeechPanel", "Speech started..."),
+    QT_TRANSLATE_NOOP("SpeechPanel", "Speech stopped..."),
+    QT_TRANSLATE_NOOP("SpeechPanel", "Speech paused..."),
+    QT_TRANSLATE_NOOP("SpeechPanel", "Speech error!"),
+};
+
+QString languageText(const QLocale &locale)
+{
+    return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(locale.language()),
+                                         QLocale::countryToString(locale.country()));
+}
+
+QString voiceText(const QVoice &voice)
+{
+    // One call: a "%1" inside a voice's name stays as it is.
+    return QStringLiteral("%1 - %2 - %3")
+        .arg(voice.name(), QVoice::genderName(voice.gender()), QVoice::ageName(voice.age()));
+}
+
+// Makes an entry current without the list's signals; an index without an
+// entry leaves the list as it is.
+void showEntry(QComboBox *list, int index)
+{
+    if (index < 0 || index >= list->count())
+        return;
+    const QSignalBlocker blocker(list);
+    list->setCurrentIndex(index);
+}
+
+const auto IndexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
+
+} // namespace
+
+SpeechPanel::SpeechPanel(const SpeechWidgets &widgets, QObject *parent)
+    : QObject(parent)
+    , m_ui(widgets)
+{
+    connect(m_ui.speakButton, &QPushButton::clicked, this, &SpeechPanel::speak);
+    connect(m_ui.pitch, &QSlider::valueChanged, this, &SpeechPanel::setPitch);
+    connect(m_ui.rate, &QSlider::valueChanged, this, &SpeechPanel::setRate);
+    connect(m_ui.volume, &QSlider::valueChanged, this, &SpeechPanel::setVolume);
+    connect(m_ui.engine, IndexChanged, this, &SpeechPanel::engineSelected);
+    m_watchdog = new SpeechWatchdog([this] { return recreateEngine(); }, this);
+    connect(m_watchdog, &SpeechWatchdog::restarted, this, [this](SpeechWatchdog::Failure why) {
+        m_ui.statusbar->showMessage(tr("Speech restarted: %1").arg(failureText(why)), RestartedMessageMs);
+    });
+}
+
+void SpeechPanel::fillEngineList(QComboBox *engine)
+{
+    engine->clear();
+    engine->addItem(tr("Default"), QStringLiteral("default"));
+    QStringList names = QTextToSpeech::availableEngines();
+    names.sort();
+    for (const QString &name : qAsConst(names))
+        engine->addItem(name, name);
+}
+
+QString SpeechPanel::defaultEngineName()
+{
+    // The desktop's own speech service where there is one, else the first
+    // engine by name.
+    QStringList names = QTextToSpeech::availableEngines();
+    for (const char *preferred : {"speechd", "sapi", "macos", "osx"}) {
+        if (names.contains(QLatin1String(preferred)))
+            return QLatin1String(preferred);
+    }
+    names.sort();
+    return names.value(0);
+}
+
+QString SpeechPanel::engineName(int index) const
+{
+    // An index without an entry names no engine: the default one.
+    const QString name = m_ui.engine->itemData(index).toString();
+    return name == QLatin1String("default") || name.isEmpty() ? defaultEngineName() : name;
+}
+
+QString SpeechPanel::failureText(SpeechWatchdog::Failure why) const
+{
+    QString name = engineName(m_ui.engine->currentIndex());
+    if (name.isEmpty())
+        name = tr("the speech engine");
+    if (why == SpeechWatchdog::EngineError)
+        return tr("%1 reported an error").arg(name);
+    return tr("%1 did not speak within %2 s").arg(name).arg(SpeechWatchdog::PeriodMs / 1000.0);
+}
+
+void SpeechPanel::say(const QString &text)
+{
+    m_watchdog->say(m_engine, text);
+}
+
+void SpeechPanel::speak()
+{
+    say(prepareSpeechText(m_ui.text->document()->toPlainText(), m_engine));
+}
+
+void SpeechPanel::stop()
+{
+    if (m_engine)
+        m_engine->stop();
+}
+
+void SpeechPanel::setRate(int rate)
+{
+    if (m_engine)
+        m_engine->setRate(rate / 10.0);
+}
+
+void SpeechPanel::setPitch(int pitch)
+{
+    if (m_engine)
+        m_engine->setPitch(pitch / 10.0);
+}
+
+void SpeechPanel::setVolume(int volume)
+{
+    if (m_engine)
+        m_engine->setVolume(volume / 100.0);
+}
+
+void SpeechPanel::enableButtons(QTextToSpeech::State state)
+{
+    m_ui.pauseButton->setEnabled(state == QTextToSpeech::Speaking);
+    m_ui.resumeButton->setEnabled(state == QTextToSpeech::Paused);
+    m_ui.stopButton->setEnabled(state == QTextToSpeech::Speaking || state == QTextToSpeech::Paused);
+}
+
+void SpeechPanel::stateChanged(QTextToSpeech::State state)
+{
+    switch (state) {
+    case QTextToSpeech::Speaking:
+        m_ui.statusbar->showMessage(tr(StateMessages[0]));
+        break;
+    case QTextToSpeech::Ready:
+        m_ui.statusbar->showMessage(tr(StateMessages[1]), 2000);
+        break;
+    case QTextToSpeech::Paused:
+        m_ui.statusbar->showMessage(tr(StateMessages[2]));
+        break;
+    default:
+        m_ui.statusbar->showMessage(tr(StateMessages[3]));
+        break;
+    }
+    enableButtons(state);
+}
+
+// The state of an engine just created: nothing is said of a Ready one, and
+// what was shown for the engine it replaced goes.
+void SpeechPanel::showNewEngineState(QTextToSpeech::State state)
+{
+    if (state != QTextToSpeech::Ready) {
+        stateChanged(state);
+        return;
+    }
+    const QString shown = m_ui.statusbar->currentMessage();
+    for (const char *message : StateMessages) {
+        if (shown == tr(message))
+            m_ui.statusbar->clearMessage();
+    }
+    enableButtons(state);
+}
+
+void SpeechPanel::engineSelected(int index)
+{
+    const QString name = engineName(index);
+    delete m_engine;
+    m_engine = nullptr;
+    QTextToSpeech *speech = name.isEmpty() ? new QTextToSpeech(this) : new QTextToSpeech(name, this);
+    m_engine = speech;
+
+    disconnect(m_ui.language, IndexChanged, this, &SpeechPanel::languageSelected);
+    m_ui.language->clear();
+    const auto locales = speech->availableLocales();
+    QLocale current = speech->locale();
+    const QString currentName = current.name();
+    for (const QLocale &locale : locales) {
+        m_ui.language->addItem(languageText(locale), QVariant(locale));
+        if (locale.name() == currentName)
+            current = locale;
+    }
+
+    speech->setRate(m_ui.rate->value() / 10.0);
+    speech->setPitch(m_ui.pitch->value() / 10.0);
+    speech->setVolume(m_ui.volume->value() / 100.0);
+
+    // Lambdas: Qt 6 gives stop() and pause() an argument.
+    connect(m_ui.stopButton, &QPushButton::clicked, speech, [speech] { speech->stop(); });
+    connect(m_ui.pauseButton, &QPushButton::clicked, speech, [speech] { speech->pause(); });
+    connect(m_ui.resumeButton, &QPushButton::clicked, speech, &QTextToSpeech::resume);
+    connect(speech, &QTextToSpeech::stateChanged, this, &SpeechPanel::stateChanged);
+    connect(speech, &QTextToSpeech::localeChanged, this, &SpeechPanel::localeChanged);
+    connect(m_ui.language, IndexChanged, this, &SpeechPanel::languageSelected);
+    showNewEngineState(speech->state());
+    localeChanged(current);
+}
+
+void SpeechPanel::languageSelected(int language)
+{
+    const QLocale locale = m_ui.language->itemData(language).toLocale();
+    if (m_engine)
+        m_engine->setLocale(locale);
+}
+
+// An index that is not an index of the voices leaves the voice unchanged.
+void SpeechPanel::voiceSelected(int index)
+{
+    if (m_engine && index >= 0 && index < m_voices.size())
+        m_engine->setVoice(m_voices.at(index));
+}
+
+// Sets the voice and shows it in the list, without the list's signals.
+void SpeechPanel::applyVoice(int index)
+{
+    voiceSelected(index);
+    showEntry(m_ui.voice, index);
+}
+
+void SpeechPanel::localeChanged(const QLocale &locale)
+{
+    m_ui.language->setCurrentIndex(m_ui.language->findData(QVariant(locale)));
+
+    QComboBox *voice = m_ui.voice;
+    disconnect(voice, IndexChanged, this, &SpeechPanel::voiceSelected);
+    voice->clear();
+    m_voices = m_engine->availableVoices();
+    const QString currentName = m_engine->voice().name();
+    for (const QVoice &v : qAsConst(m_voices)) {
+        voice->addItem(voiceText(v));
+        if (v.name() == currentName)
+            voice->setCurrentIndex(voice->count() - 1);
+    }
+    connect(voice, IndexChanged, this, &SpeechPanel::voiceSelected);
+}
+
+// The engine, language and voice that the lists show, with the sliders.
+QTextToSpeech *SpeechPanel::recreateEngine()
+{
+    const int language = m_ui.language->currentIndex();
+    const int voice = m_ui.voice->currentIndex();
+    engineSelected(m_ui.engine->currentIndex());
+    if (language >= 0 && language != m_ui.language->currentIndex())
+        languageSelected(language);
+    applyVoice(voice);
+    return m_engine;
+}
+
+void SpeechPanel::loadVoiceSettings()
+{
+    disconnect(m_ui.engine, IndexChanged, this, &SpeechPanel::engineSelected);
+    fillEngineList(m_ui.engine);
+    m_ui.engine->setCurrentIndex(0);
+    connect(m_ui.engine, IndexChanged, this, &SpeechPanel::engineSelected);
+
+    // The saved voice applies whether or not there are rules yet: else the
+    // first rules would be spoken in another voice, and the voice dialog
+    // would show, and save, the defaults.
+    QStringList lines;
+    readConfigLines(SharedConfig::voiceFile, &lines);
+    const QVector<int> values = parseVoiceSettings(lines);
+
+    // Creating an engine can take seconds; when the saved engine is about
+    // to replace the default one, the default one is not built.
+    if (values.size() <= VoiceEngine)
+        engineSelected(0);
+    QString sample;
+    if (readSpeechSample(SharedConfig::locationFile, &sample)) {
+        m_ui.text->clear();
+        m_ui.text->appendPlainText(sample);
+    }
+    for (int i = 0; i < values.size(); ++i) {
+        const int value = values.at(i);
+        switch (i) {
+        case VoiceVolume: m_ui.volume->setValue(value); break;
+        case VoiceRate: m_ui.rate->setValue(value); break;
+        case VoicePitch: m_ui.pitch->setValue(value); break;
+        case VoiceEngine:
+            showEntry(m_ui.engine, value);
+            engineSelected(value);
+            break;
+        case VoiceLanguage: languageSelected(value); break;
+        case VoiceVoice: applyVoice(value); break;
+        }
+    }
+}

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef SPEECHPANEL_H
+#define SPEECHPANEL_H
+
+#include "speech/speechwatchdog.h"
+
+#include <QLocale>
+#include <QObject>
+#include <QTextToSpeech>
+#include <QVector>
+#include <QVoice>
+
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+class QStatusBar;
+
+// A window's speech widgets; the window owns them.
+struct SpeechWidgets
+{
+    QComboBox *engine;
+    QComboBox *language;
+    QComboBox *voice;
+    QSlider *rate;
+    QSlider *pitch;
+    QSlider *volume;
+    QPushButton *speakButton;
+    QPushButton *pauseButton;
+    QPushButton *resumeButton;
+    QPushButton *stopButton;
+    QPlainTextEdit *text;
+    QStatusBar *statusbar;
+};
+
+// The speech controls of the main window and of the voice dialog. The panel
+// owns the engine that the lists and sliders set up, the voices of its
+// locale, and the watchdog that every text goes through, which rebuilds a
+// failed engine with the settings the lists and sliders show.
+class SpeechPanel : public QObject
+{
+    Q_OBJECT
+public:
+    SpeechPanel(const SpeechWidgets &widgets, QObject *parent);
+
+    QTextToSpeech *engine() const { return m_engine; }
+    SpeechWatchdog *watchdog() const { return m_watchdog; }
+
+    // Refills the engine list, applies the saved voice settings in file order
+    // and seeds the text box from the first location rule, if there is a
+    // location file. The lists show the engine and voice applied, so that
+    // the voice dialog's OK writes back what was saved unless changed.
+    void loadVoiceSettings();
+    void say(const QString &text);
+    // What went wrong with the engine in use: "speechd did not speak within 1 s".
+    QString failureText(SpeechWatchdog::Failure why) const;
+
+    // What the windows' slots of the same names do.
+    void speak();
+    void stop();
+    void setRate(int rate);
+    void setPitch(int pitch);
+    void setVolume(int volume);
+    void stateChanged(QTextToSpeech::State state);
+    void engineSelected(int index);
+    void languageSelected(int language);
+    void voiceSelected(int index);
+    void localeChanged(const QLocale &locale);
+
+    // "Default" first, then the platform's engines sorted by name, so that
+    // a saved index names the same engine in every run.
+    static void fillEngineList(QComboBox *engine);
+    // The engine "Default" stands for. Qt's own choice among several
+    // installed engines changes from run to run; this one does not.
+    static QString defaultEngineName();
+    // "Speech restarted: ..." goes with the next state message, or after this long.
+    static const int RestartedMessageMs = 10000;
+
+private:
+    QString engineName(int index) const;
+    void showNewEngineState(QTextToSpeech::State state);
+    void enableButtons(QTextToSpeech::State state);
+    void applyVoice(int index);
+    QTextToSpeech *recreateEngine();
+
+    SpeechWidgets m_ui;
+    QTextToSpeech *m_engine = nullptr;
+    QVector<QVoice> m_voices;
+    SpeechWatchdog *m_watchdog;
+};
+
+#endif
