@@ -3,6 +3,7 @@
 
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
+#include "ui/growtotext.h"
 #include "ui/mapdialog.h"
 #include "ui/savefailure.h"
 #include "ui_locationdialog.h"
@@ -16,6 +17,9 @@ LocationDialog::LocationDialog(QWidget *parent)
     , ui(new Ui::LocationDialog)
 {
     ui->setupUi(this);
+    growToText(ui->pushButton);
+    growToText(ui->fromMapButton);
+    ui->fromMapButton->move(qMax(ui->fromMapButton->x(), ui->pushButton->geometry().right() + 16), ui->fromMapButton->y());
     // Return belongs to the editor; Ctrl+Return is OK.
     QPushButton *ok = ui->buttonBox->button(QDialogButtonBox::Ok);
     ok->setToolTip(tr("Save the rules (Ctrl+Return)"));
