@@ -9,6 +9,7 @@
 // where it stands, when a translation or a larger font does not.
 inline void growToText(QPushButton *button)
 {
+    button->ensurePolished(); // a style sheet's font is set by polishing
     const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
     const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
     const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
