@@ -38,5 +38,5 @@ add_custom_target(translations_prune
 
 add_test(NAME translations_complete
     COMMAND python3 ${CMAKE_CURRENT_SOURCE_DIR}/tests/checktranslations.py
-        $<TARGET_FILE:${CHATWATCH_LUPDATE}> --sources ${CHATWATCH_TEXT_SOURCES} --ts ${ts_files}
+        $<TARGET_FILE:${CHATWATCH_LUPDATE}> ${CHATWATCH_TEXT_SOURCES} -ts ${ts_files}
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
