@@ -100,11 +100,11 @@ this is an example text in English.
 
 QtSpeech is a library that makes text to speech easy with Qt.
 Done, over and out.</source>
-        <translation>你好，QtTextToSpeech，
-这是一段示例文字。
+        <translation>Hello QtTextToSpeech,
+this is an example text in English.
 
-QtSpeech 是让 Qt 程序轻松朗读文字的库。
-完毕。</translation>
+QtSpeech is a library that makes text to speech easy with Qt.
+Done, over and out.</translation>
     </message>
     <message>
         <source>开始监听</source>
@@ -332,11 +332,11 @@ this is an example text in English.
 
 QtSpeech is a library that makes text to speech easy with Qt.
 Done, over and out.</source>
-        <translation>你好，QtTextToSpeech，
-这是一段示例文字。
+        <translation>Hello QtTextToSpeech,
+this is an example text in English.
 
-QtSpeech 是让 Qt 程序轻松朗读文字的库。
-完毕。</translation>
+QtSpeech is a library that makes text to speech easy with Qt.
+Done, over and out.</translation>
     </message>
     <message>
         <source>Engine</source>
