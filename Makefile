@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean fuzz test-asan package package-check
+.PHONY: all deps configure build run test bench clean translations fuzz test-asan package package-check
 
 all: build
 
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Brings translations/*.ts up to date with the sources and forms; PRUNE=1 also
+# drops the translations of texts that are gone.
+translations: configure
+	@cmake --build $(BUILD) --target $(if $(PRUNE),translations_prune,translations)
 
 bench: build
 	QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=$(CURDIR)/$(BUILD)/tests/plugins ./$(BUILD)/bench/chatwatch_bench

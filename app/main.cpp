@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
+#include "app/translations.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -7,7 +8,14 @@
 
 int main(int argc, char *argv[])
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 scales to the screen's DPI by itself; Qt 5 only when asked before
+    // the application exists, else fixed geometries cut scaled-up text.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
+    installTranslations();
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     SharedConfig::load();
     MainWindow window;

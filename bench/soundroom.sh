@@ -19,12 +19,12 @@ open_sound_room() {
 }
 
 # start_listening: starts $bin in the current folder, its output in
-# $work/app.log, and presses "开始监听"; sets app to its process id.
+# $work/app.log, and presses the start button ("开始监听"); sets app to its process id.
 start_listening() {
     "$bin" >"$work/app.log" 2>&1 & app=$!
     local wid
-    wid=$(xdotool search --sync --onlyvisible --name '^MainWindow$' | head -1)
+    wid=$(xdotool search --sync --onlyvisible --name '^ChatWatch$' | head -1)
     sleep 1
-    xdotool mousemove --window "$wid" 77 80 click 1   # "开始监听"
+    xdotool mousemove --window "$wid" 77 80 click 1   # start listening
     sleep 1
 }

@@ -3,10 +3,12 @@
 # Time from process start to the main window mapped, and resident memory
 # after start-up, for the real program under Xvfb. Run from the project root
 # after `make build`: bench/startup.sh [runs] (extras: scripts/install-deps extras).
+# BIN=path times another build; the desktop language is taken from LANG and
+# LANGUAGE as for the program.
 # COLD=1 stops speech-dispatcher before each run, as after a reboot.
 set -eu
 runs=${1:-5}
-bin=$(pwd)/build/chatwatch
+bin=${BIN:-$(pwd)/build/chatwatch}
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 Xvfb :57 -screen 0 1024x768x24 >/dev/null 2>&1 & xvfb=$!
@@ -14,7 +16,7 @@ export DISPLAY=:57
 sleep 1
 
 measure() { # label, setup
-    local label=$1 total=0 rss=0 t0 t1 pid
+    local label=$1 total=0 rss=0 t0 t1 pid times=()
     for i in $(seq "$runs"); do
         rm -rf "$work/run" && mkdir -p "$work/run/config" && cd "$work/run"
         $2
@@ -33,10 +35,12 @@ measure() { # label, setup
         rss=$(awk '/VmRSS/ {print $2}' /proc/$pid/status)
         kill $pid $xev; wait $pid $xev 2>/dev/null || true
         total=$((total + (t1 - t0) / 1000000))
+        times+=($(((t1 - t0) / 1000000)))
         echo "  $label run $i: $(((t1 - t0) / 1000000)) ms to window shown, RSS ${rss} KiB"
         cd - >/dev/null
     done
-    echo "$label: mean $((total / runs)) ms to window shown"
+    echo "$label: mean $((total / runs)) ms, median $(printf '%s\n' "${times[@]}" | sort -n |
+        awk '{t[NR] = $1} END {print (NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2)}') ms to window shown"
 }
 no_settings() { :; }
 saved_voice() {

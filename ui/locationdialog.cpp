@@ -4,6 +4,7 @@
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
 #include "speech/rulecheck.h"
+#include "ui/growtotext.h"
 #include "ui/mapdialog.h"
 #include "ui/savefailure.h"
 #include "ui_locationdialog.h"
@@ -16,14 +17,10 @@
 
 namespace {
 
-// "lines" spelled out for English, as no translation is installed.
 QString neverFire(int n, bool withButton)
 {
-    if (withButton)
-        return n == 1 ? LocationDialog::tr("%n line can never fire — Check", nullptr, n)
-                      : LocationDialog::tr("%n lines can never fire — Check", nullptr, n);
-    return n == 1 ? LocationDialog::tr("%n line can never fire:", nullptr, n)
-                  : LocationDialog::tr("%n lines can never fire:", nullptr, n);
+    return withButton ? LocationDialog::tr("%n line(s) can never fire — Check", nullptr, n)
+                      : LocationDialog::tr("%n line(s) can never fire:", nullptr, n);
 }
 
 } // namespace
@@ -33,6 +30,9 @@ LocationDialog::LocationDialog(QWidget *parent)
     , ui(new Ui::LocationDialog)
 {
     ui->setupUi(this);
+    growToText(ui->pushButton);
+    growToText(ui->fromMapButton);
+    ui->fromMapButton->move(qMax(ui->fromMapButton->x(), ui->pushButton->geometry().right() + 16), ui->fromMapButton->y());
     // Return belongs to the editor; Ctrl+Return is OK.
     QPushButton *ok = ui->buttonBox->button(QDialogButtonBox::Ok);
     ok->setToolTip(tr("Save the rules (Ctrl+Return)"));

@@ -8,6 +8,7 @@
 #include "speech/speechtext.h"
 #include "ui/channeldialog.h"
 #include "ui/chatlogfolder.h"
+#include "ui/growtotext.h"
 #include "ui/locationdialog.h"
 #include "ui/speechpanel.h"
 #include "ui/statusline.h"
@@ -41,6 +42,14 @@ MainWindow::MainWindow(QWidget *parent)
     // however wide the window is.
     for (QWidget *hidden : {ui->layoutWidget, ui->layoutWidget1, static_cast<QWidget *>(ui->plainTextEdit)})
         hidden->hide();
+    // The two buttons keep their place and take the width of their text; the
+    // window never gets so small that one is cut off.
+    QRect buttons;
+    for (QPushButton *button : {ui->pushButton, ui->pushButton_2}) {
+        growToText(button);
+        buttons |= button->geometry();
+    }
+    ui->centralwidget->setMinimumSize(buttons.right() + 1 + buttons.left(), buttons.bottom() + 1 + buttons.top() / 2);
     statusLine = new StatusLine(this);
     // Permanent, so that no passing message hides it: it shows them itself.
     ui->statusbar->addPermanentWidget(statusLine, 1);

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <QtDebug>
+
+namespace {
+
+QString qtTranslationsFolder()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+}
+
+void replaceTranslator(QTranslator &translator, const QString &name, const QString &folder)
+{
+    QCoreApplication::removeTranslator(&translator);
+    if (translator.load(name, folder))
+        QCoreApplication::installTranslator(&translator);
+    else
+        qWarning("No translation %s in %s", qPrintable(name), qPrintable(folder));
+}
+
+} // namespace
+
+QString interfaceLanguage(const QStringList &uiLanguages)
+{
+    // A later language we have beats English for one we lack.
+    for (const QString &name : uiLanguages) {
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::Chinese)
+            return QStringLiteral("zh_CN");
+        if (language == QLocale::English)
+            return QStringLiteral("en");
+    }
+    return QStringLiteral("en");
+}
+
+QString installTranslations(const QStringList &uiLanguages)
+{
+    Q_INIT_RESOURCE(translations);
+    static QTranslator own, qt;
+    const QString language = interfaceLanguage(uiLanguages);
+    replaceTranslator(own, QStringLiteral("chatwatch_") + language, QStringLiteral(":/translations"));
+    replaceTranslator(qt, QStringLiteral("qtbase_") + language, qtTranslationsFolder());
+    return language;
+}

@@ -1,0 +1,491 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>ChannelDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>No log of this channel in %1 yet</source>
+        <translation>No log of this channel in %1 yet</translation>
+    </message>
+</context>
+<context>
+    <name>ChatWatch</name>
+    <message>
+        <source>the file is read-only</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>Settings not saved</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2
+The previous settings are kept.</source>
+        <translation>Could not save %1: %2
+The previous settings are kept.</translation>
+    </message>
+</context>
+<context>
+    <name>LocationDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Location rules</translation>
+    </message>
+    <message>
+        <source>From map…</source>
+        <translation>From map…</translation>
+    </message>
+    <message>
+        <source>Save the rules (Ctrl+Return)</source>
+        <translation>Save the rules (Ctrl+Return)</translation>
+    </message>
+    <message>
+        <source>List every line that can never fire, and why</source>
+        <translation>List every line that can never fire, and why</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) can never fire — Check</source>
+        <translation>
+            <numerusform>%n line can never fire — Check</numerusform>
+            <numerusform>%n lines can never fire — Check</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) can never fire:</source>
+        <translation>
+            <numerusform>%n line can never fire:</numerusform>
+            <numerusform>%n lines can never fire:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No line that can never fire.</source>
+        <translation>No line that can never fire.</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more, under Show Details.</source>
+        <translation>
+            <numerusform>…and %n more, under Show Details.</numerusform>
+            <numerusform>…and %n more, under Show Details.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>ChatWatch</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>Pitch:</source>
+        <translation>Pitch:</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Language:</translation>
+    </message>
+    <message>
+        <source>Voice name:</source>
+        <translation>Voice name:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <translation>Rate:</translation>
+    </message>
+    <message>
+        <source>Speak</source>
+        <translation>Speak</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Hello QtTextToSpeech,
+this is an example text in English.
+
+QtSpeech is a library that makes text to speech easy with Qt.
+Done, over and out.</source>
+        <translation>Hello QtTextToSpeech,
+this is an example text in English.
+
+QtSpeech is a library that makes text to speech easy with Qt.
+Done, over and out.</translation>
+    </message>
+    <message>
+        <source>开始监听</source>
+        <translation>Start listening</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Chatlogs</source>
+        <translation>Chat-log folder</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location rules</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voice</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About ChatWatch</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <source>Alerts cannot be spoken: %1</source>
+        <translation>Alerts cannot be spoken: %1</translation>
+    </message>
+    <message>
+        <source>, also after the speech engine was restarted. The next alert tries again. Check that the speech service speaks (spd-say hello) and the voice in 选项 &gt; Voice.</source>
+        <translation>, also after the speech engine was restarted. The next alert tries again. Check that the speech service speaks (spd-say hello) and the voice in Options &gt; Voice.</translation>
+    </message>
+    <message>
+        <source>Alerts silent in %1: use Chinese or English (选项 &gt; Voice)</source>
+        <translation>Alerts silent in %1: use Chinese or English (Options &gt; Voice)</translation>
+    </message>
+    <message>
+        <source>An alert was matched but not spoken: the voice&apos;s language, %1 (%2), is neither Chinese nor English. Choose a Chinese or English language in 选项 &gt; Voice.</source>
+        <translation>An alert was matched but not spoken: the voice&apos;s language, %1 (%2), is neither Chinese nor English. Choose a Chinese or English language in Options &gt; Voice.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;ChatWatch&lt;/b&gt; %1&lt;br&gt;Speaks an alert when a watched system is named in the chat channels you follow.&lt;br&gt;Copyright 2026 ChatWatch developers. Free software under the GNU GPL, version 3 or later; it comes with no warranty.</source>
+        <translation>&lt;b&gt;ChatWatch&lt;/b&gt; %1&lt;br&gt;Speaks an alert when a watched system is named in the chat channels you follow.&lt;br&gt;Copyright 2026 ChatWatch developers. Free software under the GNU GPL, version 3 or later; it comes with no warranty.</translation>
+    </message>
+    <message>
+        <source>About ChatWatch</source>
+        <translation>About ChatWatch</translation>
+    </message>
+    <message>
+        <source>ChatWatch %1
+No update page is set for this build.</source>
+        <translation>ChatWatch %1
+No update page is set for this build.</translation>
+    </message>
+    <message>
+        <source>Listening stopped</source>
+        <translation>Listening stopped</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 was removed or renamed.</source>
+        <translation>&quot;%1&quot;: %2 was removed or renamed.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: new log %2; none when listening started.</source>
+        <translation>&quot;%1&quot;: new log %2; none when listening started.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: newer log %2; following %3.</source>
+        <translation>&quot;%1&quot;: newer log %2; following %3.</translation>
+    </message>
+    <message>
+        <source>Logs of %1 channels changed</source>
+        <translation>Logs of %1 channels changed</translation>
+    </message>
+    <message>
+        <source>Newer logs for %1 channels</source>
+        <translation>Newer logs for %1 channels</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; log removed</source>
+        <translation>&quot;%1&quot; log removed</translation>
+    </message>
+    <message>
+        <source>New &quot;%1&quot; log</source>
+        <translation>New &quot;%1&quot; log</translation>
+    </message>
+    <message>
+        <source>Newer &quot;%1&quot; log</source>
+        <translation>Newer &quot;%1&quot; log</translation>
+    </message>
+    <message>
+        <source>Press 停止, then 开始监听 to follow it.</source>
+        <translation>Press Stop, then Start listening to follow it.</translation>
+    </message>
+    <message>
+        <source>Press 停止, then 开始监听 to follow the newest log of each channel.</source>
+        <translation>Press Stop, then Start listening to follow the newest log of each channel.</translation>
+    </message>
+    <message>
+        <source>: press 停止, then 开始监听</source>
+        <translation>: press Stop, then Start listening</translation>
+    </message>
+    <message>
+        <source>Not listening: no channel selected (选项 &gt; Channel)</source>
+        <translation>Not listening: no channel selected (Options &gt; Channels)</translation>
+    </message>
+    <message>
+        <source>Not listening: no location rule (选项 &gt; Location)</source>
+        <translation>Not listening: no location rule (Options &gt; Location rules)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listening to %n chat log(s)</source>
+        <translation>
+            <numerusform>Listening to %n chat log</numerusform>
+            <numerusform>Listening to %n chat logs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n channel(s) without a log</source>
+        <translation>
+            <numerusform>; %n channel without a log</numerusform>
+            <numerusform>; %n channels without a log</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; no log found for %1 in %2</source>
+        <translation>; no log found for %1 in %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n log(s) cannot be opened</source>
+        <translation>
+            <numerusform>; %n log cannot be opened</numerusform>
+            <numerusform>; %n logs cannot be opened</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; cannot open %1</source>
+        <translation>; cannot open %1</translation>
+    </message>
+</context>
+<context>
+    <name>MapDialog</name>
+    <message>
+        <source>Rules from the map</source>
+        <translation>Rules from the map</translation>
+    </message>
+    <message>
+        <source>&amp;Home system:</source>
+        <translation>&amp;Home system:</translation>
+    </message>
+    <message>
+        <source>for example 1DQ1-A</source>
+        <translation>for example 1DQ1-A</translation>
+    </message>
+    <message>
+        <source>&amp;Radius in jumps:</source>
+        <translation>&amp;Radius in jumps:</translation>
+    </message>
+    <message>
+        <source>Words &amp;before the system:</source>
+        <translation>Words &amp;before the system:</translation>
+    </message>
+    <message>
+        <source>Words a&amp;fter the system:</source>
+        <translation>Words a&amp;fter the system:</translation>
+    </message>
+    <message>
+        <source>%1 in the words stands for the number of jumps. Systems that already have a rule of yours keep it.</source>
+        <translation>%1 in the words stands for the number of jumps. Systems that already have a rule of yours keep it.</translation>
+    </message>
+    <message>
+        <source>Type your home system: the names of the map are offered as you type.</source>
+        <translation>Type your home system: the names of the map are offered as you type.</translation>
+    </message>
+    <message>
+        <source>There is no system &quot;%1&quot; on the map.</source>
+        <translation>There is no system &quot;%1&quot; on the map.</translation>
+    </message>
+    <message>
+        <source>The words cannot contain &quot;|&quot;: it separates the fields of a rule.</source>
+        <translation>The words cannot contain &quot;|&quot;: it separates the fields of a rule.</translation>
+    </message>
+    <message>
+        <source>Systems within %1 jumps of %2: %3
+Rules to add: %4
+Kept, as you have a rule for them: %5</source>
+        <translation>Systems within %1 jumps of %2: %3
+Rules to add: %4
+Kept, as you have a rule for them: %5</translation>
+    </message>
+    <message>
+        <source>
+No rule, as chat detection cannot find such names: %1 (%2)</source>
+        <translation>
+No rule, as chat detection cannot find such names: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… and %1 more</translation>
+    </message>
+</context>
+<context>
+    <name>RuleCheck</name>
+    <message>
+        <source>no “|”: a rule is words|system|words</source>
+        <translation>no “|”: a rule is words|system|words</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields: a rule has three, words|system|words</source>
+        <translation>
+            <numerusform>%n field: a rule has three, words|system|words</numerusform>
+            <numerusform>%n fields: a rule has three, words|system|words</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>spaces around the system name “%1”</source>
+        <translation>spaces around the system name “%1”</translation>
+    </message>
+    <message>
+        <source>“%1” is not a system name chat can report (shaped like 0-G8NO, or *-**** for any)</source>
+        <translation>“%1” is not a system name chat can report (shaped like 0-G8NO, or *-**** for any)</translation>
+    </message>
+    <message>
+        <source>line %1 has a rule for %2 too, and the later rule is used</source>
+        <translation>line %1 has a rule for %2 too, and the later rule is used</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 — %3</source>
+        <translation>Line %1: %2 — %3</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechPanel</name>
+    <message>
+        <source>Speech started...</source>
+        <translation>Speech started...</translation>
+    </message>
+    <message>
+        <source>Speech stopped...</source>
+        <translation>Speech stopped...</translation>
+    </message>
+    <message>
+        <source>Speech paused...</source>
+        <translation>Speech paused...</translation>
+    </message>
+    <message>
+        <source>Speech error!</source>
+        <translation>Speech error!</translation>
+    </message>
+    <message>
+        <source>Speech restarted: %1</source>
+        <translation>Speech restarted: %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>the speech engine</source>
+        <translation>the speech engine</translation>
+    </message>
+    <message>
+        <source>%1 reported an error</source>
+        <translation>%1 reported an error</translation>
+    </message>
+    <message>
+        <source>%1 did not speak within %2 s</source>
+        <translation>%1 did not speak within %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Voice</translation>
+    </message>
+    <message>
+        <source>Hello QtTextToSpeech,
+this is an example text in English.
+
+QtSpeech is a library that makes text to speech easy with Qt.
+Done, over and out.</source>
+        <translation>Hello QtTextToSpeech,
+this is an example text in English.
+
+QtSpeech is a library that makes text to speech easy with Qt.
+Done, over and out.</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>Pitch:</source>
+        <translation>Pitch:</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Language:</translation>
+    </message>
+    <message>
+        <source>Voice name:</source>
+        <translation>Voice name:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <translation>Rate:</translation>
+    </message>
+    <message>
+        <source>Speak</source>
+        <translation>Speak</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>PushButton</source>
+        <translation>PushButton</translation>
+    </message>
+    <message>
+        <source>Cannot speak: %1, also after a restart</source>
+        <translation>Cannot speak: %1, also after a restart</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,484 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ChannelDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>频道</translation>
+    </message>
+    <message>
+        <source>No log of this channel in %1 yet</source>
+        <translation>%1 中还没有这个频道的日志</translation>
+    </message>
+</context>
+<context>
+    <name>ChatWatch</name>
+    <message>
+        <source>the file is read-only</source>
+        <translation>文件是只读的</translation>
+    </message>
+    <message>
+        <source>Settings not saved</source>
+        <translation>设置未保存</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2
+The previous settings are kept.</source>
+        <translation>无法保存 %1：%2
+原来的设置保持不变。</translation>
+    </message>
+</context>
+<context>
+    <name>LocationDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>位置规则</translation>
+    </message>
+    <message>
+        <source>From map…</source>
+        <translation>从星图生成…</translation>
+    </message>
+    <message>
+        <source>Save the rules (Ctrl+Return)</source>
+        <translation>保存规则 (Ctrl+Return)</translation>
+    </message>
+    <message>
+        <source>List every line that can never fire, and why</source>
+        <translation>列出每一条永远不会触发的行及其原因</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>检查</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) can never fire — Check</source>
+        <translation>
+            <numerusform>%n 行永远不会触发 — 检查</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) can never fire:</source>
+        <translation>
+            <numerusform>%n 行永远不会触发：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No line that can never fire.</source>
+        <translation>没有永远不会触发的行。</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more, under Show Details.</source>
+        <translation>
+            <numerusform>……还有 %n 行，见“显示详细信息”。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>ChatWatch</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>引擎</translation>
+    </message>
+    <message>
+        <source>Pitch:</source>
+        <translation>音调：</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>语言(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Voice name:</source>
+        <translation>嗓音：</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <translation>语速：</translation>
+    </message>
+    <message>
+        <source>Speak</source>
+        <translation>朗读</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止朗读</translation>
+    </message>
+    <message>
+        <source>Hello QtTextToSpeech,
+this is an example text in English.
+
+QtSpeech is a library that makes text to speech easy with Qt.
+Done, over and out.</source>
+        <translation>Hello QtTextToSpeech,
+this is an example text in English.
+
+QtSpeech is a library that makes text to speech easy with Qt.
+Done, over and out.</translation>
+    </message>
+    <message>
+        <source>开始监听</source>
+        <translation>开始监听</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Chatlogs</source>
+        <translation>聊天日志文件夹</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>频道</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置规则</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>语音</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于 ChatWatch</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Alerts cannot be spoken: %1</source>
+        <translation>无法朗读预警：%1</translation>
+    </message>
+    <message>
+        <source>, also after the speech engine was restarted. The next alert tries again. Check that the speech service speaks (spd-say hello) and the voice in 选项 &gt; Voice.</source>
+        <translation>，重启语音引擎后依然如此。下一条预警会再试。请检查语音服务能否发声（spd-say hello），并检查“选项 &gt; 语音”中的设置。</translation>
+    </message>
+    <message>
+        <source>Alerts silent in %1: use Chinese or English (选项 &gt; Voice)</source>
+        <translation>%1 的预警不会朗读：请选择中文或英文（选项 &gt; 语音）</translation>
+    </message>
+    <message>
+        <source>An alert was matched but not spoken: the voice&apos;s language, %1 (%2), is neither Chinese nor English. Choose a Chinese or English language in 选项 &gt; Voice.</source>
+        <translation>有预警匹配，但没有朗读：嗓音的语言 %1 (%2) 既不是中文也不是英文。请在“选项 &gt; 语音”中选择中文或英文。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;ChatWatch&lt;/b&gt; %1&lt;br&gt;Speaks an alert when a watched system is named in the chat channels you follow.&lt;br&gt;Copyright 2026 ChatWatch developers. Free software under the GNU GPL, version 3 or later; it comes with no warranty.</source>
+        <translation>&lt;b&gt;ChatWatch&lt;/b&gt; %1&lt;br&gt;当你关注的聊天频道中有人提到你监视的星系时，朗读预警。&lt;br&gt;版权所有 2026 ChatWatch 开发者。自由软件，依照 GNU GPL 第 3 版或更新版本发布；不提供任何担保。</translation>
+    </message>
+    <message>
+        <source>About ChatWatch</source>
+        <translation>关于 ChatWatch</translation>
+    </message>
+    <message>
+        <source>ChatWatch %1
+No update page is set for this build.</source>
+        <translation>ChatWatch %1
+此版本没有设置更新页面。</translation>
+    </message>
+    <message>
+        <source>Listening stopped</source>
+        <translation>已停止监听</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 was removed or renamed.</source>
+        <translation>“%1”：%2 已被删除或改名。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: new log %2; none when listening started.</source>
+        <translation>“%1”：新日志 %2；开始监听时还没有。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: newer log %2; following %3.</source>
+        <translation>“%1”：更新的日志 %2；正在监听 %3。</translation>
+    </message>
+    <message>
+        <source>Logs of %1 channels changed</source>
+        <translation>%1 个频道的日志有变化</translation>
+    </message>
+    <message>
+        <source>Newer logs for %1 channels</source>
+        <translation>%1 个频道有更新的日志</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; log removed</source>
+        <translation>“%1”日志已删除</translation>
+    </message>
+    <message>
+        <source>New &quot;%1&quot; log</source>
+        <translation>“%1”有新日志</translation>
+    </message>
+    <message>
+        <source>Newer &quot;%1&quot; log</source>
+        <translation>“%1”有更新的日志</translation>
+    </message>
+    <message>
+        <source>Press 停止, then 开始监听 to follow it.</source>
+        <translation>按“停止”，再按“开始监听”即可监听它。</translation>
+    </message>
+    <message>
+        <source>Press 停止, then 开始监听 to follow the newest log of each channel.</source>
+        <translation>按“停止”，再按“开始监听”即可监听每个频道的最新日志。</translation>
+    </message>
+    <message>
+        <source>: press 停止, then 开始监听</source>
+        <translation>：请按“停止”，再按“开始监听”</translation>
+    </message>
+    <message>
+        <source>Not listening: no channel selected (选项 &gt; Channel)</source>
+        <translation>未监听：没有选择频道（选项 &gt; 频道）</translation>
+    </message>
+    <message>
+        <source>Not listening: no location rule (选项 &gt; Location)</source>
+        <translation>未监听：没有位置规则（选项 &gt; 位置规则）</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listening to %n chat log(s)</source>
+        <translation>
+            <numerusform>正在监听 %n 个聊天日志</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n channel(s) without a log</source>
+        <translation>
+            <numerusform>；%n 个频道没有日志</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; no log found for %1 in %2</source>
+        <translation>；在 %2 中找不到 %1 的日志</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n log(s) cannot be opened</source>
+        <translation>
+            <numerusform>；%n 个日志无法打开</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; cannot open %1</source>
+        <translation>；无法打开 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MapDialog</name>
+    <message>
+        <source>Rules from the map</source>
+        <translation>从星图生成规则</translation>
+    </message>
+    <message>
+        <source>&amp;Home system:</source>
+        <translation>母星系(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>for example 1DQ1-A</source>
+        <translation>例如 1DQ1-A</translation>
+    </message>
+    <message>
+        <source>&amp;Radius in jumps:</source>
+        <translation>半径（跳数）(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Words &amp;before the system:</source>
+        <translation>星系前的词(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Words a&amp;fter the system:</source>
+        <translation>星系后的词(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>%1 in the words stands for the number of jumps. Systems that already have a rule of yours keep it.</source>
+        <translation>词中的 %1 代表跳数。已有你自己规则的星系保留原规则。</translation>
+    </message>
+    <message>
+        <source>Type your home system: the names of the map are offered as you type.</source>
+        <translation>请输入母星系：输入时会提示星图中的名字。</translation>
+    </message>
+    <message>
+        <source>There is no system &quot;%1&quot; on the map.</source>
+        <translation>星图中没有星系“%1”。</translation>
+    </message>
+    <message>
+        <source>The words cannot contain &quot;|&quot;: it separates the fields of a rule.</source>
+        <translation>词中不能有“|”：它用来分隔规则的各个部分。</translation>
+    </message>
+    <message>
+        <source>Systems within %1 jumps of %2: %3
+Rules to add: %4
+Kept, as you have a rule for them: %5</source>
+        <translation>距 %2 %1 跳以内的星系：%3
+将添加的规则：%4
+已有你的规则而保留：%5</translation>
+    </message>
+    <message>
+        <source>
+No rule, as chat detection cannot find such names: %1 (%2)</source>
+        <translation>
+聊天识别找不到这类名字，因此不生成规则：%1 (%2)</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… 另有 %1 条</translation>
+    </message>
+</context>
+<context>
+    <name>RuleCheck</name>
+    <message>
+        <source>no “|”: a rule is words|system|words</source>
+        <translation>没有“|”：规则的格式是 文字|星系|文字</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields: a rule has three, words|system|words</source>
+        <translation>
+            <numerusform>%n 个字段：规则有三个字段，文字|星系|文字</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>spaces around the system name “%1”</source>
+        <translation>星系名“%1”两边有空格</translation>
+    </message>
+    <message>
+        <source>“%1” is not a system name chat can report (shaped like 0-G8NO, or *-**** for any)</source>
+        <translation>“%1”不是聊天中能识别的星系名（形如 0-G8NO，或用 *-**** 表示任意星系）</translation>
+    </message>
+    <message>
+        <source>line %1 has a rule for %2 too, and the later rule is used</source>
+        <translation>第 %1 行也有 %2 的规则，使用的是后面那条</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 — %3</source>
+        <translation>第 %1 行：%2 — %3</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechPanel</name>
+    <message>
+        <source>Speech started...</source>
+        <translation>开始朗读...</translation>
+    </message>
+    <message>
+        <source>Speech stopped...</source>
+        <translation>朗读停止...</translation>
+    </message>
+    <message>
+        <source>Speech paused...</source>
+        <translation>朗读暂停...</translation>
+    </message>
+    <message>
+        <source>Speech error!</source>
+        <translation>语音出错！</translation>
+    </message>
+    <message>
+        <source>Speech restarted: %1</source>
+        <translation>语音已重启：%1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>the speech engine</source>
+        <translation>语音引擎</translation>
+    </message>
+    <message>
+        <source>%1 reported an error</source>
+        <translation>%1 报告了错误</translation>
+    </message>
+    <message>
+        <source>%1 did not speak within %2 s</source>
+        <translation>%1 在 %2 秒内没有发声</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>语音</translation>
+    </message>
+    <message>
+        <source>Hello QtTextToSpeech,
+this is an example text in English.
+
+QtSpeech is a library that makes text to speech easy with Qt.
+Done, over and out.</source>
+        <translation>Hello QtTextToSpeech,
+this is an example text in English.
+
+QtSpeech is a library that makes text to speech easy with Qt.
+Done, over and out.</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>引擎</translation>
+    </message>
+    <message>
+        <source>Pitch:</source>
+        <translation>音调：</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>语言(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Voice name:</source>
+        <translation>嗓音：</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <translation>语速：</translation>
+    </message>
+    <message>
+        <source>Speak</source>
+        <translation>朗读</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止朗读</translation>
+    </message>
+    <message>
+        <source>PushButton</source>
+        <translation>按钮</translation>
+    </message>
+    <message>
+        <source>Cannot speak: %1, also after a restart</source>
+        <translation>无法朗读：%1，重启后依然如此</translation>
+    </message>
+</context>
+</TS>
