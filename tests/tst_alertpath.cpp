@@ -207,11 +207,10 @@ void TestAlertPath::queue_data()
     QTest::newRow("duplicate waiting: said once") << QStringList{"A-1111", "B-2222", "B-2222", "B-2222"} << 500 << -1
                                                   << QStringList{"A-1111", "B-2222"}
                                                   << QStringList{"A-1111", "B-2222"} << "";
-    QStringList twelve, keep;
+    QStringList twelve;
     for (int i = 10; i < 22; ++i)
         twelve << QString("A-11%1").arg(i);
-    keep = twelve;
-    keep.removeAt(1);
+    const QStringList keep = QStringList{twelve.first()} + twelve.mid(2);
     QTest::newRow("bound: the oldest waiting dropped, told") << QStringList{"x > " + twelve.join(" > ")} << 30 << -1
                                                              << keep << keep
                                                              << "1 alert(s) dropped: too many waiting";
