@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
         {"examine", examination}, {"idle", idleTick}, {"latency", alertLatency}, {"overlong", overlongLine},
         {"idlecpu", idleCpu},     {"idlecpu20k", idleCpuCrowded}, {"newlog", newLogNotice},
         {"decidefolder", decideFolder}, {"soak", soak}, {"start", startOverBigLogs}, {"map", starMap},
-        {"restart", speechRestart},
+        {"restart", speechRestart}, {"bursts", alertBursts},
     };
     const QStringList only = app.arguments().mid(1);
     for (const auto &figure : figures) {
