@@ -104,7 +104,7 @@ void MainWindow::on_detectLocation(QString location)
     qDebug() << message;
     const QString text = prepareSpeechText(message, speechPanel->engine());
     // Rule lines always have three fields: empty means a language that is
-    // not spoken. The empty text still goes to the engine, which says nothing.
+    // not spoken. The list then shows the rule line.
     if (text.isEmpty())
         showUnspokenLanguage();
     speechPanel->say(text, history->add(fileLoader->examinedChannel(), text.isEmpty() ? message : text));
