@@ -38,6 +38,7 @@ int main(int argc, char *argv[])
         {"idlecpu", idleCpu},     {"idlecpu20k", idleCpuCrowded}, {"newlog", newLogNotice},
         {"decidefolder", decideFolder}, {"soak", soak}, {"start", startOverBigLogs}, {"map", starMap},
         {"restart", speechRestart}, {"rulecheck", ruleCheck}, {"match", matching},
+        {"bursts", alertBursts},
     };
     const QStringList only = app.arguments().mid(1);
     for (const auto &figure : figures) {

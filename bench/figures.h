@@ -17,6 +17,7 @@ void idleCpuCrowded();
 void newLogNotice();
 void decideFolder();
 void alertLatency();
+void alertBursts();
 void soak();
 void speechRestart();
 void matching();

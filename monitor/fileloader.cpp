@@ -43,6 +43,7 @@ void FileLoader::stop_monitoring()
     }
     qDeleteAll(streams);
     streams.clear();
+    stream_channels.clear();
     qDeleteAll(files);
     files.clear();
 }
@@ -60,11 +61,11 @@ QStringList FileLoader::unopenedFiles() const
 void FileLoader::scan_chatlogs()
 {
     channel_files = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), SharedConfig::channels);
-    for (const QString &path : qAsConst(channel_files))
-        open_chatlog(path);
+    for (auto it = channel_files.cbegin(); it != channel_files.cend(); ++it)
+        open_chatlog(it.key(), it.value());
 }
 
-void FileLoader::open_chatlog(const QString &path)
+void FileLoader::open_chatlog(const QString &channel, const QString &path)
 {
     auto *file = new QFile(path);
     files.append(file);
@@ -72,6 +73,7 @@ void FileLoader::open_chatlog(const QString &path)
     if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
     streams.append(new ChatLogStream(file));
+    stream_channels.append(channel);
 }
 
 void FileLoader::chat_update()
@@ -81,8 +83,10 @@ void FileLoader::chat_update()
     const quint64 started = generation;
     for (int i = 0; i < streams.size() && generation == started; ++i) {
         const QString line = streams.at(i)->readLine();
-        if (!line.isEmpty())
-            examine(line, started);
+        if (line.isEmpty())
+            continue;
+        examined_channel = stream_channels.at(i);
+        examine(line, started);
     }
 }
 

@@ -34,6 +34,8 @@ public:
     // Paths of the chosen logs that could not be opened.
     QStringList unopenedFiles() const;
     int followedCount() const { return streams.size(); }
+    // The channel of the line whose names are being announced.
+    const QString &examinedChannel() const { return examined_channel; }
 
 signals:
     void detectedLocation(QString location);
@@ -43,13 +45,15 @@ private slots:
 
 private:
     void scan_chatlogs();
-    void open_chatlog(const QString &path);
+    void open_chatlog(const QString &channel, const QString &path);
     void examine(const QString &line, quint64 started);
 
     QMap<QString, QString> channel_files;
     QTimer *timer;
     QList<QFile *> files;
     QList<ChatLogStream *> streams;
+    QStringList stream_channels;
+    QString examined_channel;
     QList<QRegularExpression> patterns;
     quint64 generation = 0;
 };

@@ -17,7 +17,9 @@
 // kind starts the service again. So a say that does not bring Speaking in
 // time, or that meets an error, gets the engine rebuilt and is said once
 // more on the new one; if that one fails too, the failure is reported and
-// the next say tries again.
+// the next say tries again. A text is watched to its end: an engine still
+// Speaking long after it should have finished lost its service in the
+// middle, and the text is said again, whole, on a new engine.
 class SpeechWatchdog : public QObject
 {
     Q_OBJECT
@@ -33,8 +35,11 @@ public:
     // Speaking this long is taken for such. An alert speaks for about 3 s,
     // under 5 s at the slowest rate.
     static const int TurnLimitMs = 8000;
+    // A long text may take longer: about 4 characters a second at the
+    // slowest rate.
+    static const int MsPerCharacter = 250;
 
-    enum Failure { NoSpeech, EngineError };
+    enum Failure { NoSpeech, EngineError, Stalled };
     Q_ENUM(Failure)
 
     // `recreate` builds an engine with the current settings in place of the
@@ -48,15 +53,23 @@ public:
 signals:
     // The engine started speaking what it was given.
     void spoken();
+    // ... and has said it to the end.
+    void finished();
+    // The engine was replaced by another before it had said the text.
+    void interrupted();
     // The engine had failed and was rebuilt, and the new one speaks.
     void restarted(SpeechWatchdog::Failure why);
     // The rebuilt engine failed too; what was waiting to be heard is dropped.
     void failed(SpeechWatchdog::Failure why);
 
 private:
-    enum Phase { Idle, AwaitingTurn, Watching, RetryPosted, Retrying };
+    enum Phase { Idle, AwaitingTurn, Watching, RetryPosted, Retrying, Heard };
 
     void follow(QTextToSpeech *engine);
+    void connectEngine(QTextToSpeech *engine);
+    void engineGone();
+    void hear();
+    int limitMs() const;
     void stateChanged(QTextToSpeech::State state);
     void timedOut();
     void suspect(Failure why);
@@ -67,8 +80,11 @@ private:
     std::function<QTextToSpeech *()> m_recreate;
     QPointer<QTextToSpeech> m_engine;
     QMetaObject::Connection m_stateConnection;
+    QMetaObject::Connection m_goneConnection;
     QStringList m_pending;
     Phase m_phase = Idle;
+    // Heard on an engine built in place of a failed one.
+    bool m_restarted = false;
     Failure m_why = NoSpeech;
     QTimer m_timer;
     QElapsedTimer m_speakingSince;

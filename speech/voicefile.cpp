@@ -4,7 +4,7 @@
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
 
-const char *const SpeechSampleRule = "5跳位|0-G8NO|出现敌对";
+#include <QRegularExpression>
 
 QVector<int> parseVoiceSettings(const QStringList &lines)
 {
@@ -19,25 +19,45 @@ QVector<int> parseVoiceSettings(const QStringList &lines)
     return values;
 }
 
-bool readSpeechSample(const QString &locationPath, QString *sample)
+QString readFirstRule(const QString &locationPath)
 {
     QStringList lines;
-    if (!readConfigLines(locationPath, &lines))
-        return false;
-    // The first rule, so that a note or a marker line above the rules is not
-    // what Speak plays; without a rule, the first non-empty line.
-    *sample = QString::fromUtf8(SpeechSampleRule);
-    bool found = false;
+    readConfigLines(locationPath, &lines);
     for (const QString &line : qAsConst(lines)) {
-        if (line.isEmpty())
-            continue;
-        if (!SharedConfig::parseLocations({line}).isEmpty()) {
-            *sample = line;
-            break;
-        }
-        if (!found)
-            *sample = line;
-        found = true;
+        if (!SharedConfig::parseLocations({line}).isEmpty())
+            return line;
     }
-    return true;
+    return QString();
+}
+
+int sensibleVoice(const QLocale &locale, const QStringList &names, int current)
+{
+    // Words of a voice's name, as espeak names them ("Mandarin",
+    // "english-us", "English (America)").
+    QStringList wanted;
+    if (locale.language() == QLocale::Chinese && locale.country() == QLocale::China)
+        wanted = QStringList{QStringLiteral("mandarin"), QStringLiteral("cmn")};
+    else if (locale.language() == QLocale::English && locale.country() == QLocale::UnitedStates)
+        wanted = QStringList{QStringLiteral("us"), QStringLiteral("america"), QStringLiteral("american")};
+    const QRegularExpression notLetters(QStringLiteral("[^a-z]+"));
+    const auto fits = [&](const QString &name) {
+        const QStringList words = name.toLower().split(notLetters, Qt::SkipEmptyParts);
+        for (const QString &word : words) {
+            if (wanted.contains(word))
+                return true;
+        }
+        return false;
+    };
+    if (current >= 0 && current < names.size() && fits(names.at(current)))
+        return current;
+    int variant = -1;
+    for (int i = 0; i < names.size(); ++i) {
+        if (!fits(names.at(i)))
+            continue;
+        if (!names.at(i).contains(QLatin1Char('+')))
+            return i;
+        if (variant < 0)
+            variant = i;
+    }
+    return variant >= 0 ? variant : current;
 }

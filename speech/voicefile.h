@@ -2,6 +2,7 @@
 #ifndef VOICEFILE_H
 #define VOICEFILE_H
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -14,10 +15,14 @@ enum VoiceSetting { VoiceVolume, VoiceRate, VoicePitch, VoiceEngine, VoiceLangua
 // the sixth are ignored.
 QVector<int> parseVoiceSettings(const QStringList &lines);
 
-// The first rule of the location file, else its first non-empty line, else
-// the built-in sample rule; false when the file does not open.
-bool readSpeechSample(const QString &locationPath, QString *sample);
+// The first rule of the location file; empty when there is none.
+QString readFirstRule(const QString &locationPath);
 
-extern const char *const SpeechSampleRule;
+// The voice to use of a locale's `names` when none is saved: where the
+// engine's own pick (`current`) is not one, the Mandarin voice for Chinese
+// (China) and the American one for English (United States), a plain voice
+// before its variants ("Mandarin" before "Mandarin+female2"). Any other
+// case keeps `current`.
+int sensibleVoice(const QLocale &locale, const QStringList &names, int current);
 
 #endif

@@ -119,12 +119,12 @@ QStringList spokenTexts()
     return texts;
 }
 
-QStringList heardTexts()
+QStringList heardTexts(const QString &which)
 {
     QStringList texts;
     for (const QVariant &call : speechCalls()) {
         const QVariantMap map = call.toMap();
-        if (map.value(QStringLiteral("call")) == QLatin1String("speaking"))
+        if (map.value(QStringLiteral("call")) == which)
             texts.append(map.value(QStringLiteral("engine")).toString() + QStringLiteral(": ")
                          + map.value(QStringLiteral("text")).toString());
     }

@@ -47,8 +47,9 @@ void openUpForUnprivileged(const QString &path);
 // What the recording speech engine was asked to do, in order.
 QVariantList speechCalls();
 QStringList spokenTexts();
-// The texts the engines started to speak aloud, as "engine: text".
-QStringList heardTexts();
+// The texts the engines started to speak aloud, as "engine: text"; with
+// "said", those they spoke to the end.
+QStringList heardTexts(const QString &call = QStringLiteral("speaking"));
 void clearSpeechCalls();
 
 // What main() sets up (UTF-8 as the locale codec), and only the plugin

@@ -8,6 +8,7 @@
 #include "ui/mainwindow.h"
 #include "ui/statusline.h"
 
+#include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QThread>
@@ -30,6 +31,8 @@ private slots:
     void alert();
     void speechServiceFails_data();
     void speechServiceFails();
+    void queue_data();
+    void queue();
     void backlogAndRestart();
     void newRulesTakeEffectWhileListening();
 };
@@ -189,6 +192,73 @@ void TestAlertPath::speechServiceFails()
     QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), QStringList{"mock: " + QString("a,0杠G8NO,b")}, 3000);
     QCOMPARE(s.topic(StatusLine::Speech), QString());
     QCOMPARE(spokenTexts().size(), 1);
+}
+
+void TestAlertPath::queue_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("utteranceMs");
+    QTest::addColumn<int>("serviceDiesMs"); // -1 never, 0 before the lines, else into the first alert
+    QTest::addColumn<QStringList>("heard"); // whose alert started, in order
+    QTest::addColumn<QStringList>("said");  // ... and was said to its end
+    QTest::addColumn<QString>("notice");
+    const QStringList four{"N-8YET", "0-G8NO", "1DQ1-A", "T5ZI-S"};
+    QTest::newRow("burst of four: each whole, in order") << four << 300 << -1 << four << four << "";
+    QTest::newRow("duplicate waiting: said once") << QStringList{"A-1111", "B-2222", "B-2222", "B-2222"} << 500 << -1
+                                                  << QStringList{"A-1111", "B-2222"}
+                                                  << QStringList{"A-1111", "B-2222"} << "";
+    QStringList twelve;
+    for (int i = 10; i < 22; ++i)
+        twelve << QString("A-11%1").arg(i);
+    const QStringList keep = QStringList{twelve.first()} + twelve.mid(2);
+    QTest::newRow("bound: the oldest waiting dropped, told") << QStringList{"x > " + twelve.join(" > ")} << 30 << -1
+                                                             << keep << keep
+                                                             << "1 alert(s) dropped: too many waiting";
+    QTest::newRow("dead engine under a queue") << four << 200 << 0 << four << four << "";
+    QTest::newRow("service dies in an alert: said again whole")
+        << QStringList{"A-1111", "B-2222"} << 1500 << 500 << QStringList{"A-1111", "A-1111", "B-2222"}
+        << QStringList{"A-1111", "B-2222"} << "";
+}
+
+// Alerts that come while one is said wait for it to end.
+void TestAlertPath::queue()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, serviceDiesMs);
+    const auto restore = qScopeGuard([] {
+        for (const char *name : {"mockSpeechService", "mockSpeechUtteranceMs"})
+            qApp->setProperty(name, QVariant());
+    });
+    QFETCH(int, utteranceMs);
+    qApp->setProperty("mockSpeechUtteranceMs", utteranceMs);
+    Setup s("a|*-****|b\n", Chinese);
+    if (serviceDiesMs == 0)
+        qApp->setProperty("mockSpeechService", 1);
+    clearSpeechCalls();
+    for (const QString &line : lines)
+        s.say(line);
+    if (serviceDiesMs > 0) {
+        QTRY_VERIFY_WITH_TIMEOUT(!heardTexts().isEmpty(), 3000);
+        QTest::qWait(serviceDiesMs);
+        qApp->setProperty("mockSpeechService", 1);
+    }
+    const auto texts = [](QStringList systems) {
+        for (QString &system : systems)
+            system = "mock: a," + system.replace('-', "杠") + ",b";
+        return systems;
+    };
+    QFETCH(QStringList, said);
+    QTRY_COMPARE_WITH_TIMEOUT(heardTexts("said"), texts(said), 20000);
+    QTest::qWait(300);
+    QFETCH(QStringList, heard);
+    QCOMPARE(heardTexts(), texts(heard));
+    QFETCH(QString, notice);
+    QCOMPARE(s.topic(StatusLine::Dropped), notice);
+    QVERIFY(s.window->findChild<QStatusBar *>("statusbar")->currentMessage() != "Speech started...");
+    // The list: newest first, with its channel; what was dropped is marked.
+    auto *history = s.window->findChild<QListWidget *>("alertHistory");
+    QVERIFY(history->item(0)->text().contains("  Local  " + texts(said).last().mid(6)));
+    QCOMPARE(history->findItems("dropped", Qt::MatchContains).size(), notice.isEmpty() ? 0 : 1);
 }
 
 void TestAlertPath::backlogAndRestart()

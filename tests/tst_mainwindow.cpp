@@ -67,6 +67,7 @@ void TestMainWindow::form_data()
     QTest::newRow("label_5") << "label_5" << QRect() << "Engine" << true;
     QTest::newRow("label_4") << "label_4" << QRect() << "&Language:" << true;
     QTest::newRow("label_6") << "label_6" << QRect() << "Voice name:" << true;
+    QTest::newRow("alertHistory") << "alertHistory" << QRect() << "" << true;
 }
 
 void TestMainWindow::form()
@@ -77,7 +78,7 @@ void TestMainWindow::form()
     QFETCH(bool, enabled);
     WorkingFolder folder;
     MainWindow window;
-    QCOMPARE(window.size(), QSize(450, 189));
+    QCOMPARE((QList<QSize>{window.size(), window.minimumSize()}), (QList<QSize>{QSize(450, 330), QSize(450, 189)}));
     QCOMPARE(window.windowTitle(), QString("MainWindow"));
     auto *widget = window.findChild<QWidget *>(name);
     QVERIFY2(widget, qPrintable(name));
@@ -103,6 +104,16 @@ void TestMainWindow::form()
         window.resize(5120, 1440);
         window.show();
         QVERIFY(!widget->isVisible() || !window.rect().intersects(widget->geometry()));
+    }
+    // The alert list lies under the listening buttons and in sight, from the minimum size up.
+    if (name == "alertHistory") {
+        window.show();
+        for (const QSize &size : {window.minimumSize(), window.size()}) {
+            window.resize(size);
+            QTest::qWait(50);
+            const QRect list = widget->geometry(), below(0, 104, 450, window.centralWidget()->height() - 104);
+            QVERIFY(list.height() > 0 && below.contains(list));
+        }
     }
 }
 
@@ -184,8 +195,10 @@ void TestMainWindow::voiceFile_data()
                                       << "Anna" << "5 jumps|0-G8NO|hostile";
     QTest::newRow("volume clamps") << rule << QByteArray("150\n-30\n30\n") << 1.0 << -1.0 << 1.0 << "en_US"
                                    << "Anna" << "5 jumps|0-G8NO|hostile";
-    QTest::newRow("voice index too large") << rule << QByteArray("70\n0\n0\n0\n1\n3\n") << 0.7 << 0.0 << 0.0
-                                           << "zh_CN" << "Mei" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("voice index too large") << rule << QByteArray("70\n0\n0\n0\n1\n4\n") << 0.7 << 0.0 << 0.0
+                                           << "zh_CN" << "Mandarin" << "5 jumps|0-G8NO|hostile";
+    QTest::newRow("no saved voice: Mandarin") << rule << QByteArray("70\n0\n0\n0\n1\n") << 0.7 << 0.0 << 0.0
+                                              << "zh_CN" << "Mandarin" << "5 jumps|0-G8NO|hostile";
     QTest::newRow("voice index -1") << rule << QByteArray("70\n0\n0\n0\n0\n-1\n") << 0.7 << 0.0 << 0.0 << "en_US"
                                     << "Anna" << "5 jumps|0-G8NO|hostile";
     QTest::newRow("language without an entry") << rule << QByteArray("70\n0\n0\n0\n9\n1\n") << 0.7 << 0.0 << 0.0
@@ -198,9 +211,9 @@ void TestMainWindow::voiceFile_data()
                                              << QByteArray() << 0.7 << 0.0 << 0.0 << "en_US" << "Anna"
                                              << "5 jumps|0-G8NO|hostile";
     QTest::newRow("location file without a line") << QByteArray("\n") << QByteArray("20\n") << 0.2 << 0.0 << 0.0
-                                                   << "en_US" << "Anna" << "5跳位|0-G8NO|出现敌对";
+                                                   << "en_US" << "Anna" << "5 jumps|0-G8NO|hostile";
     QTest::newRow("no location file: voice still applied") << QByteArray() << QByteArray("20\n1\n1\n0\n1\n1\n") << 0.2
-                                                           << 0.1 << 0.1 << "zh_CN" << "Lei" << "Hello QtTextToSpeech,";
+                                                           << 0.1 << 0.1 << "zh_CN" << "Lei" << "5跳位|0-G8NO|预警";
     QTest::newRow("no voice file") << rule << QByteArray() << 0.7 << 0.0 << 0.0 << "en_US" << "Anna"
                                    << "5 jumps|0-G8NO|hostile";
 }

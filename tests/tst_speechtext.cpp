@@ -18,6 +18,8 @@ private slots:
     void match();
     void voiceSettings_data();
     void voiceSettings();
+    void firstVoice_data();
+    void firstVoice();
 };
 
 void TestSpeechText::prepared_data()
@@ -119,6 +121,36 @@ void TestSpeechText::voiceSettings()
 {
     QFETCH(QStringList, lines);
     QTEST(parseVoiceSettings(lines), "values");
+}
+
+void TestSpeechText::firstVoice_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("chosen");
+    // As speech-dispatcher's espeak lists them, the engine's pick first.
+    const QStringList zh{"cantonese+male1", "cantonese", "Mandarin+male1", "Mandarin+female2", "Mandarin"};
+    const QStringList us{"en-westindies+male1", "en-westindies", "english-us+male1", "english-us", "default"};
+    const QLocale cn(QLocale::Chinese, QLocale::China), en(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("zh_CN: Mandarin, plain") << cn << zh << 0 << 4;
+    QTest::newRow("zh_CN: a Mandarin variant kept") << cn << zh << 3 << 3;
+    QTest::newRow("zh_CN: only variants") << cn << QStringList(zh.mid(0, 4)) << 0 << 2;
+    QTest::newRow("zh_CN: no Mandarin") << cn << QStringList(zh.mid(0, 2)) << 0 << 0;
+    QTest::newRow("zh_HK: engine's pick") << QLocale(QLocale::Chinese, QLocale::HongKong) << zh << 0 << 0;
+    QTest::newRow("en_US: American, plain") << en << us << 0 << 3;
+    QTest::newRow("en_US: other spelling") << en << QStringList{"English (Caribbean)", "English (America)"} << 0 << 1;
+    QTest::newRow("en_US: no pick") << en << QStringList{"Zira", "english-us"} << -1 << 1;
+    QTest::newRow("en_GB: engine's pick") << QLocale(QLocale::English, QLocale::UnitedKingdom) << us << 0 << 0;
+    QTest::newRow("no voices") << cn << QStringList{} << -1 << -1;
+}
+
+void TestSpeechText::firstVoice()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, names);
+    QFETCH(int, current);
+    QTEST(sensibleVoice(locale, names, current), "chosen");
 }
 
 QTEST_GUILESS_MAIN(TestSpeechText)

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AlertHistory</name>
+    <message>
+        <source>The last %1 alerts, newest first</source>
+        <translation>The last %1 alerts, newest first</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3</source>
+        <translation>%1  %2  %3</translation>
+    </message>
+    <message>
+        <source>said once: already waiting</source>
+        <translation>said once: already waiting</translation>
+    </message>
+    <message>
+        <source>dropped: %1 alerts were waiting</source>
+        <translation>dropped: %1 alerts were waiting</translation>
+    </message>
+    <message>
+        <source>could not be spoken</source>
+        <translation>could not be spoken</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>ChannelDialog</name>
     <message>
         <source>Dialog</source>
@@ -290,6 +317,20 @@ No update page is set for this build.</translation>
         <source>; cannot open %1</source>
         <translation>; cannot open %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n alert(s) dropped: too many waiting</source>
+        <translation>
+            <numerusform>%n alert dropped: too many waiting</numerusform>
+            <numerusform>%n alerts dropped: too many waiting</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Alerts came faster than they can be said: at most %1 wait their turn, and for a newer one the oldest waiting one is dropped (%n so far, marked in the list).</source>
+        <translation>
+            <numerusform>Alerts came faster than they can be said: at most %1 wait their turn, and for a newer one the oldest waiting one is dropped (%n so far, marked in the list).</numerusform>
+            <numerusform>Alerts came faster than they can be said: at most %1 wait their turn, and for a newer one the oldest waiting one is dropped (%n so far, marked in the list).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MapDialog</name>
@@ -419,6 +460,10 @@ No rule, as chat detection cannot find such names: %1 (%2)</translation>
     <message>
         <source>%1 did not speak within %2 s</source>
         <translation>%1 did not speak within %2 s</translation>
+    </message>
+    <message>
+        <source>%1 went silent in the middle of a text</source>
+        <translation>%1 went silent in the middle of a text</translation>
     </message>
 </context>
 <context>

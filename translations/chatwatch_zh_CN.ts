@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AlertHistory</name>
+    <message>
+        <source>The last %1 alerts, newest first</source>
+        <translation>最近 %1 条预警，最新的在前</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3</source>
+        <translation>%1  %2  %3</translation>
+    </message>
+    <message>
+        <source>said once: already waiting</source>
+        <translation>只播报一次：已在等待中</translation>
+    </message>
+    <message>
+        <source>dropped: %1 alerts were waiting</source>
+        <translation>已丢弃：已有 %1 条预警在等待</translation>
+    </message>
+    <message>
+        <source>could not be spoken</source>
+        <translation>无法播报</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>ChannelDialog</name>
     <message>
         <source>Dialog</source>
@@ -284,6 +311,18 @@ No update page is set for this build.</source>
         <source>; cannot open %1</source>
         <translation>；无法打开 %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n alert(s) dropped: too many waiting</source>
+        <translation>
+            <numerusform>已丢弃 %n 条预警：等待的太多</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Alerts came faster than they can be said: at most %1 wait their turn, and for a newer one the oldest waiting one is dropped (%n so far, marked in the list).</source>
+        <translation>
+            <numerusform>预警来得比播报快：最多 %1 条排队等待，有新预警时丢弃等待最久的一条（目前已丢弃 %n 条，已在列表中标出）。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MapDialog</name>
@@ -412,6 +451,10 @@ No rule, as chat detection cannot find such names: %1 (%2)</source>
     <message>
         <source>%1 did not speak within %2 s</source>
         <translation>%1 在 %2 秒内没有发声</translation>
+    </message>
+    <message>
+        <source>%1 went silent in the middle of a text</source>
+        <translation>%1 在播报中途没有了声音</translation>
     </message>
 </context>
 <context>

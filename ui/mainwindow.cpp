@@ -4,8 +4,10 @@
 #include "app/sharedconfig.h"
 #include "monitor/chatlogwatcher.h"
 #include "monitor/fileloader.h"
+#include "speech/alertqueue.h"
 #include "speech/matchlocation.h"
 #include "speech/speechtext.h"
+#include "ui/alerthistory.h"
 #include "ui/channeldialog.h"
 #include "ui/chatlogfolder.h"
 #include "ui/growtotext.h"
@@ -19,6 +21,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QtDebug>
 
 MainWindow::MainWindow(QWidget *parent)
@@ -68,6 +71,19 @@ MainWindow::MainWindow(QWidget *parent)
     });
     connect(speechPanel->watchdog(), &SpeechWatchdog::spoken, this,
             [this] { statusLine->clearTopic(StatusLine::Speech); });
+    // Under the listening buttons, which keep their places: the list grows
+    // with the window.
+    history = new AlertHistory(ui->centralwidget);
+    history->setMinimumHeight(0);
+    auto *area = new QVBoxLayout(ui->centralwidget);
+    area->setContentsMargins(10, ui->pushButton_2->geometry().bottom() + 8, 10, 4);
+    area->addWidget(history);
+    speechPanel->queueAlerts();
+    connect(speechPanel->queue(), &AlertQueue::outcome, this, [this](int tag, AlertQueue::Outcome outcome) {
+        history->setOutcome(tag, outcome);
+        if (outcome == AlertQueue::Dropped)
+            showDropped();
+    });
     loadVoiceSettings();
     fileLoader = new FileLoader(this);
     connect(fileLoader, &FileLoader::detectedLocation, this, &MainWindow::on_detectLocation);
@@ -97,10 +113,10 @@ void MainWindow::on_detectLocation(QString location)
     qDebug() << message;
     const QString text = prepareSpeechText(message, speechPanel->engine());
     // Rule lines always have three fields: empty means a language that is
-    // not spoken. The empty text still goes to the engine, which says nothing.
+    // not spoken. The list then shows the rule line.
     if (text.isEmpty())
         showUnspokenLanguage();
-    speechPanel->say(text);
+    speechPanel->say(text, history->add(fileLoader->examinedChannel(), text.isEmpty() ? message : text));
 }
 
 // Shown at the first silent alert of a listening session and kept until the
@@ -114,6 +130,18 @@ void MainWindow::showUnspokenLanguage()
                          tr("An alert was matched but not spoken: the voice's language, %1 (%2), is neither "
                             "Chinese nor English. Choose a Chinese or English language in 选项 > Voice.")
                              .arg(language, locale.name()));
+}
+
+// Kept until listening starts again; the list shows which were dropped.
+void MainWindow::showDropped()
+{
+    ++droppedCount;
+    statusLine->setTopic(StatusLine::Dropped,
+                         tr("%n alert(s) dropped: too many waiting", nullptr, droppedCount),
+                         tr("Alerts came faster than they can be said: at most %1 wait their turn, and for a "
+                            "newer one the oldest waiting one is dropped (%n so far, marked in the list).",
+                            nullptr, droppedCount)
+                             .arg(AlertQueue::MaxWaiting));
 }
 
 void MainWindow::on_actionChatlogs_triggered(bool)
@@ -181,6 +209,8 @@ void MainWindow::on_pushButton_clicked()
 {
     ui->pushButton->setEnabled(false);
     statusLine->clearTopic(StatusLine::Language);
+    statusLine->clearTopic(StatusLine::Dropped);
+    droppedCount = 0;
     fileLoader->start_monitoring();
     ui->pushButton_2->setEnabled(true);
     // The folder and channels are the ones discovery has just used.

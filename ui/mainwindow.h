@@ -9,6 +9,7 @@
 namespace Ui {
 class MainWindow;
 }
+class AlertHistory;
 class ChatlogWatcher;
 class FileLoader;
 class SpeechPanel;
@@ -48,12 +49,15 @@ private:
     void showListeningStatus();
     void showChangedLogs();
     void showUnspokenLanguage();
+    void showDropped();
 
     Ui::MainWindow *ui;
     SpeechPanel *speechPanel;
     FileLoader *fileLoader;
     StatusLine *statusLine;
     ChatlogWatcher *logWatcher;
+    AlertHistory *history;
+    int droppedCount = 0;
 };
 
 #endif

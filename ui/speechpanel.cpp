@@ -3,8 +3,10 @@
 
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
+#include "speech/alertqueue.h"
 #include "speech/speechtext.h"
 #include "speech/voicefile.h"
+#include "starmap/maprules.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -103,12 +105,23 @@ QString SpeechPanel::failureText(SpeechWatchdog::Failure why) const
         name = tr("the speech engine");
     if (why == SpeechWatchdog::EngineError)
         return tr("%1 reported an error").arg(name);
+    if (why == SpeechWatchdog::Stalled)
+        return tr("%1 went silent in the middle of a text").arg(name);
     return tr("%1 did not speak within %2 s").arg(name).arg(SpeechWatchdog::PeriodMs / 1000.0);
 }
 
-void SpeechPanel::say(const QString &text)
+void SpeechPanel::queueAlerts()
 {
-    m_watchdog->say(m_engine, text);
+    if (!m_queue)
+        m_queue = new AlertQueue(m_watchdog, [this] { return m_engine; }, this);
+}
+
+void SpeechPanel::say(const QString &text, int tag)
+{
+    if (m_queue)
+        m_queue->add(text, tag);
+    else
+        m_watchdog->say(m_engine, text);
 }
 
 void SpeechPanel::speak()
@@ -246,12 +259,34 @@ void SpeechPanel::localeChanged(const QLocale &locale)
     voice->clear();
     m_voices = m_engine->availableVoices();
     const QString currentName = m_engine->voice().name();
+    QStringList names;
     for (const QVoice &v : qAsConst(m_voices)) {
         voice->addItem(voiceText(v));
+        names.append(v.name());
         if (v.name() == currentName)
             voice->setCurrentIndex(voice->count() - 1);
     }
+    // A saved voice, applied after this, wins.
+    const int sensible = sensibleVoice(m_engine->locale(), names, voice->currentIndex());
+    if (sensible != voice->currentIndex())
+        applyVoice(sensible);
     connect(voice, IndexChanged, this, &SpeechPanel::voiceSelected);
+    if (!m_sample.isEmpty() && m_ui.text->toPlainText() == m_sample)
+        showSample(QString());
+}
+
+// A rule line as the text box's sample; an empty one stands for an alert in
+// the voice's language, as the star map's rules are worded.
+void SpeechPanel::showSample(const QString &rule)
+{
+    QString text = rule;
+    m_sample.clear();
+    if (text.isEmpty()) {
+        const MapRuleWords words = defaultMapRuleWords(m_engine->locale());
+        text = m_sample = QStringList{words.before.arg(5), QStringLiteral("0-G8NO"), words.after}.join(QLatin1Char('|'));
+    }
+    m_ui.text->clear();
+    m_ui.text->appendPlainText(text);
 }
 
 // The engine, language and voice that the lists show, with the sliders.
@@ -284,11 +319,6 @@ void SpeechPanel::loadVoiceSettings()
     // to replace the default one, the default one is not built.
     if (values.size() <= VoiceEngine)
         engineSelected(0);
-    QString sample;
-    if (readSpeechSample(SharedConfig::locationFile, &sample)) {
-        m_ui.text->clear();
-        m_ui.text->appendPlainText(sample);
-    }
     for (int i = 0; i < values.size(); ++i) {
         const int value = values.at(i);
         switch (i) {
@@ -303,4 +333,5 @@ void SpeechPanel::loadVoiceSettings()
         case VoiceVoice: applyVoice(value); break;
         }
     }
+    showSample(readFirstRule(SharedConfig::locationFile));
 }

@@ -10,6 +10,7 @@
 #include <QVector>
 #include <QVoice>
 
+class AlertQueue;
 class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
@@ -45,13 +46,19 @@ public:
 
     QTextToSpeech *engine() const { return m_engine; }
     SpeechWatchdog *watchdog() const { return m_watchdog; }
+    // Alerts wait their turn instead of cutting each other off; without a
+    // queue, a text stops the one being said (the voice dialog's samples).
+    void queueAlerts();
+    AlertQueue *queue() const { return m_queue; }
 
     // Refills the engine list, applies the saved voice settings in file order
-    // and seeds the text box from the first location rule, if there is a
-    // location file. The lists show the engine and voice applied, so that
-    // the voice dialog's OK writes back what was saved unless changed.
+    // and seeds the text box with the first location rule, or without one a
+    // sample alert in the voice's language. The lists show the engine and
+    // voice applied, so that the voice dialog's OK writes back what was
+    // saved unless changed.
     void loadVoiceSettings();
-    void say(const QString &text);
+    // `tag` names the alert in the queue's outcome().
+    void say(const QString &text, int tag = 0);
     // What went wrong with the engine in use: "speechd did not speak within 1 s".
     QString failureText(SpeechWatchdog::Failure why) const;
 
@@ -82,11 +89,16 @@ private:
     void enableButtons(QTextToSpeech::State state);
     void applyVoice(int index);
     QTextToSpeech *recreateEngine();
+    void showSample(const QString &text);
 
     SpeechWidgets m_ui;
     QTextToSpeech *m_engine = nullptr;
     QVector<QVoice> m_voices;
     SpeechWatchdog *m_watchdog;
+    AlertQueue *m_queue = nullptr;
+    // The sample alert the text box shows while there is no rule, which
+    // follows the voice's language.
+    QString m_sample;
 };
 
 #endif

@@ -12,6 +12,8 @@ VoiceDialog::VoiceDialog(QWidget *parent)
     , ui(new Ui::VoiceDialog)
 {
     ui->setupUi(this);
+    // It does nothing; it stays in the form for whatever names it.
+    ui->pushButton->hide();
     speechPanel = new SpeechPanel({ui->engine, ui->language, ui->voice, ui->rate, ui->pitch, ui->volume,
                                    ui->speakButton, ui->pauseButton, ui->resumeButton, ui->stopButton,
                                    ui->plainTextEdit, ui->statusbar},

@@ -10,8 +10,6 @@
 #include <chrono>
 
 namespace {
-// How long an utterance "lasts" before the engine is Ready again.
-constexpr int UtteranceMs = 30;
 
 void appendCall(const QVariantMap &call)
 {
@@ -33,7 +31,10 @@ MockSpeechEngine::MockSpeechEngine(QObject *parent)
     , m_utterance(new int(0))
     , m_service(qApp->property("mockSpeechService").toInt())
     , m_delayMs(qApp->property("mockSpeechDelayMs").toInt())
+    , m_utteranceMs(qApp->property("mockSpeechUtteranceMs").toInt())
 {
+    if (m_utteranceMs <= 0)
+        m_utteranceMs = 30;
     m_voice = voicesFor(m_locale).value(0);
     record(QStringLiteral("create"));
 }
@@ -54,7 +55,8 @@ QVector<QVoice> MockSpeechEngine::voicesFor(const QLocale &locale) const
     case QLocale::Chinese:
         return {createVoice(QStringLiteral("Mei"), QVoice::Female, QVoice::Adult, 10),
                 createVoice(QStringLiteral("Lei"), QVoice::Male, QVoice::Adult, 11),
-                createVoice(QStringLiteral("Xiaoyu"), QVoice::Female, QVoice::Child, 12)};
+                createVoice(QStringLiteral("Xiaoyu"), QVoice::Female, QVoice::Child, 12),
+                createVoice(QStringLiteral("Mandarin"), QVoice::Male, QVoice::Adult, 13)};
     case QLocale::German:
         return {createVoice(QStringLiteral("Hans, a German voice with a name as long as some platform voices have"), QVoice::Male, QVoice::Adult, 20),
                 // A "%1" in a name, as a platform may give one.
@@ -128,9 +130,12 @@ void MockSpeechEngine::speakNow(const QString &text)
     record(QStringLiteral("speaking"), text);
     setState(QTextToSpeech::Speaking);
     const int utterance = *m_utterance;
-    QTimer::singleShot(UtteranceMs, this, [this, utterance] {
-        if (utterance == *m_utterance && m_state == QTextToSpeech::Speaking)
+    // A service that went away meanwhile never tells the end: Speaking stays.
+    QTimer::singleShot(m_utteranceMs, this, [this, utterance, text] {
+        if (utterance == *m_utterance && m_state == QTextToSpeech::Speaking && !dead()) {
+            record(QStringLiteral("said"), text);
             setState(QTextToSpeech::Ready);
+        }
     });
 }
 

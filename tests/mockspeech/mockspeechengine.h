@@ -47,6 +47,7 @@ private:
     QSharedPointer<int> m_utterance;
     int m_service;
     int m_delayMs;
+    int m_utteranceMs;
 };
 
 #endif

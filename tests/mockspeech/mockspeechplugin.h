@@ -6,14 +6,16 @@
 #include <QTextToSpeechPlugin>
 
 // A speech engine for tests: it speaks nothing and records every call in the
-// application property "mockSpeechCalls" (a list of maps), and a "speaking"
-// entry when an utterance starts. Built twice, as the engines "mock" and
+// application property "mockSpeechCalls" (a list of maps), a "speaking"
+// entry when an utterance starts and a "said" one when it ends uncut. A say
+// cuts short the utterance being spoken. Built twice, as the engines "mock" and
 // "mock2", so that tests see a choice of engines. Application properties
 // model the speech service:
 //   mockSpeechService   a number; raising it is the service going away: the
 //                       engines created before accept say() and never speak
 //   mockSpeechDown      true: no engine speaks (the service stays away)
 //   mockSpeechDelayMs   engines created meanwhile start speaking this late
+//   mockSpeechUtteranceMs  ... and speak each text this long (default 30)
 class MockSpeechPlugin : public QObject, public QTextToSpeechPlugin
 {
     Q_OBJECT

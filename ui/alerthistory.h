@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef ALERTHISTORY_H
+#define ALERTHISTORY_H
+
+#include "speech/alertqueue.h"
+
+#include <QListWidget>
+
+// The last alerts, newest first: when, in which channel, what was said,
+// and whether it was dropped or could not be spoken. Kept in memory only.
+class AlertHistory : public QListWidget
+{
+    Q_OBJECT
+public:
+    static const int Kept = 50;
+
+    explicit AlertHistory(QWidget *parent = nullptr);
+
+    // Returns the entry's tag for setOutcome(), never 0.
+    int add(const QString &channel, const QString &said);
+    void setOutcome(int tag, AlertQueue::Outcome outcome);
+
+private:
+    int m_lastTag = 0;
+};
+
+#endif
