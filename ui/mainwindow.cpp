@@ -69,6 +69,10 @@ MainWindow::~MainWindow()
 {
     fileLoader->stop_monitoring();
     delete fileLoader;
+    // Qt 6 stops an engine that is speaking as it goes, and says so to
+    // whoever listens: not to this window, half gone by then.
+    if (speech)
+        speech->disconnect();
     delete ui;
 }
 

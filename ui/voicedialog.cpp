@@ -23,6 +23,9 @@ VoiceDialog::VoiceDialog(QWidget *parent)
 
 VoiceDialog::~VoiceDialog()
 {
+    // Nothing the engine says as it goes reaches a half-gone dialog.
+    if (speech)
+        speech->disconnect();
     delete ui;
 }
 
