@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qtcompat.h"
 #include "app/sharedconfig.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
-#include <QTextCodec>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    useUtf8Locale();
     SharedConfig::load();
     MainWindow window;
     window.show();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/speechcontrol.h"
+#include "app/qtcompat.h"
 
 #include <QSignalBlocker>
 
@@ -93,7 +94,7 @@ void SpeechControl::showEntry(QComboBox *list, int index)
 QString SpeechControl::languageText(const QLocale &locale)
 {
     return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(locale.language()),
-                                         QLocale::countryToString(locale.country()));
+                                         territoryName(locale));
 }
 
 QString SpeechControl::voiceText(const QVoice &voice)

@@ -124,8 +124,8 @@ struct SpeechControl
         speech->setPitch(w->ui->pitch->value() / 10.0);
         speech->setVolume(w->ui->volume->value() / 100.0);
 
-        QObject::connect(w->ui->stopButton, &QPushButton::clicked, speech, &QTextToSpeech::stop);
-        QObject::connect(w->ui->pauseButton, &QPushButton::clicked, speech, &QTextToSpeech::pause);
+        QObject::connect(w->ui->stopButton, &QPushButton::clicked, speech, [speech] { speech->stop(); });
+        QObject::connect(w->ui->pauseButton, &QPushButton::clicked, speech, [speech] { speech->pause(); });
         QObject::connect(w->ui->resumeButton, &QPushButton::clicked, speech, &QTextToSpeech::resume);
         QObject::connect(speech, &QTextToSpeech::stateChanged, w, &W::stateChanged);
         QObject::connect(speech, &QTextToSpeech::localeChanged, w, &W::localeChanged);
