@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/configfile.h"
+#include "app/qtcompat.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTextCodec>
 #include <QTextStream>
 
 bool readConfigLines(const QString &path, QStringList *lines)
@@ -15,7 +15,7 @@ bool readConfigLines(const QString &path, QStringList *lines)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     QTextStream in(&file);
-    in.setCodec("UTF-8");
+    readAsUtf8(in);
     while (!in.atEnd())
         lines->append(in.readLine());
     return true;

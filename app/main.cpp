@@ -1,22 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qtcompat.h"
 #include "app/sharedconfig.h"
 #include "app/translations.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
-#include <QTextCodec>
 
 int main(int argc, char *argv[])
 {
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    // Qt 6 scales to the screen's DPI by itself; Qt 5 only when asked before
-    // the application exists, else fixed geometries cut scaled-up text.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-#endif
+    scaleWithScreen();
     QApplication app(argc, argv);
+    useUtf8Locale();
     installTranslations();
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     SharedConfig::load();
     MainWindow window;
     window.show();

@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/translations.h"
 
+#include "app/qtcompat.h"
+
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 #include <QtDebug>
 
 namespace {
-
-QString qtTranslationsFolder()
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-#else
-    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
-#endif
-}
 
 void replaceTranslator(QTranslator &translator, const QString &name, const QString &folder)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "figures.h"
 
+#include "app/qtcompat.h"
 #include "app/sharedconfig.h"
 #include "testsupport.h"
 #include "ui/channeldialog.h"
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextCodec>
 #include <QTextToSpeech>
 
 #include <cstdio>
@@ -50,7 +50,7 @@ int printVoiceIndexes(const QStringList &args)
 int takeScreenshots(const QString &where)
 {
     const QString out = QDir(where).absolutePath();
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    useUtf8Locale();
     QDir().mkpath(out);
     WorkingFolder folder;
     QTemporaryDir logs;

@@ -2,7 +2,6 @@
 #include "monitor/chatlogstream.h"
 
 #include <QFile>
-#include <QTextCodec>
 #include <QtDebug>
 
 #include <cstring>
@@ -61,7 +60,7 @@ bool ChatLogStream::startDecoding(qint64 position)
     start -= (start - enc.bomLength) % enc.unitSize;
     if (!m_file->seek(start))
         return false;
-    m_codec = QTextCodec::codecForName(enc.codec);
+    m_decoder = TextDecoder(enc.codec);
     m_unit = enc.unitSize;
     m_bigEndian = enc.bigEndian;
     m_pendingPos = m_lineStart = start;
@@ -90,7 +89,7 @@ qint64 ChatLogStream::heldBytes() const
 
 void ChatLogStream::fill()
 {
-    if (!m_codec) {
+    if (!m_decoder.isValid()) {
         // Wait until the mark, if any, has been written whole.
         if (m_file->size() < 4 || !startDecoding(0))
             return;
@@ -213,7 +212,7 @@ void ChatLogStream::split()
 
 void ChatLogStream::finishLine(const char *data, int size)
 {
-    QString line = m_codec->toUnicode(data, size);
+    QString line = m_decoder.decode(data, size);
     if (line.endsWith(QLatin1Char('\r')))
         line.chop(1);
     // The game starts every line it appends with a byte-order mark.

@@ -2,12 +2,13 @@
 #ifndef CHATLOGSTREAM_H
 #define CHATLOGSTREAM_H
 
+#include "app/qtcompat.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 class QFile;
-class QTextCodec;
 
 // Reads the lines a game client appends to one chat log, from the moment it
 // is created. Finds the encoding from the byte-order mark (UTF-16 and UTF-32
@@ -44,7 +45,7 @@ private:
     void finishLine(const char *data, int size);
 
     QFile *m_file;
-    QTextCodec *m_codec = nullptr;
+    TextDecoder m_decoder;
     int m_unit = 1;
     bool m_bigEndian = false;
     QByteArray m_buffer;

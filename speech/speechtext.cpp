@@ -20,12 +20,12 @@ QString englishText(const QString &text)
     const QString &system = fields.at(1);
     for (int i = 0, spelled = 0; i < system.size() && spelled < SpelledPositions; ++spelled) {
         const bool pair = system.at(i).isHighSurrogate() && i + 1 < system.size() && system.at(i + 1).isLowSurrogate();
-        const QStringRef character = system.midRef(i, pair ? 2 : 1);
-        i += character.size();
+        const QStringView character = QStringView(system).mid(i, pair ? 2 : 1);
+        i += int(character.size());
         if (character == QLatin1String("-"))
             result += QLatin1String("dash ");
         else
-            result += character + QLatin1Char(' ');
+            result += character.toString() + QLatin1Char(' ');
     }
     return result + fields.at(2);
 }

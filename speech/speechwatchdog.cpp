@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech/speechwatchdog.h"
+#include "app/qtcompat.h"
 
 SpeechWatchdog::SpeechWatchdog(std::function<QTextToSpeech *()> recreate, QObject *parent)
     : QObject(parent)
@@ -60,7 +61,7 @@ void SpeechWatchdog::say(QTextToSpeech *engine, const QString &text)
     }
     // Set before say(): an engine may report Speaking from within it.
     engine->say(text);
-    if (m_phase != Idle && engine->state() == QTextToSpeech::BackendError)
+    if (m_phase != Idle && engine->state() == SpeechErrorState)
         suspect(EngineError);
 }
 
@@ -91,7 +92,7 @@ void SpeechWatchdog::stateChanged(QTextToSpeech::State state)
         if (m_phase == Heard)
             m_timer.stop();
         break;
-    case QTextToSpeech::BackendError:
+    case SpeechErrorState:
         suspect(EngineError);
         break;
     default:
@@ -175,7 +176,7 @@ void SpeechWatchdog::retry()
     m_timer.start(PeriodMs);
     for (const QString &text : texts)
         fresh->say(text);
-    if (m_phase == Retrying && fresh->state() == QTextToSpeech::BackendError)
+    if (m_phase == Retrying && fresh->state() == SpeechErrorState)
         giveUp(EngineError);
 }
 

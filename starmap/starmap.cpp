@@ -25,12 +25,12 @@ const StarMap &StarMap::bundled()
 StarMap StarMap::fromText(const QString &text)
 {
     StarMap map;
-    QVector<std::pair<int, QStringRef>> listed;
-    const QVector<QStringRef> lines = text.splitRef(QLatin1Char('\n'));
-    for (const QStringRef &line : lines) {
+    QVector<std::pair<int, QStringView>> listed;
+    const auto lines = QStringView(text).split(QLatin1Char('\n'));
+    for (const QStringView &line : lines) {
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        const QVector<QStringRef> fields = line.split(QLatin1Char('\t'));
+        const auto fields = line.split(QLatin1Char('\t'));
         if (fields.size() != 4)
             continue;
         const QString name = fields.at(0).toString();
@@ -45,8 +45,8 @@ StarMap StarMap::fromText(const QString &text)
 
     QVector<std::pair<int, int>> gates;
     for (const auto &entry : qAsConst(listed)) {
-        const QVector<QStringRef> neighbours = entry.second.split(QLatin1Char(','), Qt::SkipEmptyParts);
-        for (const QStringRef &neighbour : neighbours) {
+        const auto neighbours = entry.second.split(QLatin1Char(','), Qt::SkipEmptyParts);
+        for (const QStringView &neighbour : neighbours) {
             const int other = map.m_index.value(neighbour.toString().toCaseFolded(), -1);
             if (other >= 0 && other != entry.first) {
                 gates.append({entry.first, other});

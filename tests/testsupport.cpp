@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
+#include "app/qtcompat.h"
 #include "app/sharedconfig.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTextCodec>
 #include <QVariantMap>
 #include <QtTest>
 
@@ -138,7 +138,7 @@ void clearSpeechCalls()
 
 void initTestEnvironment()
 {
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    useUtf8Locale();
     const QStringList paths = qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);
     if (!paths.isEmpty())
         QCoreApplication::setLibraryPaths(paths);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qtcompat.h"
 #include "app/sharedconfig.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
@@ -267,7 +268,7 @@ void TestMainWindow::stateSequence()
         {QTextToSpeech::Speaking, "Speech started...", true, false, true},
         {QTextToSpeech::Paused, "Speech paused...", false, true, true},
         {QTextToSpeech::Speaking, "Speech started...", true, false, true},
-        {QTextToSpeech::BackendError, "Speech error!", false, false, false},
+        {SpeechErrorState, "Speech error!", false, false, false},
         {QTextToSpeech::Ready, "Speech stopped...", false, false, false},
     };
     // A lasting warning stays in sight beside every message.

@@ -2,12 +2,8 @@
 # The interface's translations: compiled into chatwatch_gui, brought up to
 # date with the sources by `make translations`, and checked by the test
 # translations_complete.
-find_package(Qt5 5.15 REQUIRED COMPONENTS LinguistTools)
-if(TARGET Qt6::lupdate)
-    set(CHATWATCH_LUPDATE Qt6::lupdate)
-else()
-    set(CHATWATCH_LUPDATE Qt5::lupdate)
-endif()
+find_package(Qt${CHATWATCH_QT} REQUIRED COMPONENTS LinguistTools)
+set(CHATWATCH_LUPDATE Qt${CHATWATCH_QT}::lupdate)
 
 set(CHATWATCH_LANGUAGES en zh_CN)
 set(ts_files "")

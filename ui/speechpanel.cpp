@@ -2,6 +2,7 @@
 #include "ui/speechpanel.h"
 
 #include "app/configfile.h"
+#include "app/qtcompat.h"
 #include "app/sharedconfig.h"
 #include "speech/alertqueue.h"
 #include "speech/speechtext.h"
@@ -29,7 +30,7 @@ const char *const StateMessages[] = {
 QString languageText(const QLocale &locale)
 {
     return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(locale.language()),
-                                         QLocale::countryToString(locale.country()));
+                                         territoryName(locale));
 }
 
 QString voiceText(const QVoice &voice)
@@ -66,6 +67,15 @@ SpeechPanel::SpeechPanel(const SpeechWidgets &widgets, QObject *parent)
     connect(m_watchdog, &SpeechWatchdog::restarted, this, [this](SpeechWatchdog::Failure why) {
         m_ui.statusbar->showMessage(tr("Speech restarted: %1").arg(failureText(why)), RestartedMessageMs);
     });
+}
+
+// Qt 6 stops an engine that is speaking as it goes, and says so: not to the
+// widgets, which the window may have deleted already.
+SpeechPanel::~SpeechPanel()
+{
+    if (m_engine)
+        m_engine->disconnect();
+    delete m_engine;
 }
 
 void SpeechPanel::fillEngineList(QComboBox *engine)

@@ -43,6 +43,7 @@ class SpeechPanel : public QObject
     Q_OBJECT
 public:
     SpeechPanel(const SpeechWidgets &widgets, QObject *parent);
+    ~SpeechPanel() override;
 
     QTextToSpeech *engine() const { return m_engine; }
     SpeechWatchdog *watchdog() const { return m_watchdog; }

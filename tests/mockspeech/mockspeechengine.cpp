@@ -47,20 +47,28 @@ QVector<QLocale> MockSpeechEngine::availableLocales() const
 
 QVector<QVoice> MockSpeechEngine::voicesFor(const QLocale &locale) const
 {
+    const auto voice = [&locale](const QString &name, QVoice::Gender gender, QVoice::Age age, int data) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        return createVoice(name, locale, gender, age, data);
+#else
+        Q_UNUSED(locale)
+        return createVoice(name, gender, age, data);
+#endif
+    };
     switch (locale.language()) {
     case QLocale::English:
-        return {createVoice(QStringLiteral("Anna"), QVoice::Female, QVoice::Adult, 0),
-                createVoice(QStringLiteral("Bob"), QVoice::Male, QVoice::Adult, 1),
-                createVoice(QStringLiteral("Carol"), QVoice::Female, QVoice::Senior, 2)};
+        return {voice(QStringLiteral("Anna"), QVoice::Female, QVoice::Adult, 0),
+                voice(QStringLiteral("Bob"), QVoice::Male, QVoice::Adult, 1),
+                voice(QStringLiteral("Carol"), QVoice::Female, QVoice::Senior, 2)};
     case QLocale::Chinese:
-        return {createVoice(QStringLiteral("Mei"), QVoice::Female, QVoice::Adult, 10),
-                createVoice(QStringLiteral("Lei"), QVoice::Male, QVoice::Adult, 11),
-                createVoice(QStringLiteral("Xiaoyu"), QVoice::Female, QVoice::Child, 12),
-                createVoice(QStringLiteral("Mandarin"), QVoice::Male, QVoice::Adult, 13)};
+        return {voice(QStringLiteral("Mei"), QVoice::Female, QVoice::Adult, 10),
+                voice(QStringLiteral("Lei"), QVoice::Male, QVoice::Adult, 11),
+                voice(QStringLiteral("Xiaoyu"), QVoice::Female, QVoice::Child, 12),
+                voice(QStringLiteral("Mandarin"), QVoice::Male, QVoice::Adult, 13)};
     case QLocale::German:
-        return {createVoice(QStringLiteral("Hans, a German voice with a name as long as some platform voices have"), QVoice::Male, QVoice::Adult, 20),
+        return {voice(QStringLiteral("Hans, a German voice with a name as long as some platform voices have"), QVoice::Male, QVoice::Adult, 20),
                 // A "%1" in a name, as a platform may give one.
-                createVoice(QStringLiteral("Greta %1"), QVoice::Female, QVoice::Adult, 21)};
+                voice(QStringLiteral("Greta %1"), QVoice::Female, QVoice::Adult, 21)};
     default:
         return {};
     }

@@ -14,8 +14,17 @@ public:
     QVector<QLocale> availableLocales() const override;
     QVector<QVoice> availableVoices() const override;
     void say(const QString &text) override;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    void stop(QTextToSpeech::BoundaryHint) override { stop(); }
+    void pause(QTextToSpeech::BoundaryHint) override { pause(); }
+    QTextToSpeech::ErrorReason errorReason() const override { return QTextToSpeech::ErrorReason::NoError; }
+    QString errorString() const override { return QString(); }
+    void stop();
+    void pause();
+#else
     void stop() override;
     void pause() override;
+#endif
     void resume() override;
     double rate() const override { return m_rate; }
     bool setRate(double rate) override;

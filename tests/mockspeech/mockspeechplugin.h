@@ -19,7 +19,11 @@
 class MockSpeechPlugin : public QObject, public QTextToSpeechPlugin
 {
     Q_OBJECT
-#ifdef MOCK_SPEECH_SECOND
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0) && defined(MOCK_SPEECH_SECOND)
+    Q_PLUGIN_METADATA(IID "org.qt-project.qt.speech.tts.plugin/6.0" FILE "mockspeech2.json")
+#elif QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    Q_PLUGIN_METADATA(IID "org.qt-project.qt.speech.tts.plugin/6.0" FILE "mockspeech.json")
+#elif defined(MOCK_SPEECH_SECOND)
     Q_PLUGIN_METADATA(IID "org.qt-project.qt.speech.tts.plugin/5.0" FILE "mockspeech2.json")
 #else
     Q_PLUGIN_METADATA(IID "org.qt-project.qt.speech.tts.plugin/5.0" FILE "mockspeech.json")
