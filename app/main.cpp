@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
+#include "app/singleinstance.h"
 #include "app/translations.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
 #include <QTextCodec>
 
 int main(int argc, char *argv[])
@@ -18,7 +21,19 @@ int main(int argc, char *argv[])
     installTranslations();
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     SharedConfig::load();
+    SingleInstance instance(SharedConfig::configDir);
+    if (!instance.claim()) {
+        if (instance.activateRunning())
+            return 0;
+        QMessageBox::warning(nullptr, QStringLiteral("ChatWatch"),
+                             QCoreApplication::translate("main", "ChatWatch already runs with the settings in %1 "
+                                                                 "but does not answer. End it, then start "
+                                                                 "ChatWatch again.")
+                                 .arg(QDir(SharedConfig::configDir).absolutePath()));
+        return 1;
+    }
     MainWindow window;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, &MainWindow::bringForward);
     window.show();
     return app.exec();
 }

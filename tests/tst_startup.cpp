@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
+#include "app/singleinstance.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
 
 #include <QDir>
+#include <QLocalSocket>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTextToSpeech>
@@ -17,6 +20,8 @@ private slots:
     void init() { resetSharedConfig(); }
     void withoutConfigFolder();
     void withConfigFolder();
+    void oneInstancePerFolder_data();
+    void oneInstancePerFolder();
 };
 
 void TestStartup::withoutConfigFolder()
@@ -57,6 +62,70 @@ void TestStartup::withConfigFolder()
     SharedConfig::load();
     qInstallMessageHandler(previous);
     QCOMPARE(SharedConfig::chatlogDir, QString("/games/logs"));
+}
+
+void TestStartup::oneInstancePerFolder_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::newRow("first one in this process") << "object";
+    QTest::newRow("first one running") << "process";
+    QTest::newRow("first one killed, its lock left") << "killed";
+}
+
+// A second start finds the first and brings it forward, but a lock left by a
+// process that is gone never blocks a start.
+void TestStartup::oneInstancePerFolder()
+{
+    QFETCH(QString, first);
+    WorkingFolder folder;
+    const QString config = folder.file("config"), name = SingleInstance::serverName(config);
+    const auto cleanup = qScopeGuard([name] { QLocalServer::removeServer(name); });
+    QScopedPointer<SingleInstance> object;
+    QProcess running;
+    running.setWorkingDirectory(folder.path());
+    const QString binary = qEnvironmentVariable("CHATWATCH_BINARY");
+    if (first == "object") {
+        object.reset(new SingleInstance(config));
+        QVERIFY(object->claim());
+    } else {
+        running.start(binary, QStringList());
+        const auto answers = [name] {
+            QLocalSocket socket;
+            socket.connectToServer(name);
+            return socket.waitForConnected(100);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(answers(), 20000);
+        QVERIFY(QFile::exists(SingleInstance::lockPath(config)));
+        if (first == "killed") {
+            running.kill();
+            QVERIFY(running.waitForFinished(5000));
+        }
+    }
+
+    SingleInstance second(config);
+    QCOMPARE(second.claim(), first == "killed");
+    if (first == "object") {
+        QSignalSpy asked(object.data(), &SingleInstance::activationRequested);
+        QVERIFY(second.activateRunning());
+        QTRY_COMPARE(asked.count(), 1);
+    } else if (first == "process") {
+        QProcess again;
+        again.setWorkingDirectory(folder.path());
+        again.start(binary, QStringList());
+        QVERIFY(again.waitForFinished(20000));
+        QCOMPARE(again.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(again.exitCode(), 0);
+        QCOMPARE(running.state(), QProcess::Running);
+        running.kill();
+        running.waitForFinished(5000);
+    } else {
+        // The one that took over answers in place of the dead one.
+        SingleInstance third(config);
+        QVERIFY(!third.claim());
+        QSignalSpy asked(&second, &SingleInstance::activationRequested);
+        QVERIFY(third.activateRunning());
+        QTRY_COMPARE(asked.count(), 1);
+    }
 }
 
 QTEST_MAIN(TestStartup)

@@ -13,6 +13,7 @@ class ChatlogWatcher;
 class FileLoader;
 class SpeechPanel;
 class StatusLine;
+class TrayIcon;
 
 class MainWindow : public QMainWindow
 {
@@ -22,6 +23,8 @@ public:
     ~MainWindow() override;
 
     void loadVoiceSettings();
+    // Shows the window, in front, where it was (a second start, the tray).
+    void bringForward();
 
 private slots:
     void on_detectLocation(QString location);
@@ -51,9 +54,10 @@ private:
 
     Ui::MainWindow *ui;
     SpeechPanel *speechPanel;
-    FileLoader *fileLoader;
+    FileLoader *fileLoader = nullptr;
     StatusLine *statusLine;
     ChatlogWatcher *logWatcher;
+    TrayIcon *trayIcon;
 };
 
 #endif
