@@ -22,6 +22,7 @@
 #include <QVariantMap>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
