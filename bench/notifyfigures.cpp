@@ -54,7 +54,7 @@ void notifications()
 
     // The call itself, to a service that owns the name and never answers.
     bus.setService(NotificationBus::NeverAnswers);
-    bus.clear();
+    bus.calls.clear();
     QVector<double> sends;
     {
         DesktopNotifications desktop;
@@ -63,7 +63,7 @@ void notifications()
             desktop.send(i, QStringLiteral("Alerts cannot be spoken"), QStringLiteral("Check the speech service."));
             sends << (nowNs() - start) / 1e6;
         }
-        if (!waitFor([&bus] { return bus.calls().size() == 20; }))
+        if (!waitFor([&bus] { return bus.calls.size() == 20; }))
             qFatal("notifications: the service did not get the calls");
     }
     report("notification sent, service never answers (median of 20)", QString::number(median(sends) * 1000, 'f', 0) + " us");
@@ -83,7 +83,7 @@ void notifications()
         auto *stop = window.findChild<QPushButton *>("pushButton_2");
         const QString target = logs.filePath("Chan07_20261207_060000.txt");
         QRandomGenerator random(1);
-        bus.clear();
+        bus.calls.clear();
         for (int i = 0; i < 20; ++i) {
             stop->click();
             start->click();
@@ -98,8 +98,8 @@ void notifications()
                 *into << (firstSayNs() - written) / 1e6;
             }
         }
-        if (bus.calls().size() != 20)
-            qFatal("notifications: %d notifications for 20 sessions", int(bus.calls().size()));
+        if (bus.calls.size() != 20)
+            qFatal("notifications: %d notifications for 20 sessions", int(bus.calls.size()));
     }
     report("alert sending it, service mute: line -> say (median 20)", ms(median(told)));
     report("same, maximum of 20", ms(*std::max_element(told.cbegin(), told.cend())), "< 105 ms");
@@ -114,11 +114,11 @@ void notifications()
         window.findChild<QPushButton *>("pushButton")->click();
         const QString target = logs.filePath("Chan07_20261207_060000.txt");
         for (int i = 0; i < 5; ++i) {
-            bus.clear();
+            bus.calls.clear();
             qApp->setProperty("mockSpeechDown", true);
             const qint64 written = nowNs();
             appendBytes(target, gameLine(QStringLiteral("0-G8NO red")));
-            if (!waitFor([&bus] { return !bus.calls().isEmpty(); }))
+            if (!waitFor([&bus] { return !bus.calls.isEmpty(); }))
                 qFatal("notifications: speech failure not notified");
             shown << (nowNs() - written) / 1e6;
             // Heard again: the warning goes, so the next failure is told anew.

@@ -3,15 +3,13 @@
 #define NOTIFICATIONBUS_H
 
 #include <QDBusContext>
-#include <QMap>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
 #include <QVariantMap>
 
-// A session bus of the test's own (a dbus-daemon it starts) and, on it, a
-// desktop notification service that records what it is asked to show. It
-// becomes the process's session bus: make it before any window.
+// A dbus-daemon of the test's own, made the process's session bus (so made
+// before any window), with a notification service that records each call.
 class NotificationBus : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -21,26 +19,20 @@ public:
 
     NotificationBus();
     ~NotificationBus() override;
-    bool isRunning() const { return !m_address.isEmpty(); }
-
+    bool isRunning() const { return m_started; }
     void setService(Service service);
-    // Every Notify call's summary, in order.
-    QStringList calls() const { return m_calls; }
-    // What the desktop shows now: id -> "summary\nbody".
-    QMap<uint, QString> shown() const { return m_shown; }
-    void clear();
+
+    QStringList calls;  // each call's summary
+    QStringList shown;  // "summary\nbody" as shown now, a replaced one in place
 
 public slots:
-    uint Notify(const QString &appName, uint replacesId, const QString &appIcon, const QString &summary,
-                const QString &body, const QStringList &actions, const QVariantMap &hints, int expireTimeout);
+    uint Notify(const QString &, uint replacesId, const QString &, const QString &summary, const QString &body,
+                const QStringList &, const QVariantMap &, int);
 
 private:
     QProcess m_daemon;
-    QString m_address;
+    bool m_started = false;
     Service m_service = Absent;
-    QStringList m_calls;
-    QMap<uint, QString> m_shown;
-    uint m_lastId = 0;
 };
 
 #endif

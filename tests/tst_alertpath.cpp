@@ -33,7 +33,8 @@ private slots:
         resetSharedConfig();
         clearSpeechCalls();
         bus->setService(NotificationBus::Answers);
-        bus->clear();
+        bus->calls.clear();
+        bus->shown.clear();
     }
     void alert_data();
     void alert();
@@ -128,7 +129,7 @@ void TestAlertPath::alert()
     QTest::qWait(300);
     QCOMPARE(spokenTexts(), said);
     QCOMPARE(s.topic(StatusLine::Language), notice);
-    QCOMPARE(bus->calls(), notified);
+    QCOMPARE(bus->calls, notified);
     // The notice belongs to one listening session.
     s.stop();
     QCOMPARE(s.topic(StatusLine::Language), notice);
@@ -137,7 +138,7 @@ void TestAlertPath::alert()
     // Back with the next session's first silent alert: told again.
     s.say(message);
     QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), said + said, 3000);
-    QTRY_COMPARE(bus->calls(), notified + notified);
+    QTRY_COMPARE(bus->calls, notified + notified);
     // Whatever the desktop did, no other warning.
     for (StatusLine::Topic other : {StatusLine::Speech, StatusLine::Logs, StatusLine::Unopened})
         QCOMPARE(s.topic(other), QString());
@@ -207,9 +208,9 @@ void TestAlertPath::speechServiceFails()
     QCOMPARE(s.topic(StatusLine::Speech), failure);
     QTEST(messages.contains("Speech restarted: mock did not speak within 1 s"), "restarted");
     // Told once, with what to do.
-    QCOMPARE(bus->calls(), failure.isEmpty() ? QStringList() : QStringList{failure});
+    QCOMPARE(bus->calls, failure.isEmpty() ? QStringList() : QStringList{failure});
     if (!failure.isEmpty())
-        QVERIFY(bus->shown().first().contains("Check that the speech service speaks (spd-say hello)"));
+        QVERIFY(bus->shown.first().contains("Check that the speech service speaks (spd-say hello)"));
     // Every say, on the old engine and on a new one, with the saved voice.
     QSet<QString> voices;
     for (const QVariant &call : speechCalls()) {

@@ -36,7 +36,8 @@ private slots:
     {
         resetSharedConfig();
         clearSpeechCalls();
-        bus->clear();
+        bus->calls.clear();
+        bus->shown.clear();
     }
     void form_data();
     void form();
@@ -437,7 +438,7 @@ void TestMainWindow::newerLogNotice()
     // Red while any warning holds, though what listening does comes last.
     QCOMPARE(line->styleSheet().contains("#b3261e"), !brief.isEmpty());
     // The desktop shows it once, however many steps the change came in.
-    QTRY_COMPARE(bus->shown().values(), brief.isEmpty() ? QStringList() : QStringList{brief + "\n" + full});
+    QTRY_COMPARE(bus->shown, brief.isEmpty() ? QStringList() : QStringList{brief + "\n" + full});
 
     // After 停止 it no longer applies.
     window.findChild<QPushButton *>("pushButton_2")->click();

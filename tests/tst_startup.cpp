@@ -72,7 +72,7 @@ void TestStartup::oneInstancePerFolder_data()
     QTest::newRow("first one killed, its lock left") << "killed";
 }
 
-// A second start finds the first and brings it forward, but a lock left by a
+// A second start finds the first and brings it forward; a lock left by a
 // process that is gone never blocks a start.
 void TestStartup::oneInstancePerFolder()
 {
@@ -80,52 +80,45 @@ void TestStartup::oneInstancePerFolder()
     WorkingFolder folder;
     const QString config = folder.file("config"), name = SingleInstance::serverName(config);
     const auto cleanup = qScopeGuard([name] { QLocalServer::removeServer(name); });
-    QScopedPointer<SingleInstance> object;
+    const auto startProgram = [&folder](QProcess &process) {
+        process.setWorkingDirectory(folder.path());
+        process.start(qEnvironmentVariable("CHATWATCH_BINARY"), QStringList());
+    };
+    SingleInstance firstOne(config);
     QProcess running;
-    running.setWorkingDirectory(folder.path());
-    const QString binary = qEnvironmentVariable("CHATWATCH_BINARY");
     if (first == "object") {
-        object.reset(new SingleInstance(config));
-        QVERIFY(object->claim());
+        QVERIFY(firstOne.claim());
     } else {
-        running.start(binary, QStringList());
-        const auto answers = [name] {
+        startProgram(running);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::lockPath(config)) && [&name] {
             QLocalSocket socket;
             socket.connectToServer(name);
             return socket.waitForConnected(100);
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(answers(), 20000);
-        QVERIFY(QFile::exists(SingleInstance::lockPath(config)));
+        }(), 20000);
         if (first == "killed") {
             running.kill();
-            QVERIFY(running.waitForFinished(5000));
+            QVERIFY(running.waitForFinished());
         }
     }
-
     SingleInstance second(config);
     QCOMPARE(second.claim(), first == "killed");
-    if (first == "object") {
-        QSignalSpy asked(object.data(), &SingleInstance::activationRequested);
-        QVERIFY(second.activateRunning());
-        QTRY_COMPARE(asked.count(), 1);
-    } else if (first == "process") {
+    if (first == "process") {
         QProcess again;
-        again.setWorkingDirectory(folder.path());
-        again.start(binary, QStringList());
+        startProgram(again);
         QVERIFY(again.waitForFinished(20000));
-        QCOMPARE(again.exitStatus(), QProcess::NormalExit);
         QCOMPARE(again.exitCode(), 0);
         QCOMPARE(running.state(), QProcess::Running);
         running.kill();
-        running.waitForFinished(5000);
-    } else {
-        // The one that took over answers in place of the dead one.
-        SingleInstance third(config);
-        QVERIFY(!third.claim());
-        QSignalSpy asked(&second, &SingleInstance::activationRequested);
-        QVERIFY(third.activateRunning());
-        QTRY_COMPARE(asked.count(), 1);
+        QVERIFY(running.waitForFinished());
+        return;
     }
+    // The one holding the folder, also one that took it over, is reached.
+    SingleInstance &holder = first == "object" ? firstOne : second;
+    SingleInstance later(config);
+    QVERIFY(!later.claim());
+    QSignalSpy asked(&holder, &SingleInstance::activationRequested);
+    QVERIFY(later.activateRunning());
+    QTRY_COMPARE(asked.count(), 1);
 }
 
 QTEST_MAIN(TestStartup)
