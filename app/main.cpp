@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qtcompat.h"
 #include "app/sharedconfig.h"
+#include "app/singleinstance.h"
 #include "app/translations.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
@@ -13,7 +16,19 @@ int main(int argc, char *argv[])
     useUtf8Locale();
     installTranslations();
     SharedConfig::load();
+    SingleInstance instance(SharedConfig::configDir);
+    if (!instance.claim()) {
+        if (instance.activateRunning())
+            return 0;
+        QMessageBox::warning(nullptr, QStringLiteral("ChatWatch"),
+                             QCoreApplication::translate("main", "ChatWatch already runs with the settings in %1 "
+                                                                 "but does not answer. End it, then start "
+                                                                 "ChatWatch again.")
+                                 .arg(QDir(SharedConfig::configDir).absolutePath()));
+        return 1;
+    }
     MainWindow window;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, &MainWindow::bringForward);
     window.show();
     return app.exec();
 }

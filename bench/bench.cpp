@@ -2,6 +2,7 @@
 // Prints the project's performance figures as one table.
 #include "benchutil.h"
 #include "figures.h"
+#include "notificationbus.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -22,6 +23,15 @@ void silenceDebug()
 
 } // namespace
 
+namespace {
+NotificationBus *benchBus = nullptr;
+}
+
+NotificationBus &notificationBus()
+{
+    return *benchBus;
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -30,6 +40,10 @@ int main(int argc, char *argv[])
     if (app.arguments().value(1) == QLatin1String("voice-index"))
         return printVoiceIndexes(app.arguments().mid(2));
     initTestEnvironment();
+    NotificationBus bus;
+    if (!bus.isRunning())
+        qFatal("no dbus-daemon");
+    benchBus = &bus;
     silenceDebug();
     reportHeading();
     // Named so that one figure can be measured alone: chatwatch_bench soak
@@ -38,7 +52,7 @@ int main(int argc, char *argv[])
         {"idlecpu", idleCpu},     {"idlecpu20k", idleCpuCrowded}, {"newlog", newLogNotice},
         {"decidefolder", decideFolder}, {"soak", soak}, {"start", startOverBigLogs}, {"map", starMap},
         {"restart", speechRestart}, {"rulecheck", ruleCheck}, {"match", matching},
-        {"bursts", alertBursts},
+        {"bursts", alertBursts}, {"notify", notifications},
     };
     const QStringList only = app.arguments().mid(1);
     for (const auto &figure : figures) {

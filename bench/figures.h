@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class NotificationBus;
 class QTemporaryDir;
 
 // Each prints its rows of the table.
@@ -23,6 +24,11 @@ void speechRestart();
 void matching();
 void starMap();
 void ruleCheck();
+void notifications();
+
+// The bench's own session bus with a recording notification service,
+// made before any window so that every window uses it.
+NotificationBus &notificationBus();
 
 // Twenty quiet game logs in `dir`, followed, with one rule.
 void prepareTwentyLogs(const QTemporaryDir &dir);

@@ -4,6 +4,7 @@
 #include "starmap/maprules.h"
 #include "starmap/starmap.h"
 #include "speech/speechwatchdog.h"
+#include "notificationbus.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
 #include "ui/statusline.h"
@@ -21,11 +22,20 @@ class TestAlertPath : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { initTestEnvironment(); }
+    void initTestCase()
+    {
+        initTestEnvironment();
+        bus.reset(new NotificationBus);
+        QVERIFY(bus->isRunning());
+    }
+    void cleanupTestCase() { bus.reset(); }
     void init()
     {
         resetSharedConfig();
         clearSpeechCalls();
+        bus->setService(NotificationBus::Answers);
+        bus->calls.clear();
+        bus->shown.clear();
     }
     void alert_data();
     void alert();
@@ -35,6 +45,9 @@ private slots:
     void queue();
     void backlogAndRestart();
     void newRulesTakeEffectWhileListening();
+
+private:
+    QScopedPointer<NotificationBus> bus;
 };
 
 // A working folder with one followed "Local" log and the given settings.
@@ -71,22 +84,32 @@ void TestAlertPath::alert_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("said");
     QTest::addColumn<QString>("notice");
+    QTest::addColumn<int>("service");
+    const int answers = NotificationBus::Answers;
     QTest::newRow("Chinese") << QByteArray("5跳位|0-G8NO|预警\n") << int(Chinese) << "0-G8NO red"
-                             << QStringList{"5跳位,0杠G8NO,预警"} << "";
+                             << QStringList{"5跳位,0杠G8NO,预警"} << "" << answers;
     QTest::newRow("English") << QByteArray("5 jumps|0-G8NO|hostile\n") << int(English) << "0-G8NO red"
-                             << QStringList{"5 jumps 0 dash G 8 N O hostile"} << "";
+                             << QStringList{"5 jumps 0 dash G 8 N O hostile"} << "" << answers;
     QTest::newRow("wildcard") << QByteArray("5跳位|0-G8NO|预警\n近|*-****|有人\n") << int(Chinese) << "in MJ-5F9 now"
-                              << QStringList{"近,MJ杠5F9,有人"} << "";
+                              << QStringList{"近,MJ杠5F9,有人"} << "" << answers;
     QTest::newRow("each report is said") << QByteArray("a|0-G8NO|b\n") << int(Chinese) << "0-G8NO > 0-G8NO"
-                                         << QStringList{"a,0杠G8NO,b", "a,0杠G8NO,b"} << "";
+                                         << QStringList{"a,0杠G8NO,b", "a,0杠G8NO,b"} << "" << answers;
     // Home 1DQ1-A, 5 jumps, Chinese words: N-8YET is 1 jump away, 5-CQDA 6.
     const StarMap &map = StarMap::bundled();
     const MapRules fromMap = buildMapRules(map, map.find("1dq1-a"), 5, defaultMapRuleWords(QLocale::Chinese));
     QTest::newRow("rules from the map") << joinConfigLines(mergeMapRules({}, fromMap).lines).toUtf8() << int(Chinese)
-                                        << "N-8YET > 5-CQDA" << QStringList{"1跳位,N杠8YET,预警"} << "";
+                                        << "N-8YET > 5-CQDA" << QStringList{"1跳位,N杠8YET,预警"} << "" << answers;
+    // Two silent alerts, one notification; the desktop is told before the
+    // alert is handed on, so a hung service must not hold it.
+    const QString silent = "Alerts silent in German: use Chinese or English (选项 > Voice)";
     QTest::newRow("other language: empty say, told") << QByteArray("a|0-G8NO|b\n") << int(German) << "0-G8NO > 0-G8NO"
-                                                     << QStringList{"", ""}
-                                                     << "Alerts silent in German: use Chinese or English (选项 > Voice)";
+                                                     << QStringList{"", ""} << silent << answers;
+    QTest::newRow("other language, notifications never answered")
+        << QByteArray("a|0-G8NO|b\n") << int(German) << "0-G8NO" << QStringList{""} << silent
+        << int(NotificationBus::NeverAnswers);
+    QTest::newRow("other language, no notification service")
+        << QByteArray("a|0-G8NO|b\n") << int(German) << "0-G8NO" << QStringList{""} << silent
+        << int(NotificationBus::Absent);
 }
 
 void TestAlertPath::alert()
@@ -95,18 +118,33 @@ void TestAlertPath::alert()
     QFETCH(int, language);
     QFETCH(QString, message);
     QFETCH(QStringList, said);
+    QFETCH(QString, notice);
+    QFETCH(int, service);
+    bus->setService(NotificationBus::Service(service));
+    const QStringList notified = notice.isEmpty() || service == NotificationBus::Absent ? QStringList() : QStringList{notice};
     Setup s(rules, language);
     s.say("nothing to see here");
+    const qint64 written = std::chrono::steady_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
     s.say(message);
     QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), said, 3000);
+    // A poll and the work of one line: nothing waits for the desktop.
+    QVERIFY(speechCalls().first().toMap().value("steadyNs").toLongLong() - written < 600 * 1000000LL);
     QTest::qWait(300);
     QCOMPARE(spokenTexts(), said);
-    QTEST(s.topic(StatusLine::Language), "notice");
+    QCOMPARE(s.topic(StatusLine::Language), notice);
+    QCOMPARE(bus->calls, notified);
     // The notice belongs to one listening session.
     s.stop();
-    QTEST(s.topic(StatusLine::Language), "notice");
+    QCOMPARE(s.topic(StatusLine::Language), notice);
     s.start();
     QCOMPARE(s.topic(StatusLine::Language), QString());
+    // Back with the next session's first silent alert: told again.
+    s.say(message);
+    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), said + said, 3000);
+    QTRY_COMPARE(bus->calls, notified + notified);
+    // Whatever the desktop did, no other warning.
+    for (StatusLine::Topic other : {StatusLine::Speech, StatusLine::Logs, StatusLine::Unopened})
+        QCOMPARE(s.topic(other), QString());
 }
 
 enum Service { GoneOnce, StaysAway, Slow };
@@ -172,6 +210,10 @@ void TestAlertPath::speechServiceFails()
     QCOMPARE(heardTexts(), heard);
     QCOMPARE(s.topic(StatusLine::Speech), failure);
     QTEST(messages.contains("Speech restarted: mock did not speak within 1 s"), "restarted");
+    // Told once, with what to do.
+    QCOMPARE(bus->calls, failure.isEmpty() ? QStringList() : QStringList{failure});
+    if (!failure.isEmpty())
+        QVERIFY(bus->shown.first().contains("Check that the speech service speaks (spd-say hello)"));
     // Every say, on the old engine and on a new one, with the saved voice.
     QSet<QString> voices;
     for (const QVariant &call : speechCalls()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qtcompat.h"
 #include "app/sharedconfig.h"
+#include "notificationbus.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
 #include "ui/statusline.h"
@@ -25,11 +26,19 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { initTestEnvironment(); }
+    void initTestCase()
+    {
+        initTestEnvironment();
+        bus.reset(new NotificationBus);
+        QVERIFY(bus->isRunning());
+    }
+    void cleanupTestCase() { bus.reset(); }
     void init()
     {
         resetSharedConfig();
         clearSpeechCalls();
+        bus->calls.clear();
+        bus->shown.clear();
     }
     void form_data();
     void form();
@@ -45,6 +54,9 @@ private slots:
     void newerLogNotice_data();
     void newerLogNotice();
     void actionRunsOncePerTrigger();
+
+private:
+    QScopedPointer<NotificationBus> bus;
 };
 
 void TestMainWindow::form_data()
@@ -322,8 +334,10 @@ void TestMainWindow::listeningStatus_data()
                                  << "Listening to 1 chat log(s); 2 channel(s) without a log"
                                  << "Listening to 1 chat log(s); no log found for \"Alliance\", \"Corp\" in LOGS";
     QTest::newRow("unreadable log") << QStringList{"Local"} << true << true
-                                    << "Listening to 0 chat log(s); 1 log(s) cannot be opened"
-                                    << "Listening to 0 chat log(s); cannot open LOGS/Local_20261207_060000.txt";
+                                    << "1 log(s) cannot be opened  ·  Listening to 0 chat log(s)"
+                                    << "Cannot open LOGS/Local_20261207_060000.txt: what is said there is not heard. "
+                                       "Check that you may read it, then press 停止 and 开始监听.\n"
+                                       "Listening to 0 chat log(s)";
 }
 
 void TestMainWindow::listeningStatus()
@@ -437,6 +451,8 @@ void TestMainWindow::newerLogNotice()
     QCOMPARE(line->toolTip(), full.isEmpty() ? listeningFull : full + "\n" + listeningFull);
     // Red while any warning holds, though what listening does comes last.
     QCOMPARE(line->styleSheet().contains("#b3261e"), !brief.isEmpty());
+    // The desktop shows it once, however many steps the change came in.
+    QTRY_COMPARE(bus->shown, brief.isEmpty() ? QStringList() : QStringList{brief + "\n" + full});
 
     // After 停止 it no longer applies.
     window.findChild<QPushButton *>("pushButton_2")->click();

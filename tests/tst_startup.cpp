@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
+#include "app/singleinstance.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
 
 #include <QDir>
+#include <QLocalSocket>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTextToSpeech>
@@ -17,6 +20,8 @@ private slots:
     void init() { resetSharedConfig(); }
     void withoutConfigFolder();
     void withConfigFolder();
+    void oneInstancePerFolder_data();
+    void oneInstancePerFolder();
 };
 
 void TestStartup::withoutConfigFolder()
@@ -57,6 +62,56 @@ void TestStartup::withConfigFolder()
     SharedConfig::load();
     qInstallMessageHandler(previous);
     QCOMPARE(SharedConfig::chatlogDir, QString("/games/logs"));
+}
+
+void TestStartup::oneInstancePerFolder_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::newRow("first one running") << "process";
+    QTest::newRow("first one killed, its lock left") << "killed";
+}
+
+// A second start finds the first and brings it forward; a lock left by a
+// process that is gone never blocks a start.
+void TestStartup::oneInstancePerFolder()
+{
+    QFETCH(QString, first);
+    WorkingFolder folder;
+    const QString config = folder.file("config"), name = SingleInstance::serverName(config);
+    const auto cleanup = qScopeGuard([name] { QLocalServer::removeServer(name); });
+    const auto startProgram = [&folder](QProcess &process) {
+        process.setWorkingDirectory(folder.path());
+        process.start(qEnvironmentVariable("CHATWATCH_BINARY"), QStringList());
+    };
+    QProcess running;
+    startProgram(running);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::lockPath(config)) && [&name] {
+        QLocalSocket socket;
+        socket.connectToServer(name);
+        return socket.waitForConnected(100);
+    }(), 20000);
+    if (first == "killed") {
+        running.kill();
+        QVERIFY(running.waitForFinished());
+    }
+    SingleInstance second(config);
+    QCOMPARE(second.claim(), first == "killed");
+    if (first == "process") {
+        QProcess again;
+        startProgram(again);
+        QVERIFY(again.waitForFinished(20000));
+        QCOMPARE(again.exitCode(), 0);
+        QCOMPARE(running.state(), QProcess::Running);
+        running.kill();
+        QVERIFY(running.waitForFinished());
+        return;
+    }
+    // The one that took over is the one a later start reaches.
+    SingleInstance later(config);
+    QVERIFY(!later.claim());
+    QSignalSpy asked(&second, &SingleInstance::activationRequested);
+    QVERIFY(later.activateRunning());
+    QTRY_COMPARE(asked.count(), 1);
 }
 
 QTEST_MAIN(TestStartup)

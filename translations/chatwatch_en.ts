@@ -307,15 +307,15 @@ No update page is set for this build.</translation>
         <translation>; no log found for %1 in %2</translation>
     </message>
     <message numerus="yes">
-        <source>; %n log(s) cannot be opened</source>
+        <source>%n log(s) cannot be opened</source>
         <translation>
-            <numerusform>; %n log cannot be opened</numerusform>
-            <numerusform>; %n logs cannot be opened</numerusform>
+            <numerusform>%n log cannot be opened</numerusform>
+            <numerusform>%n logs cannot be opened</numerusform>
         </translation>
     </message>
     <message>
-        <source>; cannot open %1</source>
-        <translation>; cannot open %1</translation>
+        <source>Cannot open %1: what is said there is not heard. Check that you may read it, then press 停止 and 开始监听.</source>
+        <translation>Cannot open %1: what is said there is not heard. Check that you may read it, then press Stop and Start listening.</translation>
     </message>
     <message numerus="yes">
         <source>%n alert(s) dropped: too many waiting</source>
@@ -467,6 +467,29 @@ No rule, as chat detection cannot find such names: %1 (%2)</translation>
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>开始监听</source>
+        <translation>Start listening</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Hide window</source>
+        <translation>Hide window</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>Show window</translation>
+    </message>
+</context>
+<context>
     <name>VoiceDialog</name>
     <message>
         <source>Dialog</source>
@@ -531,6 +554,13 @@ Done, over and out.</translation>
     <message>
         <source>Cannot speak: %1, also after a restart</source>
         <translation>Cannot speak: %1, also after a restart</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>ChatWatch already runs with the settings in %1 but does not answer. End it, then start ChatWatch again.</source>
+        <translation>ChatWatch already runs with the settings in %1 but does not answer. End it, then start ChatWatch again.</translation>
     </message>
 </context>
 </TS>

@@ -302,14 +302,14 @@ No update page is set for this build.</source>
         <translation>；在 %2 中找不到 %1 的日志</translation>
     </message>
     <message numerus="yes">
-        <source>; %n log(s) cannot be opened</source>
+        <source>%n log(s) cannot be opened</source>
         <translation>
-            <numerusform>；%n 个日志无法打开</numerusform>
+            <numerusform>%n 个日志无法打开</numerusform>
         </translation>
     </message>
     <message>
-        <source>; cannot open %1</source>
-        <translation>；无法打开 %1</translation>
+        <source>Cannot open %1: what is said there is not heard. Check that you may read it, then press 停止 and 开始监听.</source>
+        <translation>无法打开 %1：其中的发言听不到。请确认你有权读取它，然后按“停止”，再按“开始监听”。</translation>
     </message>
     <message numerus="yes">
         <source>%n alert(s) dropped: too many waiting</source>
@@ -458,6 +458,29 @@ No rule, as chat detection cannot find such names: %1 (%2)</source>
     </message>
 </context>
 <context>
+    <name>TrayIcon</name>
+    <message>
+        <source>开始监听</source>
+        <translation>开始监听</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Hide window</source>
+        <translation>隐藏窗口</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>显示窗口</translation>
+    </message>
+</context>
+<context>
     <name>VoiceDialog</name>
     <message>
         <source>Dialog</source>
@@ -522,6 +545,13 @@ Done, over and out.</translation>
     <message>
         <source>Cannot speak: %1, also after a restart</source>
         <translation>无法朗读：%1，重启后依然如此</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>ChatWatch already runs with the settings in %1 but does not answer. End it, then start ChatWatch again.</source>
+        <translation>ChatWatch 已在使用 %1 中的设置运行，但没有响应。请结束它，然后重新启动 ChatWatch。</translation>
     </message>
 </context>
 </TS>

@@ -12,8 +12,10 @@
 #include "ui/chatlogfolder.h"
 #include "ui/growtotext.h"
 #include "ui/locationdialog.h"
+#include "ui/notifier.h"
 #include "ui/speechpanel.h"
 #include "ui/statusline.h"
+#include "ui/trayicon.h"
 #include "ui/voicedialog.h"
 #include "ui_mainwindow.h"
 
@@ -57,6 +59,14 @@ MainWindow::MainWindow(QWidget *parent)
     // Permanent, so that no passing message hides it: it shows them itself.
     ui->statusbar->addPermanentWidget(statusLine, 1);
     connect(ui->statusbar, &QStatusBar::messageChanged, statusLine, &StatusLine::setPassing);
+    trayIcon = new TrayIcon(this, ui->pushButton, ui->pushButton_2);
+    connect(statusLine, &StatusLine::changed, this, [this] {
+        trayIcon->setState(statusLine->hasWarning()           ? TrayIcon::Warning
+                           : fileLoader && fileLoader->isListening() ? TrayIcon::Listening
+                                                                     : TrayIcon::Idle,
+                           statusLine->line());
+    });
+    connect(statusLine, &StatusLine::warningChanged, new Notifier(trayIcon, this), &Notifier::warningChanged);
     speechPanel = new SpeechPanel({ui->engine, ui->language, ui->voice, ui->rate, ui->pitch, ui->volume,
                                    ui->speakButton, ui->pauseButton, ui->resumeButton, ui->stopButton,
                                    ui->plainTextEdit, ui->statusbar},
@@ -103,6 +113,11 @@ void MainWindow::loadVoiceSettings()
     speechPanel->loadVoiceSettings();
     if (speechLanguageHandled(speechPanel->engine()->locale()))
         statusLine->clearTopic(StatusLine::Language);
+}
+
+void MainWindow::bringForward()
+{
+    TrayIcon::bringForward(this);
 }
 
 void MainWindow::on_detectLocation(QString location)
@@ -229,6 +244,7 @@ void MainWindow::on_pushButton_2_clicked()
     logWatcher->stop();
     ui->pushButton->setEnabled(true);
     statusLine->clearTopic(StatusLine::Logs);
+    statusLine->clearTopic(StatusLine::Unopened);
     statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
 }
 
@@ -274,6 +290,13 @@ void MainWindow::showChangedLogs()
 // narrow window; the tooltip names the channels and files.
 void MainWindow::showListeningStatus()
 {
+    const QStringList unopened = fileLoader->unopenedFiles();
+    if (unopened.isEmpty())
+        statusLine->clearTopic(StatusLine::Unopened);
+    else
+        statusLine->setTopic(StatusLine::Unopened, tr("%n log(s) cannot be opened", nullptr, unopened.size()),
+                             tr("Cannot open %1: what is said there is not heard. Check that you may read it, "
+                                "then press 停止 and 开始监听.").arg(unopened.join(QLatin1String(", "))));
     if (SharedConfig::channels.isEmpty()) {
         statusLine->setTopic(StatusLine::Listening, tr("Not listening: no channel selected (选项 > Channel)"));
         return;
@@ -294,11 +317,6 @@ void MainWindow::showListeningStatus()
         brief += tr("; %n channel(s) without a log", nullptr, missing.size());
         full += tr("; no log found for %1 in %2")
                     .arg(missing.join(QLatin1String(", ")), SharedConfig::effectiveChatlogDir());
-    }
-    const QStringList unopened = fileLoader->unopenedFiles();
-    if (!unopened.isEmpty()) {
-        brief += tr("; %n log(s) cannot be opened", nullptr, unopened.size());
-        full += tr("; cannot open %1").arg(unopened.join(QLatin1String(", ")));
     }
     statusLine->setTopic(StatusLine::Listening, brief, full);
 }

@@ -14,6 +14,7 @@ class ChatlogWatcher;
 class FileLoader;
 class SpeechPanel;
 class StatusLine;
+class TrayIcon;
 
 class MainWindow : public QMainWindow
 {
@@ -23,6 +24,8 @@ public:
     ~MainWindow() override;
 
     void loadVoiceSettings();
+    // Shows the window, in front, where it was (a second start, the tray).
+    void bringForward();
 
 private slots:
     void on_detectLocation(QString location);
@@ -53,11 +56,12 @@ private:
 
     Ui::MainWindow *ui;
     SpeechPanel *speechPanel;
-    FileLoader *fileLoader;
+    FileLoader *fileLoader = nullptr;
     StatusLine *statusLine;
     ChatlogWatcher *logWatcher;
     AlertHistory *history;
     int droppedCount = 0;
+    TrayIcon *trayIcon;
 };
 
 #endif

@@ -15,9 +15,21 @@ StatusLine::StatusLine(QWidget *parent)
 
 void StatusLine::setTopic(Topic topic, const QString &brief, const QString &full)
 {
+    const bool newCause = topic != Listening && brief != m_brief[topic];
     m_brief[topic] = brief;
     m_full[topic] = brief.isEmpty() ? QString() : (full.isEmpty() ? brief : full);
     refresh();
+    if (newCause)
+        emit warningChanged(topic, brief, m_full[topic]);
+}
+
+bool StatusLine::hasWarning() const
+{
+    for (int t = 0; t < Listening; ++t) {
+        if (!m_brief[t].isEmpty())
+            return true;
+    }
+    return false;
 }
 
 void StatusLine::setPassing(const QString &message)
@@ -29,7 +41,6 @@ void StatusLine::setPassing(const QString &message)
 void StatusLine::refresh()
 {
     QStringList briefs, fulls;
-    bool warning = false;
     for (int t = 0; t < TopicCount; ++t) {
         if (t == Listening && !m_passing.isEmpty())
             briefs << m_passing;
@@ -37,12 +48,12 @@ void StatusLine::refresh()
             continue;
         briefs << m_brief[t];
         fulls << m_full[t];
-        warning = warning || t != Listening;
     }
     m_line = briefs.join(QStringLiteral("  ·  "));
     setToolTip(fulls.join(QLatin1Char('\n')));
-    setStyleSheet(warning ? QStringLiteral("color: #b3261e;") : QString());
+    setStyleSheet(hasWarning() ? QStringLiteral("color: #b3261e;") : QString());
     showElided();
+    emit changed();
 }
 
 void StatusLine::resizeEvent(QResizeEvent *event)

@@ -15,7 +15,8 @@ class StatusLine : public QLabel
     Q_OBJECT
 public:
     // In the order shown: the warnings first, then what listening does.
-    enum Topic { Speech, Logs, Language, Dropped, Listening, TopicCount };
+    enum Topic { Speech, Logs, Unopened, Language, Dropped, Listening, TopicCount };
+    Q_ENUM(Topic)
 
     explicit StatusLine(QWidget *parent = nullptr);
 
@@ -27,6 +28,14 @@ public:
     void setPassing(const QString &message);
     // The whole line before it is shortened to the label's width.
     QString line() const { return m_line; }
+    bool hasWarning() const;
+
+signals:
+    // A warning appeared or its brief (its cause) changed; an empty brief: it
+    // is gone. Not sent again while it only repeats.
+    void warningChanged(StatusLine::Topic topic, const QString &brief, const QString &full);
+    // The line or its tooltip changed.
+    void changed();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

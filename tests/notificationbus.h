@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef NOTIFICATIONBUS_H
+#define NOTIFICATIONBUS_H
+
+#include <QDBusContext>
+#include <QObject>
+#include <QProcess>
+#include <QStringList>
+#include <QVariantMap>
+
+// A dbus-daemon of the test's own, made the process's session bus (so made
+// before any window), with a notification service that records each call.
+class NotificationBus : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    enum Service { Answers, NeverAnswers, Absent };
+
+    NotificationBus();
+    ~NotificationBus() override;
+    bool isRunning() const { return m_started; }
+    void setService(Service service);
+
+    QStringList calls;  // each call's summary
+    QStringList shown;  // "summary\nbody" as shown now, a replaced one in place
+
+public slots:
+    uint Notify(const QString &, uint replacesId, const QString &, const QString &summary, const QString &body,
+                const QStringList &, const QVariantMap &, int);
+
+private:
+    QProcess m_daemon;
+    bool m_started = false;
+    Service m_service = Absent;
+};
+
+#endif

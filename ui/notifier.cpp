@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/notifier.h"
+
+#include "ui/trayicon.h"
+#ifdef CHATWATCH_DESKTOP_NOTIFICATIONS
+#include "app/desktopnotifications.h"
+#endif
+
+Notifier::Notifier(TrayIcon *tray, QObject *parent)
+    : QObject(parent)
+    , m_tray(tray)
+{
+#ifdef CHATWATCH_DESKTOP_NOTIFICATIONS
+    m_desktop = new DesktopNotifications(this);
+    connect(m_desktop, &DesktopNotifications::undelivered, m_tray, &TrayIcon::showMessage);
+#endif
+}
+
+void Notifier::warningChanged(StatusLine::Topic topic, const QString &brief, const QString &full)
+{
+#ifdef CHATWATCH_DESKTOP_NOTIFICATIONS
+    if (brief.isEmpty())
+        m_desktop->forget(topic);
+    else
+        m_desktop->send(topic, brief, full);
+#else
+    if (!brief.isEmpty())
+        m_tray->showMessage(brief, full);
+#endif
+}
