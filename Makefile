@@ -35,7 +35,7 @@ clean:
 
 # libFuzzer targets under ASan and UBSan; FUZZ_SECONDS per target.
 FUZZ_SECONDS ?= 20
-FUZZERS = fuzz_detection fuzz_config fuzz_speechtext fuzz_chatlog fuzz_maprules fuzz_rulecheck
+FUZZERS = fuzz_detection fuzz_config fuzz_speechtext fuzz_chatlog fuzz_maprules fuzz_rulecheck fuzz_vdf
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCHATWATCH_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
