@@ -23,8 +23,11 @@ public:
     static constexpr int MaxLineBytes = 256 * 1024;
     static constexpr int ChunkSize = 64 * 1024;
 
-    // `file` must be open for reading; it is not owned.
-    explicit ChatLogStream(QFile *file);
+    enum Start { FromEnd, FromStart };
+
+    // `file` must be open for reading; it is not owned. FromStart reads the
+    // lines already there too: a log that was created while listening.
+    explicit ChatLogStream(QFile *file, Start start = FromEnd);
     ~ChatLogStream();
     ChatLogStream(const ChatLogStream &) = delete;
     ChatLogStream &operator=(const ChatLogStream &) = delete;

@@ -10,6 +10,7 @@
 #include "ui/voicedialog.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -180,24 +181,46 @@ void TestDialogs::channelList()
 void TestDialogs::channelOk_data()
 {
     // "Local" and "Gone" (which has no log) are followed when it opens.
+    // "following": the options file before, whether its box is ticked then,
+    // whether it is clicked, and the file after OK.
     QTest::addColumn<QStringList>("toggle");
     QTest::addColumn<QStringList>("select");
-    QTest::newRow("two added") << QStringList{"Alliance", "Corp"} << QStringList{"Alliance", "Corp", "Gone", "Local"};
-    QTest::newRow("one deselected") << QStringList{"Local"} << QStringList{"Gone"};
-    QTest::newRow("nothing selected") << QStringList{"Gone", "Local"} << QStringList();
-    QTest::newRow("untouched") << QStringList() << QStringList{"Gone", "Local"};
+    QTest::addColumn<QByteArray>("options");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<bool>("click");
+    QTest::addColumn<QByteArray>("optionsAfter");
+    const QByteArray absent("<missing>");
+    QTest::newRow("two added") << QStringList{"Alliance", "Corp"} << QStringList{"Alliance", "Corp", "Gone", "Local"}
+                               << absent << true << false << absent;
+    QTest::newRow("one deselected") << QStringList{"Local"} << QStringList{"Gone"} << absent << true << false << absent;
+    QTest::newRow("nothing selected") << QStringList{"Gone", "Local"} << QStringList() << absent << true << false
+                                      << absent;
+    QTest::newRow("untouched") << QStringList() << QStringList{"Gone", "Local"} << absent << true << false << absent;
+    const QByteArray off("follow=0\n");
+    QTest::newRow("following off") << QStringList() << QStringList{"Gone", "Local"} << off << false << false << off;
+    QTest::newRow("following turned off") << QStringList() << QStringList{"Gone", "Local"} << absent << true << true
+                                          << QByteArray("follow=0\nlistening=0\nwindow=\n");
+    QTest::newRow("turned on, other options kept")
+        << QStringList() << QStringList{"Gone", "Local"} << QByteArray("follow=0\r\nlistening=1\nwindow=AAAA\n")
+        << false << true << QByteArray("follow=1\nlistening=1\nwindow=AAAA\n");
+    const QByteArray garbage("follow=yes\n\x01\xff==\n");
+    QTest::newRow("damaged file: on") << QStringList() << QStringList{"Gone", "Local"} << garbage << true << false
+                                      << garbage;
 }
 
 void TestDialogs::channelOk()
 {
     QFETCH(QStringList, toggle);
     QFETCH(QStringList, select);
+    QFETCH(QByteArray, options);
     WorkingFolder folder;
     QTemporaryDir logs;
     for (const char *f : {"Local_20261207_060000.txt", "Corp_20261207_060000.txt", "Alliance_20261207_060000.txt"})
         writeGameLog(logs.filePath(f), "x");
     SharedConfig::chatlogDir = logs.path();
     writeBytes(SharedConfig::channelFile, "Local\nGone\n");
+    if (options != "<missing>")
+        writeBytes(SharedConfig::optionsFile, options);
 
     ChannelDialog dialog;
     auto *list = dialog.findChild<QListWidget *>("listWidget");
@@ -206,6 +229,11 @@ void TestDialogs::channelOk()
         QVERIFY(item);
         item->setSelected(!item->isSelected());
     }
+    auto *follow = dialog.findChild<QCheckBox *>("followNewer");
+    QTEST(follow->isChecked(), "ticked");
+    QFETCH(bool, click);
+    if (click)
+        follow->click();
     pressOk(&dialog);
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -213,8 +241,9 @@ void TestDialogs::channelOk()
     QCOMPARE(written.takeLast(), QString()); // every line ends with a line end
     written.sort();
     QCOMPARE(written, select);
-    // The next start of listening follows the new choice.
+    // Listening follows the new choice.
     QCOMPARE(SharedConfig::channels, QSet<QString>(select.cbegin(), select.cend()));
+    QTEST(readBytes(SharedConfig::optionsFile), "optionsAfter");
 }
 
 void TestDialogs::locationEditor_data()

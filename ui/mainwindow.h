@@ -45,6 +45,10 @@ private slots:
     void on_pushButton_2_clicked();
 
 private:
+    void followSettings();
+    void applySettings();
+    void rememberListening(bool on);
+    void showFollowed(const QStringList &channels);
     void showListeningStatus();
     void showChangedLogs();
     void showUnspokenLanguage();
@@ -54,6 +58,8 @@ private:
     FileLoader *fileLoader;
     StatusLine *statusLine;
     ChatlogWatcher *logWatcher;
+    // 开始监听 was pressed: listening, or waiting for a channel and a rule.
+    bool armed = false;
 };
 
 #endif

@@ -15,7 +15,7 @@ class StatusLine : public QLabel
     Q_OBJECT
 public:
     // In the order shown: the warnings first, then what listening does.
-    enum Topic { Speech, Logs, Language, Listening, TopicCount };
+    enum Topic { Speech, Logs, Language, NoLogs, Listening, TopicCount };
 
     explicit StatusLine(QWidget *parent = nullptr);
 
