@@ -11,6 +11,10 @@
         <source>No log of this channel in %1 yet</source>
         <translation>%1 中还没有这个频道的日志</translation>
     </message>
+    <message>
+        <source>Follow a channel&apos;s newer log by itself (a relog, the daily restart)</source>
+        <translation>自动跟随频道的新日志（重新登录、每日重启）</translation>
+    </message>
 </context>
 <context>
     <name>ChatWatch</name>
@@ -250,14 +254,6 @@ No update page is set for this build.</source>
         <source>: press 停止, then 开始监听</source>
         <translation>：请按“停止”，再按“开始监听”</translation>
     </message>
-    <message>
-        <source>Not listening: no channel selected (选项 &gt; Channel)</source>
-        <translation>未监听：没有选择频道（选项 &gt; 频道）</translation>
-    </message>
-    <message>
-        <source>Not listening: no location rule (选项 &gt; Location)</source>
-        <translation>未监听：没有位置规则（选项 &gt; 位置规则）</translation>
-    </message>
     <message numerus="yes">
         <source>Listening to %n chat log(s)</source>
         <translation>
@@ -270,10 +266,6 @@ No update page is set for this build.</source>
             <numerusform>；%n 个频道没有日志</numerusform>
         </translation>
     </message>
-    <message>
-        <source>; no log found for %1 in %2</source>
-        <translation>；在 %2 中找不到 %1 的日志</translation>
-    </message>
     <message numerus="yes">
         <source>; %n log(s) cannot be opened</source>
         <translation>
@@ -283,6 +275,48 @@ No update page is set for this build.</source>
     <message>
         <source>; cannot open %1</source>
         <translation>；无法打开 %1</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>无法保存 %1：%2</translation>
+    </message>
+    <message>
+        <source>Now following the newer &quot;%1&quot; log</source>
+        <translation>现在跟随“%1”的新日志</translation>
+    </message>
+    <message numerus="yes">
+        <source>Now following the newer logs of %n channel(s)</source>
+        <translation>
+            <numerusform>现在跟随 %n 个频道的新日志</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waiting for a channel and a location rule (选项)</source>
+        <translation>等待频道和位置规则（选项）</translation>
+    </message>
+    <message>
+        <source>Waiting for a channel to follow (选项 &gt; Channel)</source>
+        <translation>等待要监听的频道（选项 &gt; 频道）</translation>
+    </message>
+    <message>
+        <source>Waiting for a location rule (选项 &gt; Location)</source>
+        <translation>等待位置规则（选项 &gt; 位置规则）</translation>
+    </message>
+    <message>
+        <source>; no log found for %1</source>
+        <translation>；找不到 %1 的日志</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>文件夹：%1</translation>
+    </message>
+    <message>
+        <source>Following no log</source>
+        <translation>未跟随任何日志</translation>
+    </message>
+    <message>
+        <source>Following: %1</source>
+        <translation>正在跟随：%1</translation>
     </message>
 </context>
 <context>
