@@ -36,6 +36,10 @@ public:
     // no line has been completed since the last call.
     QString readLine();
 
+    // Whether a complete line is already waiting, so that readLine() needs
+    // no read from the file.
+    bool hasLine() const { return m_next < m_lines.size(); }
+
     // Bytes held for the unfinished line and lines not yet handed out.
     qint64 heldBytes() const;
 

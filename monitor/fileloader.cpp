@@ -175,11 +175,16 @@ void FileLoader::chat_update()
         QString line = log.stream ? log.stream->readLine() : QString();
         // Only once the old log has nothing unread, so that no line of it is
         // lost; the pace stays one line per log and tick.
-        if (line.isEmpty() && !log.next.isEmpty() && takeOver(&log)) {
+        const bool drained = line.isEmpty() && !(log.stream && log.stream->hasLine());
+        if (drained && !log.next.isEmpty() && takeOver(&log)) {
             tookOver.append(log.channel);
             if (log.stream)
                 line = log.stream->readLine();
         }
+        // A new log's header block holds no chat: it takes no tick of its own,
+        // so its first chat line is read at once.
+        for (int n = 0; n < MaxLinesSkipped && log.stream && log.stream->hasLine() && !hasMessage(line); ++n)
+            line = log.stream->readLine();
         if (!line.isEmpty())
             examine(line, started);
     }

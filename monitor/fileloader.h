@@ -23,6 +23,9 @@ class FileLoader : public QObject
     Q_OBJECT
 public:
     static constexpr int PollInterval = 100;
+    // Lines without a message (a header block, empty lines) passed over in
+    // one tick, besides the line it reads, at most.
+    static constexpr int MaxLinesSkipped = 32;
 
     explicit FileLoader(QObject *parent = nullptr);
     ~FileLoader() override;
