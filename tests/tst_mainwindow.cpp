@@ -299,12 +299,12 @@ void TestMainWindow::listeningStatus_data()
     QTest::addColumn<QString>("full");
     // Waiting is not listening yet, and no log followed is a warning.
     QTest::newRow("no channel") << QStringList{} << true << false << "Waiting for a channel to follow (选项 > Channel)"
-                                << "Waiting for a channel to follow (选项 > Channel)";
+                                << "Waiting for a channel to follow (选项 > Channel)\nFolder: LOGS";
     QTest::newRow("neither channel nor rule") << QStringList{} << false << false
                                               << "Waiting for a channel and a location rule (选项)"
-                                              << "Waiting for a channel and a location rule (选项)";
+                                              << "Waiting for a channel and a location rule (选项)\nFolder: LOGS";
     QTest::newRow("no rule") << QStringList{"Local"} << false << false << "Waiting for a location rule (选项 > Location)"
-                             << "Waiting for a location rule (选项 > Location)";
+                             << "Waiting for a location rule (选项 > Location)\nFolder: LOGS";
     QTest::newRow("all found") << QStringList{"Local"} << true << false << "Listening to 1 chat log(s)"
                                << "Listening to 1 chat log(s)\nFolder: LOGS\nFollowing: Local_20261207_060000.txt";
     QTest::newRow("two missing") << QStringList{"Local", "Corp", "Alliance"} << true << false

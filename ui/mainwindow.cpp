@@ -314,16 +314,16 @@ void MainWindow::showChangedLogs()
 void MainWindow::showListeningStatus()
 {
     statusLine->clearTopic(StatusLine::NoLogs);
+    const QString folder = QDir::toNativeSeparators(SharedConfig::effectiveChatlogDir());
     const bool noChannel = SharedConfig::channels.isEmpty(), noRule = SharedConfig::locations.isEmpty();
     if (noChannel || noRule) {
-        statusLine->setTopic(StatusLine::Listening,
-                             noChannel && noRule ? tr("Waiting for a channel and a location rule (选项)")
-                                 : noChannel     ? tr("Waiting for a channel to follow (选项 > Channel)")
-                                                 : tr("Waiting for a location rule (选项 > Location)"));
+        const QString waiting = noChannel && noRule ? tr("Waiting for a channel and a location rule (选项)")
+            : noChannel                            ? tr("Waiting for a channel to follow (选项 > Channel)")
+                                                   : tr("Waiting for a location rule (选项 > Location)");
+        statusLine->setTopic(StatusLine::Listening, waiting, waiting + QLatin1Char('\n') + tr("Folder: %1").arg(folder));
         return;
     }
     const QStringList followed = fileLoader->followedFiles();
-    const QString folder = QDir::toNativeSeparators(SharedConfig::effectiveChatlogDir());
     QString brief = tr("Listening to %n chat log(s)", nullptr, followed.size());
     QString full = brief;
     QStringList missing;
