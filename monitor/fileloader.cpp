@@ -71,7 +71,8 @@ void FileLoader::retarget()
     QList<Log> kept;
     for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
         auto same = std::find_if(logs.begin(), logs.end(), [&it](const Log &log) {
-            return log.channel == it.key() && ((log.file && log.file->fileName() == it.value()) || log.next == it.value());
+            const bool reading = log.file && log.file->fileName() == it.value();
+            return log.channel == it.key() && (reading || log.next == it.value());
         });
         if (same != logs.end()) {
             kept.append(*same);

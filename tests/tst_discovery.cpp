@@ -184,22 +184,15 @@ void TestDiscovery::folderFound()
     QVERIFY(!QFile::exists(SharedConfig::chatlogFile));
 }
 
-// Windows passes its Documents and OneDrive's; the newest file decides.
+// Windows passes its Documents and OneDrive's, searched first and by the
+// same newest-file rule as every candidate.
 void TestDiscovery::documentsFolders()
 {
-    QTemporaryDir home;
-    const QStringList docs{home.filePath("Documents"), home.filePath("OneDrive/Documents")};
-    const QStringList candidates = chatlogFolderCandidates(home.path(), docs);
-    QCOMPARE(candidates.mid(0, 2), (QStringList{docs[0] + "/EVE/logs/Chatlogs", docs[1] + "/EVE/logs/Chatlogs"}));
-    for (int i = 0; i < 2; ++i) {
-        const QString log = candidates[i] + "/Local_20261207_060000.txt";
-        QVERIFY(QDir().mkpath(candidates[i]));
-        writeGameLog(log, "Local");
-        QFile file(log);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-600 * (1 - i)), QFileDevice::FileModificationTime));
-    }
-    QCOMPARE(newestChatlogFolder(candidates), candidates[1]);
+    const QStringList docs{"/u/Documents", "/u/OneDrive/Documents"};
+    QCOMPARE(chatlogFolderCandidates("/home/p", docs).mid(0, 3),
+             (QStringList{"/u/Documents/EVE/logs/Chatlogs", "/u/OneDrive/Documents/EVE/logs/Chatlogs",
+                          "/home/p/.steam/steam/steamapps/compatdata/8500/pfx/drive_c/users/steamuser/Documents"
+                          "/EVE/logs/Chatlogs"}));
 }
 
 void TestDiscovery::startNeedsChannelsAndRules_data()

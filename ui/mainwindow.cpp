@@ -248,7 +248,8 @@ void MainWindow::rememberListening(bool on)
 {
     QString error;
     if (!saveListening(on, &error))
-        ui->statusbar->showMessage(tr("Could not save %1: %2").arg(QDir::toNativeSeparators(SharedConfig::optionsFile), error));
+        ui->statusbar->showMessage(
+            tr("Could not save %1: %2").arg(QDir::toNativeSeparators(SharedConfig::optionsFile), error));
 }
 
 void MainWindow::showFollowed(const QStringList &channels)
@@ -320,7 +321,8 @@ void MainWindow::showListeningStatus()
         const QString waiting = noChannel && noRule ? tr("Waiting for a channel and a location rule (选项)")
             : noChannel                            ? tr("Waiting for a channel to follow (选项 > Channel)")
                                                    : tr("Waiting for a location rule (选项 > Location)");
-        statusLine->setTopic(StatusLine::Listening, waiting, waiting + QLatin1Char('\n') + tr("Folder: %1").arg(folder));
+        statusLine->setTopic(StatusLine::Listening, waiting,
+                             waiting + QLatin1Char('\n') + tr("Folder: %1").arg(folder));
         return;
     }
     const QStringList followed = fileLoader->followedFiles();
