@@ -43,7 +43,7 @@ clean:
 # libFuzzer targets under ASan and UBSan; FUZZ_SECONDS per target.
 FUZZ_SECONDS ?= 20
 FUZZ_BUILD = build-fuzz$(QTSUFFIX)
-FUZZERS = fuzz_detection fuzz_config fuzz_speechtext fuzz_chatlog fuzz_maprules fuzz_rulecheck
+FUZZERS = fuzz_detection fuzz_config fuzz_speechtext fuzz_chatlog fuzz_maprules fuzz_rulecheck fuzz_vdf
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCHATWATCH_QT=$(QT) -DCHATWATCH_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)

@@ -12,6 +12,7 @@ QString SharedConfig::locationFile = QStringLiteral("config/location.ini");
 QString SharedConfig::channelFile = QStringLiteral("config/channel.ini");
 QString SharedConfig::chatlogFile = QStringLiteral("config/chatlog.ini");
 QString SharedConfig::voiceFile = QStringLiteral("config/voice.ini");
+QString SharedConfig::optionsFile = QStringLiteral("config/options.ini");
 QString SharedConfig::chatlogDir;
 QMap<QString, QString> SharedConfig::locations;
 QSet<QString> SharedConfig::channels;
@@ -89,15 +90,18 @@ QString decidedDefault;
 
 QString SharedConfig::defaultChatlogDir()
 {
-#ifdef Q_OS_WIN
-    return QDir::homePath() + QStringLiteral("\\Documents\\EVE\\logs\\Chatlogs");
-#else
+    // The folder that holds the newest log: Documents may be OneDrive's on
+    // Windows, a Wine or Proton prefix elsewhere.
     if (decidedDefault.isEmpty()) {
-        const QString found = newestChatlogFolder(chatlogFolderCandidates(QDir::homePath()));
-        decidedDefault = found.isEmpty() ? QDir::homePath() + QStringLiteral("/Documents/EVE/logs/Chatlogs") : found;
+        const QString home = QDir::homePath();
+        const QString found = newestChatlogFolder(chatlogFolderCandidates(home, documentsFolders(home)));
+#ifdef Q_OS_WIN
+        decidedDefault = found.isEmpty() ? home + QStringLiteral("\\Documents\\EVE\\logs\\Chatlogs") : found;
+#else
+        decidedDefault = found.isEmpty() ? home + QStringLiteral("/Documents/EVE/logs/Chatlogs") : found;
+#endif
     }
     return decidedDefault;
-#endif
 }
 
 QString SharedConfig::effectiveChatlogDir()

@@ -21,6 +21,7 @@ public:
     static QString channelFile;
     static QString locationFile;
     static QString voiceFile;
+    static QString optionsFile;
 
     static QString chatlogDir;
     static QSet<QString> channels;

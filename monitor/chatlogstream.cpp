@@ -39,12 +39,13 @@ Encoding detectEncoding(const QByteArray &head)
 
 } // namespace
 
-ChatLogStream::ChatLogStream(QFile *file)
+ChatLogStream::ChatLogStream(QFile *file, Start start)
     : m_file(file)
 {
-    // An empty file gets its encoding from its first bytes, read later.
+    // An empty file gets its encoding from its first bytes, read later, and
+    // so does one read from its start.
     const qint64 size = m_file->size();
-    if (size > 0)
+    if (size > 0 && start == FromEnd)
         startDecoding(size);
 }
 

@@ -24,8 +24,11 @@ public:
     static constexpr int MaxLineBytes = 256 * 1024;
     static constexpr int ChunkSize = 64 * 1024;
 
-    // `file` must be open for reading; it is not owned.
-    explicit ChatLogStream(QFile *file);
+    enum Start { FromEnd, FromStart };
+
+    // `file` must be open for reading; it is not owned. FromStart reads the
+    // lines already there too: a log that was created while listening.
+    explicit ChatLogStream(QFile *file, Start start = FromEnd);
     ~ChatLogStream();
     ChatLogStream(const ChatLogStream &) = delete;
     ChatLogStream &operator=(const ChatLogStream &) = delete;
@@ -33,6 +36,10 @@ public:
     // The next complete line without its line end, or an empty string when
     // no line has been completed since the last call.
     QString readLine();
+
+    // Whether a complete line is already waiting, so that readLine() needs
+    // no read from the file.
+    bool hasLine() const { return m_next < m_lines.size(); }
 
     // Bytes held for the unfinished line and lines not yet handed out.
     qint64 heldBytes() const;

@@ -57,13 +57,23 @@ void ChatlogWatcher::stop()
     m_changes.clear();
 }
 
+void ChatlogWatcher::setFollowed(const QString &channel, const QString &path)
+{
+    followed.insert(channel, path);
+    const auto settled = [&](const Change &c) { return c.channel == channel && c.newest == path; };
+    const auto end = std::remove_if(m_changes.begin(), m_changes.end(), settled);
+    if (end == m_changes.end())
+        return;
+    m_changes.erase(end, m_changes.end());
+    emit changesChanged();
+}
+
 void ChatlogWatcher::folderChanged(const QString &path)
 {
-    if (path != folder) {
-        watchFolder();
-        if (!watcher->directories().contains(folder))
-            return;
-    }
+    // The folder itself may have gone (its watch with it) or come back.
+    watchFolder();
+    if (path != folder && !watcher->directories().contains(folder))
+        return;
     // A burst of new logs (the game starting a session) costs one listing.
     if (pending->isActive())
         return;

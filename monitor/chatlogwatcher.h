@@ -15,7 +15,7 @@ class QTimer;
 // Tells, while listening, when the folder's newest log of a selected channel
 // is no longer the one followed: the game started a newer log (a relog, the
 // daily restart, a channel joined), or the followed log was removed or
-// renamed. The followed logs themselves stay as they are. It wakes only when
+// renamed. It does not change what is followed. It wakes only when
 // entries of the folder are created, removed or renamed, not when logs grow,
 // and then lists the folder again.
 class ChatlogWatcher : public QObject
@@ -37,6 +37,8 @@ public:
     // `followed`: channel -> log, as listening started on `folder`.
     void start(const QString &folder, const QSet<QString> &channels, const QMap<QString, QString> &followed);
     void stop();
+    // `channel` follows `path` now; a change that named it is settled.
+    void setFollowed(const QString &channel, const QString &path);
     // By channel name; empty while every followed log is still the newest.
     const QVector<Change> &changes() const { return m_changes; }
 

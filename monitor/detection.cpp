@@ -78,3 +78,8 @@ void detectSystemNames(const QString &line, QVector<QString> *found)
         start = end;
     }
 }
+
+bool hasMessage(const QString &line)
+{
+    return line.contains(Separator);
+}

@@ -20,6 +20,10 @@ QList<QRegularExpression> systemNamePatterns();
 // around the damage are still found here.
 void detectSystemNames(const QString &line, QVector<QString> *found);
 
+// Whether `line` has a message part at all, where names may be found: a
+// log's header block and empty lines have none.
+bool hasMessage(const QString &line);
+
 // Whether the detection can report exactly this text: six ASCII letters or
 // digits with one hyphen-minus after the first to the fourth.
 bool isSystemName(QStringView text);

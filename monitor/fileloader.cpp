@@ -7,8 +7,11 @@
 #include "monitor/discovery.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <QtDebug>
+
+#include <algorithm>
 
 FileLoader::FileLoader(QObject *parent)
     : QObject(parent)
@@ -41,53 +44,158 @@ void FileLoader::stop_monitoring()
         delete timer;
         timer = nullptr;
     }
-    qDeleteAll(streams);
-    streams.clear();
-    stream_channels.clear();
-    qDeleteAll(files);
-    files.clear();
+    for (Log &log : logs)
+        close(&log);
+    logs.clear();
+}
+
+void FileLoader::close(Log *log)
+{
+    delete log->stream;
+    delete log->file;
+    log->stream = nullptr;
+    log->file = nullptr;
+}
+
+void FileLoader::retarget()
+{
+    if (!isListening())
+        return;
+    if (SharedConfig::channels.isEmpty() || SharedConfig::locations.isEmpty()) {
+        stop_monitoring();
+        return;
+    }
+    ++generation;
+    const QMap<QString, QString> wanted
+        = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), SharedConfig::channels);
+    QList<Log> kept;
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
+        auto same = std::find_if(logs.begin(), logs.end(), [&it](const Log &log) {
+            const bool reading = log.file && log.file->fileName() == it.value();
+            return log.channel == it.key() && (reading || log.next == it.value());
+        });
+        if (same != logs.end()) {
+            kept.append(*same);
+            logs.erase(same);
+        } else {
+            kept.append(open_chatlog(it.key(), it.value()));
+        }
+    }
+    for (Log &log : logs)
+        close(&log);
+    logs = kept;
+    updateChannelFiles();
+}
+
+void FileLoader::followNewer(const QString &channel, const QString &path)
+{
+    if (!isListening() || !SharedConfig::channels.contains(channel))
+        return;
+    auto at = std::lower_bound(logs.begin(), logs.end(), channel,
+                               [](const Log &log, const QString &name) { return log.channel < name; });
+    if (at == logs.end() || at->channel != channel) {
+        Log waiting;
+        waiting.channel = channel;
+        at = logs.insert(at, waiting);
+        ++generation; // a tick under way would read one log twice
+    }
+    if (!at->file || at->file->fileName() != path)
+        at->next = path;
 }
 
 QStringList FileLoader::unopenedFiles() const
 {
     QStringList paths;
-    for (const QFile *file : files) {
-        if (!file->isOpen())
-            paths.append(file->fileName());
+    for (const Log &log : logs) {
+        if (log.file && !log.stream)
+            paths.append(log.file->fileName());
+    }
+    return paths;
+}
+
+QStringList FileLoader::followedFiles() const
+{
+    QStringList paths;
+    for (const Log &log : logs) {
+        if (log.stream)
+            paths.append(log.file->fileName());
     }
     return paths;
 }
 
 void FileLoader::scan_chatlogs()
 {
-    channel_files = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), SharedConfig::channels);
-    for (auto it = channel_files.cbegin(); it != channel_files.cend(); ++it)
-        open_chatlog(it.key(), it.value());
+    const QMap<QString, QString> newest
+        = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), SharedConfig::channels);
+    for (auto it = newest.cbegin(); it != newest.cend(); ++it)
+        logs.append(open_chatlog(it.key(), it.value()));
+    updateChannelFiles();
 }
 
-void FileLoader::open_chatlog(const QString &channel, const QString &path)
+FileLoader::Log FileLoader::open_chatlog(const QString &channel, const QString &path, bool fromStart)
 {
-    auto *file = new QFile(path);
-    files.append(file);
+    Log log;
+    log.channel = channel;
+    log.file = new QFile(path);
     // Binary: the stream finds line ends itself, in any encoding.
-    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return;
-    streams.append(new ChatLogStream(file));
-    stream_channels.append(channel);
+    if (log.file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        log.stream = new ChatLogStream(log.file, fromStart ? ChatLogStream::FromStart : ChatLogStream::FromEnd);
+    return log;
+}
+
+// A newer log removed again before it took over is forgotten: the folder
+// watch reports what is newest then.
+bool FileLoader::takeOver(Log *log)
+{
+    const QString path = log->next;
+    log->next.clear();
+    if (!QFileInfo::exists(path))
+        return false;
+    close(log);
+    *log = open_chatlog(log->channel, path, true);
+    return true;
+}
+
+void FileLoader::updateChannelFiles()
+{
+    channel_files.clear();
+    for (const Log &log : qAsConst(logs)) {
+        if (log.file)
+            channel_files.insert(log.channel, log.file->fileName());
+    }
 }
 
 void FileLoader::chat_update()
 {
     // A receiver may stop or restart listening while a find is announced;
-    // the streams are gone then and this tick ends.
+    // the logs are gone then and this tick ends.
     const quint64 started = generation;
-    for (int i = 0; i < streams.size() && generation == started; ++i) {
-        const QString line = streams.at(i)->readLine();
+    QStringList tookOver;
+    for (int i = 0; i < logs.size() && generation == started; ++i) {
+        Log &log = logs[i];
+        QString line = log.stream ? log.stream->readLine() : QString();
+        // Only once the old log has nothing unread, so that no line of it is
+        // lost; the pace stays one line per log and tick.
+        const bool drained = line.isEmpty() && !(log.stream && log.stream->hasLine());
+        if (drained && !log.next.isEmpty() && takeOver(&log)) {
+            tookOver.append(log.channel);
+            if (log.stream)
+                line = log.stream->readLine();
+        }
+        // A new log's header block holds no chat: it takes no tick of its own,
+        // so its first chat line is read at once.
+        for (int n = 0; n < MaxLinesSkipped && log.stream && log.stream->hasLine() && !hasMessage(line); ++n)
+            line = log.stream->readLine();
         if (line.isEmpty())
             continue;
-        examined_channel = stream_channels.at(i);
+        examined_channel = log.channel;
         examine(line, started);
     }
+    if (tookOver.isEmpty())
+        return;
+    updateChannelFiles();
+    if (isListening())
+        emit followed(tookOver);
 }
 
 void FileLoader::examine(const QString &line, quint64 started)

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -61,9 +62,27 @@ QStringList winePrefixes(const QString &home)
 
 } // namespace
 
-QStringList chatlogFolderCandidates(const QString &home)
+QStringList documentsFolders(const QString &home)
 {
-    QStringList candidates{home + QStringLiteral("/Documents") + ChatlogsInDocuments};
+#ifdef Q_OS_WIN
+    QStringList folders{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
+    const QString profile = qEnvironmentVariable("USERPROFILE");
+    if (!profile.isEmpty())
+        folders << QDir::fromNativeSeparators(profile) + QStringLiteral("/OneDrive/Documents");
+    folders << home + QStringLiteral("/Documents");
+    folders.removeAll(QString());
+    folders.removeDuplicates();
+    return folders;
+#else
+    return {home + QStringLiteral("/Documents")};
+#endif
+}
+
+QStringList chatlogFolderCandidates(const QString &home, const QStringList &documents)
+{
+    QStringList candidates;
+    for (const QString &folder : documents)
+        candidates.append(folder + ChatlogsInDocuments);
     for (const QString &library : steamLibraries(home))
         candidates.append(library + GameInSteamLibrary);
     for (const QString &prefix : winePrefixes(home)) {

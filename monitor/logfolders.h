@@ -6,13 +6,17 @@
 #include <QString>
 #include <QStringList>
 
-// Where the game may write its chat logs on a desktop where it runs under
-// Wine or Steam's Proton, under the home folder `home`, in this order:
-// ~/Documents; the game's Proton prefix in every Steam library (the native
+// Where the game may write its chat logs, in this order: the user's
+// `documents` folders (see documentsFolders); under the home folder `home`,
+// the game's Proton prefix in every Steam library (the native
 // and Flatpak Steam roots and the libraries their libraryfolders.vdf
 // lists); the Wine prefixes ~/.wine, ~/Games/<name> and Bottles' bottles,
 // each user's Documents and My Documents. Candidates need not exist.
-QStringList chatlogFolderCandidates(const QString &home);
+QStringList chatlogFolderCandidates(const QString &home, const QStringList &documents);
+
+// The user's Documents folders: ~/Documents; on Windows the system's
+// Documents folder and OneDrive's, where it is often moved.
+QStringList documentsFolders(const QString &home);
 
 // The "path" values of a Steam libraryfolders.vdf; nothing from a file that
 // holds none.

@@ -9,6 +9,8 @@
 #include "ui/mainwindow.h"
 #include "ui/statusline.h"
 
+#include <QAction>
+#include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
@@ -45,6 +47,9 @@ private slots:
     void queue();
     void backlogAndRestart();
     void newRulesTakeEffectWhileListening();
+    void followsNewerLogs_data();
+    void followsNewerLogs();
+    void channelsApplyAtOnce();
 
 private:
     QScopedPointer<NotificationBus> bus;
@@ -53,11 +58,18 @@ private:
 // A working folder with one followed "Local" log and the given settings.
 struct Setup
 {
-    Setup(const QByteArray &rules, int language, const QByteArray &voice = QByteArray())
+    // `channels` are followed; each but one starting with "+" has a log.
+    Setup(const QByteArray &rules, int language, const QByteArray &voice = QByteArray(),
+          const QStringList &channels = {"Local"})
     {
-        writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local", {"0-G8NO before the start"});
+        QByteArray channelLines;
+        for (QString channel : channels) {
+            if (!channel.startsWith('+'))
+                writeGameLog(logs.filePath(channel + "_20261207_060000.txt"), channel, {"0-G8NO before the start"});
+            channelLines += channel.remove('+').toUtf8() + "\n";
+        }
         writeBytes(SharedConfig::chatlogFile, logs.path().toUtf8() + "\n");
-        writeBytes(SharedConfig::channelFile, "Local\n");
+        writeBytes(SharedConfig::channelFile, channelLines);
         writeBytes(SharedConfig::locationFile, rules);
         writeBytes(SharedConfig::voiceFile,
                    voice.isEmpty() ? "70\n0\n0\n0\n" + QByteArray::number(language) + "\n0\n" : voice);
@@ -330,6 +342,113 @@ void TestAlertPath::newRulesTakeEffectWhileListening()
     SharedConfig::locations = SharedConfig::parseLocations({"c|X-ABCD|d"});
     s.say("X-ABCD");
     QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), QStringList{"c,X杠ABCD,d"}, 3000);
+}
+
+void TestAlertPath::followsNewerLogs_data()
+{
+    // Steps while listening: "new FILE [SYSTEM]" a log as the game starts one,
+    // "empty FILE", "say FILE SYSTEM", "rm FILE", "renew" the folder deleted
+    // and made again, "wait MS"; "Local_07" is Local_20261207_070000.txt.
+    // "+Corp" is followed but has no log at the start.
+    QTest::addColumn<QString>("channels");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("logs");
+    QTest::newRow("newer log, from its first line") << "Local" << "new Local_07 A-1111;wait 1000;say Local_07 A-2222"
+                                                    << "A-1111 A-2222" << 1;
+    QTest::newRow("first log of a channel") << "Local +Corp" << "new Corp_07 A-1111" << "A-1111" << 2;
+    QTest::newRow("created empty, filled later") << "Local" << "empty Local_07;wait 1200;new Local_07 A-1111"
+                                                 << "A-1111" << 1;
+    QTest::newRow("old log's unread lines first")
+        << "Local" << "say Local_06 A-1111;say Local_06 A-2222;new Local_07 A-3333" << "A-1111 A-2222 A-3333" << 1;
+    QTest::newRow("removed before it is followed")
+        << "Local" << "new Local_07 A-1111;rm Local_07;wait 1000;say Local_06 A-2222" << "A-2222" << 1;
+    QTest::newRow("two clients: the newest wins")
+        << "Local" << "new Local_07;wait 1000;say Local_06 A-1111;say Local_07 A-2222" << "A-2222" << 1;
+    QTest::newRow("folder deleted and made again") << "Local" << "renew;new Local_07 A-1111" << "A-1111" << 1;
+    QStringList twenty, steps, said;
+    // Half of them with a report: all twenty at once would overflow the alert queue.
+    for (int i = 10; i < 30; ++i) {
+        twenty << QString("Chan%1").arg(i);
+        steps << (i % 2 ? QString("new Chan%1_07").arg(i) : QString("new Chan%1_07 X-%1AB").arg(i));
+        if (i % 2 == 0)
+            said << QString("X-%1AB").arg(i);
+    }
+    QTest::newRow("20 channels renewed at once") << twenty.join(' ') << steps.join(';') << said.join(' ') << 20;
+}
+
+void TestAlertPath::followsNewerLogs()
+{
+    QFETCH(QString, channels);
+    QFETCH(QString, steps);
+    QFETCH(QString, said);
+    Setup s("a|*-****|b\n", Chinese, QByteArray(), channels.split(' '));
+    for (const QString &step : steps.split(';')) {
+        const QStringList w = step.split(' ');
+        const QString path = s.logs.filePath(w.value(1) + "0000.txt").replace("_0", "_20261207_0");
+        if (w[0] == "new")
+            writeGameLog(path, w[1].section('_', 0, 0), w.mid(2));
+        else if (w[0] == "empty")
+            writeBytes(path, "");
+        else if (w[0] == "say")
+            appendBytes(path, gameLine(w[2]));
+        else if (w[0] == "rm")
+            QVERIFY(QFile::remove(path));
+        else if (w[0] == "renew") {
+            QVERIFY(QDir(s.logs.path()).removeRecursively());
+            QTest::qWait(700);
+            QVERIFY(QDir().mkpath(s.logs.path()));
+        }
+        else
+            QTest::qWait(w[1].toInt());
+    }
+    const QStringList expected
+        = QString(said).replace("-", "杠").replace(QRegularExpression("(\\S+)"), "a,\\1,b").split(' ');
+    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), expected, 3000);
+    QTest::qWait(300);
+    QCOMPARE(spokenTexts(), expected);
+    // Nothing to press, and the count is that of the logs followed now.
+    QCOMPARE(s.topic(StatusLine::Logs), QString());
+    QFETCH(int, logs);
+    QCOMPARE(s.topic(StatusLine::Listening), QString("Listening to %1 chat log(s)").arg(logs));
+}
+
+// 开始监听 before any channel is chosen waits; channels chosen or dropped
+// while listening apply at once, and a log that stays followed keeps its place.
+void TestAlertPath::channelsApplyAtOnce()
+{
+    Setup s("a|*-****|b\n", Chinese, QByteArray(), {"Local", "Corp"});
+    writeBytes(SharedConfig::channelFile, "");
+    SharedConfig::channels.clear();
+    s.stop();
+    s.start();
+    QCOMPARE(s.topic(StatusLine::Listening), QString("Waiting for a channel to follow (选项 > Channel)"));
+    const auto toggle = [&s](const QString &name) {
+        QTimer::singleShot(50, [name] {
+            auto *dialog = QApplication::activeModalWidget();
+            QListWidgetItem *item = dialog->findChild<QListWidget *>()->findItems(name, Qt::MatchExactly).value(0);
+            item->setSelected(!item->isSelected());
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        s.window->findChild<QAction *>("actionChannel")->trigger();
+    };
+    const auto corp = [&s](const char *system) {
+        appendBytes(s.logs.filePath("Corp_20261207_060000.txt"), gameLine(system));
+    };
+    toggle("Local");
+    QCOMPARE(s.topic(StatusLine::Listening), QString("Listening to 1 chat log(s)"));
+    s.say("A-1111");
+    corp("B-1111");
+    toggle("Corp");
+    corp("B-2222");
+    // Both on one tick, in channel order.
+    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), (QStringList{"a,B杠2222,b", "a,A杠1111,b"}), 3000);
+    toggle("Local");
+    s.say("A-2222");
+    corp("B-3333");
+    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts().size(), 3, 3000);
+    QTest::qWait(300);
+    QCOMPARE(spokenTexts().last(), QString("a,B杠3333,b"));
 }
 
 QTEST_MAIN(TestAlertPath)

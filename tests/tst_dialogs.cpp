@@ -10,6 +10,7 @@
 #include "ui/voicedialog.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -180,24 +181,42 @@ void TestDialogs::channelList()
 void TestDialogs::channelOk_data()
 {
     // "Local" and "Gone" (which has no log) are followed when it opens.
+    // The options file before and after OK; the box as it opens, ">" what
+    // it is clicked to.
     QTest::addColumn<QStringList>("toggle");
     QTest::addColumn<QStringList>("select");
-    QTest::newRow("two added") << QStringList{"Alliance", "Corp"} << QStringList{"Alliance", "Corp", "Gone", "Local"};
-    QTest::newRow("one deselected") << QStringList{"Local"} << QStringList{"Gone"};
-    QTest::newRow("nothing selected") << QStringList{"Gone", "Local"} << QStringList();
-    QTest::newRow("untouched") << QStringList() << QStringList{"Gone", "Local"};
+    QTest::addColumn<QByteArray>("options");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QByteArray>("optionsAfter");
+    const QByteArray none("<missing>"), off("follow=0\n"), damaged("follow=yes\n\x01\xff==\n");
+    const QStringList both{"Gone", "Local"};
+    QTest::newRow("two added") << QStringList{"Alliance", "Corp"} << QStringList{"Alliance", "Corp", "Gone", "Local"}
+                               << none << "on" << none;
+    QTest::newRow("one deselected") << QStringList{"Local"} << QStringList{"Gone"} << none << "on" << none;
+    QTest::newRow("nothing selected") << both << QStringList() << none << "on" << none;
+    QTest::newRow("untouched") << QStringList() << both << none << "on" << none;
+    QTest::newRow("following off") << QStringList() << both << off << "off" << off;
+    QTest::newRow("damaged file: on") << QStringList() << both << damaged << "on" << damaged;
+    QTest::newRow("turned off") << QStringList() << both << none << "on>off"
+                                << QByteArray("follow=0\nlistening=0\nwindow=\n");
+    QTest::newRow("turned on, other options kept") << QStringList() << both
+                                                   << QByteArray("follow=0\r\nlistening=1\nwindow=AAAA\n") << "off>on"
+                                                   << QByteArray("follow=1\nlistening=1\nwindow=AAAA\n");
 }
 
 void TestDialogs::channelOk()
 {
     QFETCH(QStringList, toggle);
     QFETCH(QStringList, select);
+    QFETCH(QByteArray, options);
     WorkingFolder folder;
     QTemporaryDir logs;
     for (const char *f : {"Local_20261207_060000.txt", "Corp_20261207_060000.txt", "Alliance_20261207_060000.txt"})
         writeGameLog(logs.filePath(f), "x");
     SharedConfig::chatlogDir = logs.path();
     writeBytes(SharedConfig::channelFile, "Local\nGone\n");
+    if (options != "<missing>")
+        writeBytes(SharedConfig::optionsFile, options);
 
     ChannelDialog dialog;
     auto *list = dialog.findChild<QListWidget *>("listWidget");
@@ -206,6 +225,11 @@ void TestDialogs::channelOk()
         QVERIFY(item);
         item->setSelected(!item->isSelected());
     }
+    QFETCH(QString, box);
+    auto *follow = dialog.findChild<QCheckBox *>("followNewer");
+    QCOMPARE(follow->isChecked(), box.startsWith("on"));
+    if (box.contains('>'))
+        follow->click();
     pressOk(&dialog);
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -213,8 +237,9 @@ void TestDialogs::channelOk()
     QCOMPARE(written.takeLast(), QString()); // every line ends with a line end
     written.sort();
     QCOMPARE(written, select);
-    // The next start of listening follows the new choice.
+    // Listening follows the new choice.
     QCOMPARE(SharedConfig::channels, QSet<QString>(select.cbegin(), select.cend()));
+    QTEST(readBytes(SharedConfig::optionsFile), "optionsAfter");
 }
 
 void TestDialogs::locationEditor_data()

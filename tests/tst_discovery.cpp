@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
 #include "monitor/fileloader.h"
+#include "monitor/logfolders.h"
 #include "testsupport.h"
 
 #include <QDateTime>
@@ -22,6 +23,7 @@ private slots:
     void choice();
     void folderFound_data();
     void folderFound();
+    void documentsFolders();
     void startNeedsChannelsAndRules_data();
     void startNeedsChannelsAndRules();
 };
@@ -116,6 +118,7 @@ void TestDiscovery::folderFound_data()
         << Ages{{"proton", 30}, {"library", 2}, {"wine", 10}} << QString() << "library";
     QTest::newRow("Wine prefix, the most recent of all") << all << QString() << "wine";
     QTest::newRow("Wine prefix older than Documents") << Ages{{"docs", 1}, {"wine", 10}} << QString() << "docs";
+    QTest::newRow("Bottles bottle, the most recent") << Ages{{"docs", 30}, {"bottles", 2}} << QString() << "bottles";
     QTest::newRow("saved folder wins over all") << Ages{{"docs", 1}, {"proton", 1}, {"elsewhere", 600}}
                                                 << QString("elsewhere") << "elsewhere";
 }
@@ -134,6 +137,7 @@ void TestDiscovery::folderFound()
         {"flatpak", ".var/app/com.valvesoftware.Steam/.local/share/Steam" + steamPrefix},
         {"library", "mnt/SteamLibrary" + steamPrefix},
         {"wine", ".wine/drive_c/users/pilot/My Documents/EVE/logs/Chatlogs"},
+        {"bottles", ".local/share/bottles/bottles/EVE/drive_c/users/pilot/Documents/EVE/logs/Chatlogs"},
         {"elsewhere", "elsewhere"},
     };
     // ~/.steam/steam links to the native root, whose file lists both libraries.
@@ -155,6 +159,13 @@ void TestDiscovery::folderFound()
         QVERIFY(file.open(QIODevice::ReadWrite));
         const QDateTime modified = QDateTime::currentDateTime().addSecs(-60 * it.value());
         QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        // Older logs beside it: a folder's age is that of its newest file,
+        // wherever the listing puts it.
+        for (const char *old : {"Corp_20261101_060000.txt", "Alpha_20261101_060000.txt", "Zeta_20261101_060000.txt"}) {
+            QFile f(home.filePath(folders[it.key()] + '/' + old));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-30), QFileDevice::FileModificationTime));
+        }
     }
     const QByteArray oldHome = qgetenv("HOME");
     qputenv("HOME", home.path().toUtf8());
@@ -171,6 +182,17 @@ void TestDiscovery::folderFound()
              present.isEmpty() ? QString() : home.filePath(folders[used] + "/Local_20261207_060000.txt"));
     // Found, not chosen: nothing is saved.
     QVERIFY(!QFile::exists(SharedConfig::chatlogFile));
+}
+
+// Windows passes its Documents and OneDrive's, searched first and by the
+// same newest-file rule as every candidate.
+void TestDiscovery::documentsFolders()
+{
+    const QStringList docs{"/u/Documents", "/u/OneDrive/Documents"};
+    QCOMPARE(chatlogFolderCandidates("/home/p", docs).mid(0, 3),
+             (QStringList{"/u/Documents/EVE/logs/Chatlogs", "/u/OneDrive/Documents/EVE/logs/Chatlogs",
+                          "/home/p/.steam/steam/steamapps/compatdata/8500/pfx/drive_c/users/steamuser/Documents"
+                          "/EVE/logs/Chatlogs"}));
 }
 
 void TestDiscovery::startNeedsChannelsAndRules_data()

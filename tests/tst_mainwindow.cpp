@@ -53,6 +53,7 @@ private slots:
     void listeningStatus();
     void newerLogNotice_data();
     void newerLogNotice();
+    void reopensAsClosed();
     void actionRunsOncePerTrigger();
 
 private:
@@ -322,22 +323,28 @@ void TestMainWindow::listeningStatus_data()
     QTest::addColumn<bool>("unreadable");
     QTest::addColumn<QString>("brief");
     QTest::addColumn<QString>("full");
-    const QString noChannel = "Not listening: no channel selected (选项 > Channel)";
-    QTest::newRow("no channel") << QStringList{} << true << false << noChannel << noChannel;
-    QTest::newRow("neither channel nor rule") << QStringList{} << false << false << noChannel << noChannel;
-    QTest::newRow("no rule") << QStringList{"Local"} << false << false
-                             << "Not listening: no location rule (选项 > Location)"
-                             << "Not listening: no location rule (选项 > Location)";
+    // Waiting is not listening yet, and no log followed is a warning.
+    QTest::newRow("no channel") << QStringList{} << true << false << "Waiting for a channel to follow (选项 > Channel)"
+                                << "Waiting for a channel to follow (选项 > Channel)\nFolder: LOGS";
+    QTest::newRow("neither channel nor rule") << QStringList{} << false << false
+                                              << "Waiting for a channel and a location rule (选项)"
+                                              << "Waiting for a channel and a location rule (选项)\nFolder: LOGS";
+    QTest::newRow("no rule") << QStringList{"Local"} << false << false << "Waiting for a location rule (选项 > Location)"
+                             << "Waiting for a location rule (选项 > Location)\nFolder: LOGS";
     QTest::newRow("all found") << QStringList{"Local"} << true << false << "Listening to 1 chat log(s)"
-                               << "Listening to 1 chat log(s)";
+                               << "Listening to 1 chat log(s)\nFolder: LOGS\nFollowing: Local_20261207_060000.txt";
     QTest::newRow("two missing") << QStringList{"Local", "Corp", "Alliance"} << true << false
                                  << "Listening to 1 chat log(s); 2 channel(s) without a log"
-                                 << "Listening to 1 chat log(s); no log found for \"Alliance\", \"Corp\" in LOGS";
+                                 << "Listening to 1 chat log(s); no log found for \"Alliance\", \"Corp\"\n"
+                                    "Folder: LOGS\nFollowing: Local_20261207_060000.txt";
+    QTest::newRow("no log yet") << QStringList{"Corp"} << true << false
+                                << "Listening to 0 chat log(s); 1 channel(s) without a log red"
+                                << "Listening to 0 chat log(s); no log found for \"Corp\"\nFolder: LOGS\nFollowing no log";
     QTest::newRow("unreadable log") << QStringList{"Local"} << true << true
-                                    << "1 log(s) cannot be opened  ·  Listening to 0 chat log(s)"
+                                    << "1 log(s) cannot be opened  ·  Listening to 0 chat log(s) red"
                                     << "Cannot open LOGS/Local_20261207_060000.txt: what is said there is not heard. "
                                        "Check that you may read it, then press 停止 and 开始监听.\n"
-                                       "Listening to 0 chat log(s)";
+                                       "Listening to 0 chat log(s)\nFolder: LOGS\nFollowing no log";
 }
 
 void TestMainWindow::listeningStatus()
@@ -361,7 +368,9 @@ void TestMainWindow::listeningStatus()
         auto *line = window.findChild<StatusLine *>();
         start->click();
         // The buttons switch whether or not anything is followed.
-        QStringList seen{line->line(), line->toolTip(), start->isEnabled() || !stop->isEnabled() ? "idle" : "listening"};
+        const QString red = line->styleSheet().contains("#b3261e") ? " red" : "";
+        QStringList seen{line->line() + red, line->toolTip(),
+                         start->isEnabled() || !stop->isEnabled() ? "idle" : "listening"};
         stop->click();
         seen << line->line() << (start->isEnabled() && !stop->isEnabled() ? "idle" : "listening");
         return seen;
@@ -372,13 +381,16 @@ void TestMainWindow::listeningStatus()
         return;
     }
     openUpForUnprivileged(logs.path());
+    openUpForUnprivileged(folder.path());
+    openUpForUnprivileged(folder.file("config"));
     QFile::setPermissions(logs.filePath("Local_20261207_060000.txt"), QFileDevice::Permissions());
     QVERIFY(runUnprivileged([&] { return observe() == expected; }));
 }
 
 void TestMainWindow::newerLogNotice_data()
 {
-    // Local and Corp have a log when listening starts, Alliance none.
+    // Following newer logs is off. Local and Corp have a log when listening
+    // starts, Alliance none. "~N": N ms pass.
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("brief");
     QTest::addColumn<QString>("full");
@@ -406,6 +418,15 @@ void TestMainWindow::newerLogNotice_data()
         << ">Local_20261207_060000.txt" << "\"Local\" log removed" + how
         << "\"Local\": Local_20261207_060000.txt was removed or renamed.\n"
            "Press 停止, then 开始监听 to follow the newest log of each channel.";
+    QTest::newRow("a second newer log of one channel")
+        << "+Local_20261207_070000.txt ~700 +Local_20261207_080000.txt" << "Newer \"Local\" log" + how
+        << "\"Local\": newer log Local_20261207_080000.txt; following Local_20261207_060000.txt.\n"
+           "Press 停止, then 开始监听 to follow it.";
+    QTest::newRow("second channel within 500 ms of the first")
+        << "+Local_20261207_070000.txt ~150 +Corp_20261207_070000.txt" << "Newer logs for 2 channels" + how
+        << "\"Corp\": newer log Corp_20261207_070000.txt; following Corp_20261207_060000.txt.\n"
+           "\"Local\": newer log Local_20261207_070000.txt; following Local_20261207_060000.txt.\n"
+           "Press 停止, then 开始监听 to follow the newest log of each channel.";
     QTest::newRow("two channels, a game restart")
         << "+Local_20261207_070000.txt +Corp_20261207_070000.txt" << "Newer logs for 2 channels" + how
         << "\"Corp\": newer log Corp_20261207_070000.txt; following Corp_20261207_060000.txt.\n"
@@ -427,6 +448,7 @@ void TestMainWindow::newerLogNotice()
     SharedConfig::chatlogDir = logFolder;
     SharedConfig::channels = {"Local", "Corp", "Alliance"};
     SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+    writeBytes(SharedConfig::optionsFile, "follow=0\n");
     MainWindow window;
     auto *start = window.findChild<QPushButton *>("pushButton");
     auto *line = window.findChild<StatusLine *>();
@@ -436,6 +458,10 @@ void TestMainWindow::newerLogNotice()
 
     for (const QString &step : change.split(' ')) {
         const QString path = logFolder + '/' + step.mid(1);
+        if (step.startsWith('~')) {
+            QTest::qWait(step.mid(1).toInt());
+            continue;
+        }
         if (step.startsWith('*'))
             QVERIFY(QDir().mkpath(logFolder));
         if (step.startsWith('+') || step.startsWith('*'))
@@ -457,6 +483,33 @@ void TestMainWindow::newerLogNotice()
     // After 停止 it no longer applies.
     window.findChild<QPushButton *>("pushButton_2")->click();
     QCOMPARE(line->brief(StatusLine::Logs), QString());
+}
+
+// Listening at exit resumes at the next start, in the window's last place.
+void TestMainWindow::reopensAsClosed()
+{
+    WorkingFolder folder;
+    QTemporaryDir logs;
+    SharedConfig::chatlogDir = logs.path();
+    SharedConfig::channels = {"Local"};
+    SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+    const struct {
+        bool listening; // when it opens
+        const char *press;
+    } runs[] = {{false, "pushButton"}, {true, "pushButton_2"}, {false, nullptr}};
+    QRect placed;
+    for (int i = 0; i < 3; ++i) {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (i > 0)
+            QCOMPARE(window.geometry(), placed);
+        QCOMPARE(!window.findChild<QPushButton *>("pushButton")->isEnabled(), runs[i].listening);
+        window.setGeometry(100 + 20 * i, 77, 500 + 10 * i, 240);
+        placed = window.geometry();
+        if (runs[i].press)
+            window.findChild<QPushButton *>(runs[i].press)->click();
+    }
 }
 
 void TestMainWindow::actionRunsOncePerTrigger()

@@ -38,6 +38,10 @@
         <source>No log of this channel in %1 yet</source>
         <translation>No log of this channel in %1 yet</translation>
     </message>
+    <message>
+        <source>Follow a channel&apos;s newer log by itself (a relog, the daily restart)</source>
+        <translation>Follow a channel&apos;s newer log by itself (a relog, the daily restart)</translation>
+    </message>
 </context>
 <context>
     <name>ChatWatch</name>
@@ -280,14 +284,6 @@ No update page is set for this build.</translation>
         <source>: press 停止, then 开始监听</source>
         <translation>: press Stop, then Start listening</translation>
     </message>
-    <message>
-        <source>Not listening: no channel selected (选项 &gt; Channel)</source>
-        <translation>Not listening: no channel selected (Options &gt; Channels)</translation>
-    </message>
-    <message>
-        <source>Not listening: no location rule (选项 &gt; Location)</source>
-        <translation>Not listening: no location rule (Options &gt; Location rules)</translation>
-    </message>
     <message numerus="yes">
         <source>Listening to %n chat log(s)</source>
         <translation>
@@ -301,10 +297,6 @@ No update page is set for this build.</translation>
             <numerusform>; %n channel without a log</numerusform>
             <numerusform>; %n channels without a log</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>; no log found for %1 in %2</source>
-        <translation>; no log found for %1 in %2</translation>
     </message>
     <message numerus="yes">
         <source>%n log(s) cannot be opened</source>
@@ -330,6 +322,49 @@ No update page is set for this build.</translation>
             <numerusform>Alerts came faster than they can be said: at most %1 wait their turn, and for a newer one the oldest waiting one is dropped (%n so far, marked in the list).</numerusform>
             <numerusform>Alerts came faster than they can be said: at most %1 wait their turn, and for a newer one the oldest waiting one is dropped (%n so far, marked in the list).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Could not save %1: %2</translation>
+    </message>
+    <message>
+        <source>Now following the newer &quot;%1&quot; log</source>
+        <translation>Now following the newer &quot;%1&quot; log</translation>
+    </message>
+    <message numerus="yes">
+        <source>Now following the newer logs of %n channel(s)</source>
+        <translation>
+            <numerusform>Now following the newer log of %n channel</numerusform>
+            <numerusform>Now following the newer logs of %n channels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waiting for a channel and a location rule (选项)</source>
+        <translation>Waiting for a channel and a location rule (Options)</translation>
+    </message>
+    <message>
+        <source>Waiting for a channel to follow (选项 &gt; Channel)</source>
+        <translation>Waiting for a channel to follow (Options &gt; Channels)</translation>
+    </message>
+    <message>
+        <source>Waiting for a location rule (选项 &gt; Location)</source>
+        <translation>Waiting for a location rule (Options &gt; Location rules)</translation>
+    </message>
+    <message>
+        <source>; no log found for %1</source>
+        <translation>; no log found for %1</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Folder: %1</translation>
+    </message>
+    <message>
+        <source>Following no log</source>
+        <translation>Following no log</translation>
+    </message>
+    <message>
+        <source>Following: %1</source>
+        <translation>Following: %1</translation>
     </message>
 </context>
 <context>

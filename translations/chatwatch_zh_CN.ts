@@ -38,6 +38,10 @@
         <source>No log of this channel in %1 yet</source>
         <translation>%1 中还没有这个频道的日志</translation>
     </message>
+    <message>
+        <source>Follow a channel&apos;s newer log by itself (a relog, the daily restart)</source>
+        <translation>自动跟随频道的新日志（重新登录、每日重启）</translation>
+    </message>
 </context>
 <context>
     <name>ChatWatch</name>
@@ -277,14 +281,6 @@ No update page is set for this build.</source>
         <source>: press 停止, then 开始监听</source>
         <translation>：请按“停止”，再按“开始监听”</translation>
     </message>
-    <message>
-        <source>Not listening: no channel selected (选项 &gt; Channel)</source>
-        <translation>未监听：没有选择频道（选项 &gt; 频道）</translation>
-    </message>
-    <message>
-        <source>Not listening: no location rule (选项 &gt; Location)</source>
-        <translation>未监听：没有位置规则（选项 &gt; 位置规则）</translation>
-    </message>
     <message numerus="yes">
         <source>Listening to %n chat log(s)</source>
         <translation>
@@ -296,10 +292,6 @@ No update page is set for this build.</source>
         <translation>
             <numerusform>；%n 个频道没有日志</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>; no log found for %1 in %2</source>
-        <translation>；在 %2 中找不到 %1 的日志</translation>
     </message>
     <message numerus="yes">
         <source>%n log(s) cannot be opened</source>
@@ -322,6 +314,48 @@ No update page is set for this build.</source>
         <translation>
             <numerusform>预警来得比播报快：最多 %1 条排队等待，有新预警时丢弃等待最久的一条（目前已丢弃 %n 条，已在列表中标出）。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>无法保存 %1：%2</translation>
+    </message>
+    <message>
+        <source>Now following the newer &quot;%1&quot; log</source>
+        <translation>现在跟随“%1”的新日志</translation>
+    </message>
+    <message numerus="yes">
+        <source>Now following the newer logs of %n channel(s)</source>
+        <translation>
+            <numerusform>现在跟随 %n 个频道的新日志</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waiting for a channel and a location rule (选项)</source>
+        <translation>等待频道和位置规则（选项）</translation>
+    </message>
+    <message>
+        <source>Waiting for a channel to follow (选项 &gt; Channel)</source>
+        <translation>等待要监听的频道（选项 &gt; 频道）</translation>
+    </message>
+    <message>
+        <source>Waiting for a location rule (选项 &gt; Location)</source>
+        <translation>等待位置规则（选项 &gt; 位置规则）</translation>
+    </message>
+    <message>
+        <source>; no log found for %1</source>
+        <translation>；找不到 %1 的日志</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>文件夹：%1</translation>
+    </message>
+    <message>
+        <source>Following no log</source>
+        <translation>未跟随任何日志</translation>
+    </message>
+    <message>
+        <source>Following: %1</source>
+        <translation>正在跟随：%1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "ui/channeldialog.h"
 
 #include "app/configfile.h"
+#include "app/options.h"
 #include "app/sharedconfig.h"
 #include "monitor/discovery.h"
 #include "ui/savefailure.h"
@@ -15,6 +16,7 @@ ChannelDialog::ChannelDialog(QWidget *parent)
     , ui(new Ui::ChannelDialog)
 {
     ui->setupUi(this);
+    ui->followNewer->setChecked(loadOptions().followNewer);
 
     QSet<QString> names;
     const QFileInfoList entries = listChatlogs(SharedConfig::decideChatlogDir());
@@ -68,9 +70,15 @@ void ChannelDialog::on_buttonBox_accepted()
     for (const QListWidgetItem *item : items)
         selected.append(item->text());
     // A failed save keeps the dialog open with the selection; a saved one is
-    // what the next start of listening follows.
+    // followed at once while listening.
     if (!saveSettingsFile(this, SharedConfig::channelFile, joinConfigLines(selected)))
         return;
     SharedConfig::channels = QSet<QString>(selected.cbegin(), selected.cend());
+    Options options = loadOptions();
+    if (options.followNewer != ui->followNewer->isChecked()) {
+        options.followNewer = ui->followNewer->isChecked();
+        if (!saveSettingsFile(this, SharedConfig::optionsFile, optionsText(options)))
+            return;
+    }
     accept();
 }

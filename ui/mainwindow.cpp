@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow.h"
 
+#include "app/options.h"
 #include "app/sharedconfig.h"
 #include "monitor/chatlogwatcher.h"
 #include "monitor/fileloader.h"
@@ -20,6 +21,7 @@
 #include "ui_mainwindow.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
@@ -99,10 +101,20 @@ MainWindow::MainWindow(QWidget *parent)
     connect(fileLoader, &FileLoader::detectedLocation, this, &MainWindow::on_detectLocation);
     logWatcher = new ChatlogWatcher(this);
     connect(logWatcher, &ChatlogWatcher::changesChanged, this, &MainWindow::showChangedLogs);
+    connect(fileLoader, &FileLoader::followed, this, &MainWindow::showFollowed);
+    const Options options = loadOptions();
+    if (!options.window.isEmpty())
+        restoreGeometry(options.window);
+    // Protected from the start, as when the program was closed.
+    if (options.listening)
+        on_pushButton_clicked();
 }
 
 MainWindow::~MainWindow()
 {
+    QString error;
+    if (!saveWindow(saveGeometry(), &error))
+        qWarning("Window position not saved in %s: %s", qPrintable(SharedConfig::optionsFile), qPrintable(error));
     fileLoader->stop_monitoring();
     delete fileLoader;
     delete ui;
@@ -162,20 +174,27 @@ void MainWindow::showDropped()
 void MainWindow::on_actionChatlogs_triggered(bool)
 {
     chooseChatlogFolder(this, SharedConfig::decideChatlogDir());
+    applySettings();
 }
 
 void MainWindow::on_actionChannel_triggered(bool)
 {
     ChannelDialog dialog(this);
-    dialog.exec();
+    if (!dialog.exec())
+        return;
+    applySettings();
+    // Following may just have been turned on.
+    showChangedLogs();
 }
 
 void MainWindow::on_actionLocation_triggered(bool)
 {
     LocationDialog dialog(this);
     dialog.setVoiceLocale(speechPanel->engine() ? speechPanel->engine()->locale() : QLocale::c());
-    if (dialog.exec())
+    if (dialog.exec()) {
         SharedConfig::reloadLocations();
+        applySettings();
+    }
 }
 
 void MainWindow::on_actionVoice_triggered(bool)
@@ -223,12 +242,33 @@ void MainWindow::localeChanged(QLocale locale) { speechPanel->localeChanged(loca
 void MainWindow::on_pushButton_clicked()
 {
     ui->pushButton->setEnabled(false);
+    armed = true;
     statusLine->clearTopic(StatusLine::Language);
     statusLine->clearTopic(StatusLine::Dropped);
     droppedCount = 0;
     fileLoader->start_monitoring();
     ui->pushButton_2->setEnabled(true);
-    // The folder and channels are the ones discovery has just used.
+    rememberListening(true);
+    followSettings();
+}
+
+void MainWindow::on_pushButton_2_clicked()
+{
+    ui->pushButton_2->setEnabled(false);
+    armed = false;
+    fileLoader->stop_monitoring();
+    logWatcher->stop();
+    ui->pushButton->setEnabled(true);
+    rememberListening(false);
+    statusLine->clearTopic(StatusLine::Logs);
+    statusLine->clearTopic(StatusLine::NoLogs);
+    statusLine->clearTopic(StatusLine::Unopened);
+    statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
+}
+
+// The watch and the status line follow what the monitor follows now.
+void MainWindow::followSettings()
+{
     if (fileLoader->isListening())
         logWatcher->start(SharedConfig::effectiveChatlogDir(), SharedConfig::channels, fileLoader->channelFiles());
     else
@@ -237,22 +277,52 @@ void MainWindow::on_pushButton_clicked()
     showListeningStatus();
 }
 
-void MainWindow::on_pushButton_2_clicked()
+// Settings changed while listening (or waiting to) apply at once; the logs
+// that stay followed keep their place.
+void MainWindow::applySettings()
 {
-    ui->pushButton_2->setEnabled(false);
-    fileLoader->stop_monitoring();
-    logWatcher->stop();
-    ui->pushButton->setEnabled(true);
-    statusLine->clearTopic(StatusLine::Logs);
-    statusLine->clearTopic(StatusLine::Unopened);
-    statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
+    if (!armed)
+        return;
+    if (fileLoader->isListening())
+        fileLoader->retarget();
+    else
+        fileLoader->start_monitoring();
+    followSettings();
 }
 
-// Listening keeps to the logs it started with; this says which of them the
-// game has left behind and how to follow the new ones.
+void MainWindow::rememberListening(bool on)
+{
+    QString error;
+    if (!saveListening(on, &error))
+        ui->statusbar->showMessage(
+            tr("Could not save %1: %2").arg(QDir::toNativeSeparators(SharedConfig::optionsFile), error));
+}
+
+void MainWindow::showFollowed(const QStringList &channels)
+{
+    for (const QString &channel : channels)
+        logWatcher->setFollowed(channel, fileLoader->channelFiles().value(channel));
+    showListeningStatus();
+    ui->statusbar->showMessage(channels.size() == 1
+                                   ? tr("Now following the newer \"%1\" log").arg(channels.first())
+                                   : tr("Now following the newer logs of %n channel(s)", nullptr, channels.size()));
+}
+
+// A newer log of a channel is followed by itself, unless the player turned
+// that off; what is left (a log removed, an older one newest again) is said
+// with how to follow the newest logs.
 void MainWindow::showChangedLogs()
 {
-    const QVector<ChatlogWatcher::Change> &changes = logWatcher->changes();
+    QVector<ChatlogWatcher::Change> changes;
+    const bool follow = armed && loadOptions().followNewer;
+    for (const ChatlogWatcher::Change &change : logWatcher->changes()) {
+        const QString newest = QFileInfo(change.newest).fileName(), was = QFileInfo(change.followed).fileName();
+        // Names carry the date and time: a later name is a later session.
+        if (follow && !newest.isEmpty() && (was.isEmpty() || newest.compare(was, Qt::CaseInsensitive) > 0))
+            fileLoader->followNewer(change.channel, change.newest);
+        else
+            changes.append(change);
+    }
     if (changes.isEmpty()) {
         statusLine->clearTopic(StatusLine::Logs);
         return;
@@ -297,15 +367,19 @@ void MainWindow::showListeningStatus()
         statusLine->setTopic(StatusLine::Unopened, tr("%n log(s) cannot be opened", nullptr, unopened.size()),
                              tr("Cannot open %1: what is said there is not heard. Check that you may read it, "
                                 "then press 停止 and 开始监听.").arg(unopened.join(QLatin1String(", "))));
-    if (SharedConfig::channels.isEmpty()) {
-        statusLine->setTopic(StatusLine::Listening, tr("Not listening: no channel selected (选项 > Channel)"));
+    statusLine->clearTopic(StatusLine::NoLogs);
+    const QString folder = QDir::toNativeSeparators(SharedConfig::effectiveChatlogDir());
+    const bool noChannel = SharedConfig::channels.isEmpty(), noRule = SharedConfig::locations.isEmpty();
+    if (noChannel || noRule) {
+        const QString waiting = noChannel && noRule ? tr("Waiting for a channel and a location rule (选项)")
+            : noChannel                            ? tr("Waiting for a channel to follow (选项 > Channel)")
+                                                   : tr("Waiting for a location rule (选项 > Location)");
+        statusLine->setTopic(StatusLine::Listening, waiting,
+                             waiting + QLatin1Char('\n') + tr("Folder: %1").arg(folder));
         return;
     }
-    if (SharedConfig::locations.isEmpty()) {
-        statusLine->setTopic(StatusLine::Listening, tr("Not listening: no location rule (选项 > Location)"));
-        return;
-    }
-    QString brief = tr("Listening to %n chat log(s)", nullptr, fileLoader->followedCount());
+    const QStringList followed = fileLoader->followedFiles();
+    QString brief = tr("Listening to %n chat log(s)", nullptr, followed.size());
     QString full = brief;
     QStringList missing;
     for (const QString &channel : qAsConst(SharedConfig::channels)) {
@@ -315,8 +389,16 @@ void MainWindow::showListeningStatus()
     missing.sort();
     if (!missing.isEmpty()) {
         brief += tr("; %n channel(s) without a log", nullptr, missing.size());
-        full += tr("; no log found for %1 in %2")
-                    .arg(missing.join(QLatin1String(", ")), SharedConfig::effectiveChatlogDir());
+        full += tr("; no log found for %1").arg(missing.join(QLatin1String(", ")));
     }
-    statusLine->setTopic(StatusLine::Listening, brief, full);
+    QStringList names;
+    for (const QString &path : followed)
+        names << QFileInfo(path).fileName();
+    full += QLatin1Char('\n') + tr("Folder: %1").arg(folder) + QLatin1Char('\n')
+        + (names.isEmpty() ? tr("Following no log") : tr("Following: %1").arg(names.join(QLatin1String(", "))));
+    // Nothing is protected yet: the game has not written the logs, or the
+    // folder is not the game's.
+    const StatusLine::Topic topic = followed.isEmpty() ? StatusLine::NoLogs : StatusLine::Listening;
+    statusLine->clearTopic(StatusLine::Listening);
+    statusLine->setTopic(topic, brief, full);
 }

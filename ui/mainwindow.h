@@ -49,6 +49,10 @@ private slots:
     void on_pushButton_2_clicked();
 
 private:
+    void followSettings();
+    void applySettings();
+    void rememberListening(bool on);
+    void showFollowed(const QStringList &channels);
     void showListeningStatus();
     void showChangedLogs();
     void showUnspokenLanguage();
@@ -62,6 +66,8 @@ private:
     AlertHistory *history;
     int droppedCount = 0;
     TrayIcon *trayIcon;
+    // 开始监听 was pressed: listening, or waiting for a channel and a rule.
+    bool armed = false;
 };
 
 #endif

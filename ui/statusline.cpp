@@ -15,11 +15,13 @@ StatusLine::StatusLine(QWidget *parent)
 
 void StatusLine::setTopic(Topic topic, const QString &brief, const QString &full)
 {
-    const bool newCause = topic != Listening && brief != m_brief[topic];
+    const QString fullText = brief.isEmpty() ? QString() : (full.isEmpty() ? brief : full);
+    // A repeat is no news; new details of the same warning are.
+    const bool changed = topic != Listening && (brief != m_brief[topic] || fullText != m_full[topic]);
     m_brief[topic] = brief;
-    m_full[topic] = brief.isEmpty() ? QString() : (full.isEmpty() ? brief : full);
+    m_full[topic] = fullText;
     refresh();
-    if (newCause)
+    if (changed)
         emit warningChanged(topic, brief, m_full[topic]);
 }
 

@@ -15,7 +15,7 @@ class StatusLine : public QLabel
     Q_OBJECT
 public:
     // In the order shown: the warnings first, then what listening does.
-    enum Topic { Speech, Logs, Unopened, Language, Dropped, Listening, TopicCount };
+    enum Topic { Speech, Logs, Unopened, Language, NoLogs, Dropped, Listening, TopicCount };
     Q_ENUM(Topic)
 
     explicit StatusLine(QWidget *parent = nullptr);
@@ -31,8 +31,8 @@ public:
     bool hasWarning() const;
 
 signals:
-    // A warning appeared or its brief (its cause) changed; an empty brief: it
-    // is gone. Not sent again while it only repeats.
+    // A warning appeared or its text changed; an empty brief: it is gone.
+    // Not sent again while it only repeats.
     void warningChanged(StatusLine::Topic topic, const QString &brief, const QString &full);
     // The line or its tooltip changed.
     void changed();
