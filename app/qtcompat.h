@@ -70,6 +70,16 @@ inline QString territoryName(const QLocale &locale)
 #endif
 }
 
+// "Deutschland" for de_DE.
+inline QString nativeTerritoryName(const QLocale &locale)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 2, 0)
+    return locale.nativeTerritoryName();
+#else
+    return locale.nativeCountryName();
+#endif
+}
+
 // The engine's state after an error.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 constexpr QTextToSpeech::State SpeechErrorState = QTextToSpeech::Error;

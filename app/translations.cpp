@@ -33,12 +33,27 @@ QString interfaceLanguage(const QStringList &uiLanguages)
     return QStringLiteral("en");
 }
 
+namespace {
+QString installed;
+}
+
 QString installTranslations(const QStringList &uiLanguages)
 {
     Q_INIT_RESOURCE(translations);
     static QTranslator own, qt;
     const QString language = interfaceLanguage(uiLanguages);
+    installed = language;
     replaceTranslator(own, QStringLiteral("chatwatch_") + language, QStringLiteral(":/translations"));
     replaceTranslator(qt, QStringLiteral("qtbase_") + language, qtTranslationsFolder());
     return language;
+}
+
+QString languageName(const QLocale &locale, bool territory)
+{
+    if (installed == QLatin1String("zh_CN") && locale.language() != QLocale::C) {
+        const QString name = locale.nativeLanguageName();
+        return territory ? QStringLiteral("%1 (%2)").arg(name, nativeTerritoryName(locale)) : name;
+    }
+    const QString name = QLocale::languageToString(locale.language());
+    return territory ? QStringLiteral("%1 (%2)").arg(name, territoryName(locale)) : name;
 }

@@ -14,4 +14,9 @@ QString interfaceLanguage(const QStringList &uiLanguages);
 // of any installed before, and returns the language. Needs the application.
 QString installTranslations(const QStringList &uiLanguages = QLocale::system().uiLanguages());
 
+// A language's name for the interface: as Qt names it in English, or in the
+// language itself ("中文", "Deutsch") under the Chinese interface, which Qt
+// has no Chinese names for. With `territory`, "English (United States)".
+QString languageName(const QLocale &locale, bool territory = false);
+
 #endif

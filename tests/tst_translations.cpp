@@ -9,6 +9,7 @@
 #include "ui/voicedialog.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -112,6 +113,12 @@ void TestTranslations::windows()
     QVERIFY(texts.size() >= 3);
     for (const QString &text : texts)
         QVERIFY2(!(language == "en" ? chinese : english).match(text).hasMatch(), qPrintable(text));
+    // Languages and voices as the player reads them.
+    if (window == "voice") {
+        const bool en = language == "en";
+        QVERIFY(shown->findChild<QComboBox *>("language")->findText(en ? "Chinese (China)" : "简体中文 (中国)") >= 0);
+        QCOMPARE(shown->findChild<QComboBox *>("voice")->itemText(0), en ? "Anna - Female - Adult" : "Anna - 女 - 成人");
+    }
 }
 
 void TestTranslations::plurals_data()

@@ -500,6 +500,38 @@ No rule, as chat detection cannot find such names: %1 (%2)</translation>
         <source>%1 went silent in the middle of a text</source>
         <translation>%1 went silent in the middle of a text</translation>
     </message>
+    <message>
+        <source>Male</source>
+        <translation>Male</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Female</translation>
+    </message>
+    <message>
+        <source>Unknown Gender</source>
+        <translation>Unknown Gender</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Child</translation>
+    </message>
+    <message>
+        <source>Teenager</source>
+        <translation>Teenager</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Adult</translation>
+    </message>
+    <message>
+        <source>Senior</source>
+        <translation>Senior</translation>
+    </message>
+    <message>
+        <source>Other Age</source>
+        <translation>Other Age</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

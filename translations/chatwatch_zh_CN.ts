@@ -490,6 +490,38 @@ No rule, as chat detection cannot find such names: %1 (%2)</source>
         <source>%1 went silent in the middle of a text</source>
         <translation>%1 在播报中途没有了声音</translation>
     </message>
+    <message>
+        <source>Male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <source>Unknown Gender</source>
+        <translation>未知性别</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>儿童</translation>
+    </message>
+    <message>
+        <source>Teenager</source>
+        <translation>青少年</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>成人</translation>
+    </message>
+    <message>
+        <source>Senior</source>
+        <translation>老年</translation>
+    </message>
+    <message>
+        <source>Other Age</source>
+        <translation>其他年龄</translation>
+    </message>
 </context>
 <context>
     <name>TrayIcon</name>

@@ -3,6 +3,7 @@
 
 #include "app/options.h"
 #include "app/sharedconfig.h"
+#include "app/translations.h"
 #include "monitor/chatlogwatcher.h"
 #include "monitor/fileloader.h"
 #include "speech/alertqueue.h"
@@ -151,7 +152,7 @@ void MainWindow::on_detectLocation(QString location)
 void MainWindow::showUnspokenLanguage()
 {
     const QLocale locale = speechPanel->engine()->locale();
-    const QString language = QLocale::languageToString(locale.language());
+    const QString language = languageName(locale);
     statusLine->setTopic(StatusLine::Language,
                          tr("Alerts silent in %1: use Chinese or English (选项 > Voice)").arg(language),
                          tr("An alert was matched but not spoken: the voice's language, %1 (%2), is neither "

@@ -2,8 +2,8 @@
 #include "ui/speechpanel.h"
 
 #include "app/configfile.h"
-#include "app/qtcompat.h"
 #include "app/sharedconfig.h"
+#include "app/translations.h"
 #include "speech/alertqueue.h"
 #include "speech/speechtext.h"
 #include "speech/voicefile.h"
@@ -27,17 +27,31 @@ const char *const StateMessages[] = {
     QT_TRANSLATE_NOOP("SpeechPanel", "Speech error!"),
 };
 
-QString languageText(const QLocale &locale)
+// Qt's own names for these have no translation.
+QString genderName(QVoice::Gender gender)
 {
-    return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(locale.language()),
-                                         territoryName(locale));
+    switch (gender) {
+    case QVoice::Male: return SpeechPanel::tr("Male");
+    case QVoice::Female: return SpeechPanel::tr("Female");
+    default: return SpeechPanel::tr("Unknown Gender");
+    }
+}
+
+QString ageName(QVoice::Age age)
+{
+    switch (age) {
+    case QVoice::Child: return SpeechPanel::tr("Child");
+    case QVoice::Teenager: return SpeechPanel::tr("Teenager");
+    case QVoice::Adult: return SpeechPanel::tr("Adult");
+    case QVoice::Senior: return SpeechPanel::tr("Senior");
+    default: return SpeechPanel::tr("Other Age");
+    }
 }
 
 QString voiceText(const QVoice &voice)
 {
     // One call: a "%1" inside a voice's name stays as it is.
-    return QStringLiteral("%1 - %2 - %3")
-        .arg(voice.name(), QVoice::genderName(voice.gender()), QVoice::ageName(voice.age()));
+    return QStringLiteral("%1 - %2 - %3").arg(voice.name(), genderName(voice.gender()), ageName(voice.age()));
 }
 
 // Makes an entry current without the list's signals; an index without an
@@ -219,7 +233,7 @@ void SpeechPanel::engineSelected(int index)
     QLocale current = speech->locale();
     const QString currentName = current.name();
     for (const QLocale &locale : locales) {
-        m_ui.language->addItem(languageText(locale), QVariant(locale));
+        m_ui.language->addItem(languageName(locale, true), QVariant(locale));
         if (locale.name() == currentName)
             current = locale;
     }
