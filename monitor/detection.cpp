@@ -4,6 +4,8 @@
 namespace {
 
 const QString Separator = QStringLiteral(" > ");
+// The game's own sender in each client language.
+const char16_t *const GameSenders[] = {u"EVE System", u"EVE\u7CFB\u7EDF"};
 constexpr int Shapes = 4;
 
 inline bool isNameChar(QChar c)
@@ -67,8 +69,25 @@ bool isSystemName(QStringView text)
     return true;
 }
 
+bool isGameSystemLine(const QString &line)
+{
+    const int separator = line.indexOf(Separator);
+    if (separator < 0)
+        return false;
+    const QStringView head(line.constData(), separator);
+    const int stamp = head.indexOf(QLatin1String("] "));
+    const QStringView sender = (stamp < 0 ? head : head.mid(stamp + 2)).trimmed();
+    for (const char16_t *game : GameSenders) {
+        if (sender.compare(QStringView(game)) == 0)
+            return true;
+    }
+    return false;
+}
+
 void detectSystemNames(const QString &line, QVector<QString> *found)
 {
+    if (isGameSystemLine(line))
+        return;
     int start = line.indexOf(Separator);
     while (start >= 0) {
         start += Separator.size();

@@ -18,7 +18,12 @@ QList<QRegularExpression> systemNamePatterns();
 // wherever they are defined: on a part holding an unpaired UTF-16 surrogate
 // (a damaged log) the expressions give up and find nothing, while the names
 // around the damage are still found here.
+// Nothing is found in a line the game itself writes (see isGameSystemLine).
 void detectSystemNames(const QString &line, QVector<QString> *found);
+
+// Whether the line's sender is the game's own ("EVE System", "EVE系统"):
+// it names the player's own system at every jump, which is no report.
+bool isGameSystemLine(const QString &line);
 
 // Whether `line` has a message part at all, where names may be found: a
 // log's header block and empty lines have none.

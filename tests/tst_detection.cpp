@@ -63,6 +63,12 @@ void TestDetection::examples_data()
     QTest::newRow("inside a longer word") << head + " > xx12-345yy" << QStringList{"2-345y", "12-345", "x12-34", "xx12-3"};
     QTest::newRow("hyphen at both ends") << head + " > -ABCDE- -" << QStringList();
     QTest::newRow("NUL bytes") << head + QStringLiteral(" > \u0000A-BCDE\u0000") << QStringList{"A-BCDE"};
+    // The game's own line at each jump names the player's system.
+    QTest::newRow("game's jump line") << "[ 2026.12.07 06:10:02 ] EVE System > Channel changed to Local : N-8YET*"
+                                      << QStringList();
+    QTest::newRow("game's jump line, Chinese client")
+        << QString::fromUtf8("[ 2026.12.07 06:10:02 ] EVE系统 > 频道更换为本地：N-8YET*") << QStringList();
+    QTest::newRow("a player writing the same") << head + " > Channel changed to Local : N-8YET*" << QStringList{"N-8YET"};
     // The expressions find nothing in a part they cannot decode.
     QTest::newRow("unpaired surrogate") << head + " > 0-G8NO " + QChar(0xD800) << QStringList{"0-G8NO"};
 }
