@@ -2,12 +2,24 @@
 #include "notificationbus.h"
 
 #include <QDBusConnection>
+#include <QFile>
 
 static const QString Connection = QStringLiteral("test-notifications");
 
 NotificationBus::NotificationBus()
 {
-    m_daemon.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address"});
+    // The desktop's session bus without its service folders: a notification
+    // daemon installed on the machine must not be started in place of the
+    // test's own service.
+    QStringList options{"--session"};
+    QFile system(QStringLiteral("/usr/share/dbus-1/session.conf"));
+    QFile config(m_config.filePath(QStringLiteral("session.conf")));
+    if (system.open(QIODevice::ReadOnly) && config.open(QIODevice::WriteOnly)) {
+        config.write(system.readAll().replace("<standard_session_servicedirs />", ""));
+        options = QStringList{"--config-file=" + config.fileName()};
+    }
+    config.close();
+    m_daemon.start(QStringLiteral("dbus-daemon"), options + QStringList{"--nofork", "--print-address"});
     m_started = m_daemon.waitForReadyRead(5000);
     const QByteArray address = m_daemon.readLine().trimmed();
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);

@@ -5,6 +5,7 @@
 #include <QDBusContext>
 #include <QObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -30,6 +31,7 @@ public slots:
                 const QStringList &, const QVariantMap &, int);
 
 private:
+    QTemporaryDir m_config;
     QProcess m_daemon;
     bool m_started = false;
     Service m_service = Absent;
