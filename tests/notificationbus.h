@@ -22,6 +22,7 @@ public:
     ~NotificationBus() override;
     bool isRunning() const { return m_started; }
     void setService(Service service);
+    void clear() { setService(Answers); calls.clear(); shown.clear(); }
 
     QStringList calls;  // each call's summary
     QStringList shown;  // "summary\nbody" as shown now, a replaced one in place

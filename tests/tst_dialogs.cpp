@@ -294,31 +294,27 @@ void TestDialogs::locationCheck_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("found"); // the box's text after its first line
+    const QString fire = " line(s) can never fire — Check", noBar = " — no “|”: a rule is words|system|words",
+                  three = " fields: a rule has three, words|system|words", around = " — spaces around the system name ",
+                  shape = " is not a system name chat can report (shaped like 0-G8NO, or *-**** for any)";
     QTest::newRow("clean, notes and markers") << "5跳位|0-G8NO|预警\n\n  \n# note\n#a|b\n# map rules from 1DQ1-A within 1 jumps"
         "\n1跳位|N-8YET|预警\n# end of map rules\n|*-****|\nx|0-g8no|y" << "" << "";
-    QTest::newRow("no bar") << "Y-MPWL hostile" << "1 line(s) can never fire — Check"
-                            << "Line 1: Y-MPWL hostile — no “|”: a rule is words|system|words";
-    QTest::newRow("fields") << "a|0-G8NO\na|0-G8NO|b|c" << "2 line(s) can never fire — Check"
-        << "Line 1: a|0-G8NO — 2 fields: a rule has three, words|system|words\n"
-           "Line 2: a|0-G8NO|b|c — 4 fields: a rule has three, words|system|words";
-    QTest::newRow("spaces") << "ok|0-G8NO|ok\nnear | E-YJ8G | spotted\nx| *-****|y" << "2 line(s) can never fire — Check"
-        << "Line 2: near | E-YJ8G | spotted — spaces around the system name “ E-YJ8G ”\n"
-           "Line 3: x| *-****|y — spaces around the system name “ *-****”";
-    const QString shape = " is not a system name chat can report (shaped like 0-G8NO, or *-**** for any)";
-    QTest::newRow("shape") << "a|Jita|b\na||b\na|0—G8NO|b\na|<b>0-G8NOX|b\na|ABCDE-|b" << "5 line(s) can never fire — Check"
+    QTest::newRow("no bar") << "Y-MPWL hostile" << "1" + fire << "Line 1: Y-MPWL hostile" + noBar;
+    QTest::newRow("fields") << "a|0-G8NO\na|0-G8NO|b|c" << "2" + fire
+                            << "Line 1: a|0-G8NO — 2" + three + "\nLine 2: a|0-G8NO|b|c — 4" + three;
+    QTest::newRow("spaces") << "ok|0-G8NO|ok\nnear | E-YJ8G | spotted\nx| *-****|y" << "2" + fire
+        << "Line 2: near | E-YJ8G | spotted" + around + "“ E-YJ8G ”\nLine 3: x| *-****|y" + around + "“ *-****”";
+    QTest::newRow("shape") << "a|Jita|b\na||b\na|0—G8NO|b\na|<b>0-G8NOX|b\na|ABCDE-|b" << "5" + fire
         << "Line 1: a|Jita|b — “Jita”" + shape + "\nLine 2: a||b — “”" + shape + "\nLine 3: a|0—G8NO|b — “0—G8NO”"
                + shape + "\nLine 4: a|<b>0-G8NOX|b — “<b>0-G8NOX”" + shape + "\nLine 5: a|ABCDE-|b — “ABCDE-”" + shape;
-    QTest::newRow("same system") << "a|0-G8NO|b\nc|0-g8no|d\nY hostile\ne|0-G8NO|f\n|*-****|\n|*-****|"
-        << "3 line(s) can never fire — Check"
-        << "Line 1: a|0-G8NO|b — line 4 has a rule for 0-G8NO too, and the later rule is used\n"
-           "Line 3: Y hostile — no “|”: a rule is words|system|words\n"
-           "Line 5: |*-****| — line 6 has a rule for *-**** too, and the later rule is used";
-    const QString noBar = " — no “|”: a rule is words|system|words\n";
-    QString listed = "Line 1: " + QString(59, 'y') + "…" + noBar;
+    QTest::newRow("same system") << "a|0-G8NO|b\nc|0-g8no|d\nY hostile\ne|0-G8NO|f\n|*-****|\n|*-****|" << "3" + fire
+        << "Line 1: a|0-G8NO|b — line 4 has a rule for 0-G8NO too, and the later rule is used\nLine 3: Y hostile" + noBar
+               + "\nLine 5: |*-****| — line 6 has a rule for *-**** too, and the later rule is used";
+    QString listed = "Line 1: " + QString(59, 'y') + "…" + noBar + "\n";
     for (int line = 2; line <= 15; ++line)
-        listed += QString("Line %1: x").arg(line) + noBar;
-    QTest::newRow("long list, long line cut") << QString(70, 'y') + QString("\nx").repeated(16)
-                                              << "17 line(s) can never fire — Check" << listed + "…and 2 more, under Show Details.";
+        listed += QString("Line %1: x").arg(line) + noBar + "\n";
+    QTest::newRow("long list, long line cut") << QString(70, 'y') + QString("\nx").repeated(16) << "17" + fire
+                                              << listed + "…and 2 more, under Show Details.";
 }
 
 // Check tells and moves the cursor, and changes neither the text, the file

@@ -37,8 +37,7 @@ private slots:
     {
         resetSharedConfig();
         clearSpeechCalls();
-        bus->calls.clear();
-        bus->shown.clear();
+        bus->clear();
     }
     void form_data();
     void form();
@@ -324,13 +323,12 @@ void TestMainWindow::listeningStatus_data()
     QTest::addColumn<QString>("brief");
     QTest::addColumn<QString>("full");
     // Waiting is not listening yet, and no log followed is a warning.
-    QTest::newRow("no channel") << QStringList{} << true << false << "Waiting for a channel to follow (选项 > Channel)"
-                                << "Waiting for a channel to follow (选项 > Channel)\nFolder: LOGS";
-    QTest::newRow("neither channel nor rule") << QStringList{} << false << false
-                                              << "Waiting for a channel and a location rule (选项)"
-                                              << "Waiting for a channel and a location rule (选项)\nFolder: LOGS";
-    QTest::newRow("no rule") << QStringList{"Local"} << false << false << "Waiting for a location rule (选项 > Location)"
-                             << "Waiting for a location rule (选项 > Location)\nFolder: LOGS";
+    const QString noChannel = "Waiting for a channel to follow (选项 > Channel)",
+                  neither = "Waiting for a channel and a location rule (选项)",
+                  noRule = "Waiting for a location rule (选项 > Location)", folder = "\nFolder: LOGS";
+    QTest::newRow("no channel") << QStringList{} << true << false << noChannel << noChannel + folder;
+    QTest::newRow("neither channel nor rule") << QStringList{} << false << false << neither << neither + folder;
+    QTest::newRow("no rule") << QStringList{"Local"} << false << false << noRule << noRule + folder;
     QTest::newRow("all found") << QStringList{"Local"} << true << false << "Listening to 1 chat log(s)"
                                << "Listening to 1 chat log(s)\nFolder: LOGS\nFollowing: Local_20261207_060000.txt";
     QTest::newRow("two missing") << QStringList{"Local", "Corp", "Alliance"} << true << false
@@ -394,44 +392,31 @@ void TestMainWindow::newerLogNotice_data()
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("brief");
     QTest::addColumn<QString>("full");
-    const QString how = ": press 停止, then 开始监听";
-    QTest::newRow("newer log of a followed channel")
-        << "+Local_20261207_070000.txt" << "Newer \"Local\" log" + how
-        << "\"Local\": newer log Local_20261207_070000.txt; following Local_20261207_060000.txt.\n"
-           "Press 停止, then 开始监听 to follow it.";
+    const QString how = ": press 停止, then 开始监听", it = "\nPress 停止, then 开始监听 to follow it.",
+                  each = "\nPress 停止, then 开始监听 to follow the newest log of each channel.";
+    const QString local = "\"Local\": newer log Local_20261207_070000.txt; following Local_20261207_060000.txt.",
+                  both = "\"Corp\": newer log Corp_20261207_070000.txt; following Corp_20261207_060000.txt.\n" + local,
+                  gone = "\"Local\": Local_20261207_060000.txt was removed or renamed." + each;
+    QTest::newRow("newer log of a followed channel") << "+Local_20261207_070000.txt" << "Newer \"Local\" log" + how
+                                                     << local + it;
     QTest::newRow("first log of a selected channel")
         << "+Alliance_20261207_070000.txt" << "New \"Alliance\" log" + how
-        << "\"Alliance\": new log Alliance_20261207_070000.txt; none when listening started.\n"
-           "Press 停止, then 开始监听 to follow it.";
+        << "\"Alliance\": new log Alliance_20261207_070000.txt; none when listening started." + it;
     QTest::newRow("folder made after the start")
         << "*Local_20261207_070000.txt" << "New \"Local\" log" + how
-        << "\"Local\": new log Local_20261207_070000.txt; none when listening started.\n"
-           "Press 停止, then 开始监听 to follow it.";
+        << "\"Local\": new log Local_20261207_070000.txt; none when listening started." + it;
     QTest::newRow("log of an unselected channel") << "+Fleet_20261207_070000.txt" << "" << "";
     QTest::newRow("same channel in other letter case") << "+local_20261207_070000.txt" << "" << "";
     QTest::newRow("older log of a followed channel") << "+Local_20261206_070000.txt" << "" << "";
-    QTest::newRow("followed log deleted")
-        << "-Local_20261207_060000.txt" << "\"Local\" log removed" + how
-        << "\"Local\": Local_20261207_060000.txt was removed or renamed.\n"
-           "Press 停止, then 开始监听 to follow the newest log of each channel.";
-    QTest::newRow("followed log renamed away")
-        << ">Local_20261207_060000.txt" << "\"Local\" log removed" + how
-        << "\"Local\": Local_20261207_060000.txt was removed or renamed.\n"
-           "Press 停止, then 开始监听 to follow the newest log of each channel.";
+    QTest::newRow("followed log deleted") << "-Local_20261207_060000.txt" << "\"Local\" log removed" + how << gone;
+    QTest::newRow("followed log renamed away") << ">Local_20261207_060000.txt" << "\"Local\" log removed" + how << gone;
     QTest::newRow("a second newer log of one channel")
         << "+Local_20261207_070000.txt ~700 +Local_20261207_080000.txt" << "Newer \"Local\" log" + how
-        << "\"Local\": newer log Local_20261207_080000.txt; following Local_20261207_060000.txt.\n"
-           "Press 停止, then 开始监听 to follow it.";
+        << QString(local).replace("070000", "080000") + it;
     QTest::newRow("second channel within 500 ms of the first")
-        << "+Local_20261207_070000.txt ~150 +Corp_20261207_070000.txt" << "Newer logs for 2 channels" + how
-        << "\"Corp\": newer log Corp_20261207_070000.txt; following Corp_20261207_060000.txt.\n"
-           "\"Local\": newer log Local_20261207_070000.txt; following Local_20261207_060000.txt.\n"
-           "Press 停止, then 开始监听 to follow the newest log of each channel.";
+        << "+Local_20261207_070000.txt ~150 +Corp_20261207_070000.txt" << "Newer logs for 2 channels" + how << both + each;
     QTest::newRow("two channels, a game restart")
-        << "+Local_20261207_070000.txt +Corp_20261207_070000.txt" << "Newer logs for 2 channels" + how
-        << "\"Corp\": newer log Corp_20261207_070000.txt; following Corp_20261207_060000.txt.\n"
-           "\"Local\": newer log Local_20261207_070000.txt; following Local_20261207_060000.txt.\n"
-           "Press 停止, then 开始监听 to follow the newest log of each channel.";
+        << "+Local_20261207_070000.txt +Corp_20261207_070000.txt" << "Newer logs for 2 channels" + how << both + each;
 }
 
 void TestMainWindow::newerLogNotice()
@@ -493,10 +478,8 @@ void TestMainWindow::reopensAsClosed()
     SharedConfig::chatlogDir = logs.path();
     SharedConfig::channels = {"Local"};
     SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
-    const struct {
-        bool listening; // when it opens
-        const char *press;
-    } runs[] = {{false, "pushButton"}, {true, "pushButton_2"}, {false, nullptr}};
+    const bool listening[] = {false, true, false}; // as it opens
+    const char *press[] = {"pushButton", "pushButton_2", nullptr};
     QRect placed;
     for (int i = 0; i < 3; ++i) {
         MainWindow window;
@@ -504,11 +487,11 @@ void TestMainWindow::reopensAsClosed()
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         if (i > 0)
             QCOMPARE(window.geometry(), placed);
-        QCOMPARE(!window.findChild<QPushButton *>("pushButton")->isEnabled(), runs[i].listening);
+        QCOMPARE(!window.findChild<QPushButton *>("pushButton")->isEnabled(), listening[i]);
         window.setGeometry(100 + 20 * i, 77, 500 + 10 * i, 240);
         placed = window.geometry();
-        if (runs[i].press)
-            window.findChild<QPushButton *>(runs[i].press)->click();
+        if (press[i])
+            window.findChild<QPushButton *>(press[i])->click();
     }
 }
 

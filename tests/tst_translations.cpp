@@ -128,7 +128,6 @@ void TestTranslations::plurals_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("expected");
     const QString logs = "Listening to %n chat log(s)";
-    QTest::newRow("en 0") << "en" << logs << 0 << "Listening to 0 chat logs";
     QTest::newRow("en 1") << "en" << logs << 1 << "Listening to 1 chat log";
     QTest::newRow("en 2") << "en" << logs << 2 << "Listening to 2 chat logs";
     QTest::newRow("en 1 channel") << "en" << "; %n channel(s) without a log" << 1 << "; 1 channel without a log";
