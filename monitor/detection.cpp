@@ -69,12 +69,11 @@ bool isSystemName(QStringView text)
     return true;
 }
 
-bool isGameSystemLine(const QString &line)
+namespace {
+
+// The head of a line is what comes before its first " > ": time stamp and sender.
+bool isGameSender(QStringView head)
 {
-    const int separator = line.indexOf(Separator);
-    if (separator < 0)
-        return false;
-    const QStringView head(line.constData(), separator);
     const int stamp = head.indexOf(QLatin1String("] "));
     const QStringView sender = (stamp < 0 ? head : head.mid(stamp + 2)).trimmed();
     for (const char16_t *game : GameSenders) {
@@ -84,11 +83,20 @@ bool isGameSystemLine(const QString &line)
     return false;
 }
 
+} // namespace
+
+bool isGameSystemLine(const QString &line)
+{
+    const int separator = line.indexOf(Separator);
+    return separator >= 0 && isGameSender(QStringView(line.constData(), separator));
+}
+
 void detectSystemNames(const QString &line, QVector<QString> *found)
 {
-    if (isGameSystemLine(line))
-        return;
+    // One search for the first separator serves the sender and the parts.
     int start = line.indexOf(Separator);
+    if (start < 0 || isGameSender(QStringView(line.constData(), start)))
+        return;
     while (start >= 0) {
         start += Separator.size();
         const int end = line.indexOf(Separator, start);
