@@ -75,7 +75,7 @@ int takeScreenshots(const QString &where)
     LocationDialog locations(&window);
     save(&locations, "locationdialog");
     MapDialog map(QStringList{"5跳位|0-G8NO|预警", "3 jumps|MJ-5F9|hostile", "邻居|*-****|有人"},
-                  QLocale(QLocale::Chinese, QLocale::China), &locations);
+                  QLocale(QLocale::Chinese, QLocale::China), QString(), &locations);
     auto *home = map.findChild<QLineEdit *>("home");
     home->setText(QStringLiteral("1DQ1-A"));
     map.show();

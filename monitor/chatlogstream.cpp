@@ -37,7 +37,82 @@ Encoding detectEncoding(const QByteArray &head)
     return {"UTF-8", 0, 1, false};
 }
 
+// The index of the last line end in data[0, end), on a code-unit boundary
+// counted from data[0]; -1 when there is none.
+int lastLineEnd(const QByteArray &data, int end, const Encoding &enc)
+{
+    const char *b = data.constData();
+    for (int at = end - enc.unitSize; at >= 0; at -= enc.unitSize) {
+        const int low = enc.bigEndian ? at + enc.unitSize - 1 : at;
+        if (b[low] != '\n')
+            continue;
+        bool zeros = true;
+        for (int i = at; i < at + enc.unitSize; ++i)
+            zeros = zeros && (i == low || b[i] == 0);
+        if (zeros)
+            return at;
+    }
+    return -1;
+}
+
+// A line as the game writes it, without its CR and the marks it starts with.
+QString cleanLine(QString line)
+{
+    if (line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    int marks = 0;
+    while (marks < line.size() && line.at(marks) == QChar(0xFEFF))
+        ++marks;
+    return marks ? line.mid(marks) : line;
+}
+
 } // namespace
+
+QString ChatLogStream::lastLine(QFile *file, const std::function<bool(const QString &)> &wanted, qint64 maxBytes)
+{
+    // A stream may be reading the same file: it goes on where it was.
+    struct Restore {
+        QFile *file;
+        qint64 pos;
+        ~Restore() { file->seek(pos); }
+    } restore{file, file->pos()};
+    if (!file->seek(0))
+        return QString();
+    const Encoding enc = detectEncoding(file->read(4));
+    const TextDecoder decoder(enc.codec);
+    const qint64 size = file->size();
+    qint64 limit = qMax<qint64>(enc.bomLength, size - maxBytes);
+    limit += (enc.unitSize - (limit - enc.bomLength) % enc.unitSize) % enc.unitSize;
+    // The part after the file's last line end is a line still being written.
+    QByteArray data;
+    qint64 pos = size - (size - enc.bomLength) % enc.unitSize;
+    bool complete = false;
+    while (pos > limit) {
+        const qint64 from = qMax(limit, pos - ChunkSize);
+        if (!file->seek(from))
+            return QString();
+        data.prepend(file->read(pos - from));
+        pos = from;
+        // data[0] lies on a code-unit boundary; each line after a line end is whole.
+        int end = lastLineEnd(data, data.size(), enc);
+        if (!complete && end >= 0) {
+            data.truncate(end);
+            complete = true;
+            end = lastLineEnd(data, data.size(), enc);
+        }
+        while (complete && (end >= 0 || pos == enc.bomLength)) {
+            const int start = end < 0 ? 0 : end + enc.unitSize;
+            const QString line = cleanLine(decoder.decode(data.constData() + start, data.size() - start));
+            if (wanted(line))
+                return line;
+            if (end < 0)
+                return QString();
+            data.truncate(end);
+            end = lastLineEnd(data, data.size(), enc);
+        }
+    }
+    return QString();
+}
 
 ChatLogStream::ChatLogStream(QFile *file, Start start)
     : m_file(file)
@@ -213,12 +288,6 @@ void ChatLogStream::split()
 
 void ChatLogStream::finishLine(const char *data, int size)
 {
-    QString line = m_decoder.decode(data, size);
-    if (line.endsWith(QLatin1Char('\r')))
-        line.chop(1);
     // The game starts every line it appends with a byte-order mark.
-    int marks = 0;
-    while (marks < line.size() && line.at(marks) == QChar(0xFEFF))
-        ++marks;
-    m_lines.append(marks ? line.mid(marks) : line);
+    m_lines.append(cleanLine(m_decoder.decode(data, size)));
 }

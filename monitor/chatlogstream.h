@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QFile;
 
 // Reads the lines a game client appends to one chat log, from the moment it
@@ -40,6 +42,15 @@ public:
     // Whether a complete line is already waiting, so that readLine() needs
     // no read from the file.
     bool hasLine() const { return m_next < m_lines.size(); }
+
+    // The last complete line of `file` (open for reading) that `wanted`
+    // accepts, searched backwards from the end through at most `maxBytes`,
+    // so that the time it takes does not grow with the log. Empty: none.
+    // The file is left at the position it had.
+    static QString lastLine(QFile *file, const std::function<bool(const QString &)> &wanted,
+                            qint64 maxBytes = TailBytes);
+    // About ten thousand lines of a UTF-16 log.
+    static constexpr qint64 TailBytes = 2 * 1024 * 1024;
 
     // Bytes held for the unfinished line and lines not yet handed out.
     qint64 heldBytes() const;

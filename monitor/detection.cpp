@@ -6,6 +6,9 @@ namespace {
 const QString Separator = QStringLiteral(" > ");
 // The game's own sender in each client language.
 const char16_t *const GameSenders[] = {u"EVE System", u"EVE\u7CFB\u7EDF"};
+// What the game says when the player enters a system, in each client
+// language; the system follows after a colon, ASCII or full-width.
+const char16_t *const EnteredSystem[] = {u"Channel changed to Local", u"\u9891\u9053\u66F4\u6362\u4E3A\u672C\u5730"};
 constexpr int Shapes = 4;
 
 inline bool isNameChar(QChar c)
@@ -89,6 +92,28 @@ bool isGameSystemLine(const QString &line)
 {
     const int separator = line.indexOf(Separator);
     return separator >= 0 && isGameSender(QStringView(line.constData(), separator));
+}
+
+QString enteredSystem(const QString &line)
+{
+    const int separator = line.indexOf(Separator);
+    if (separator < 0 || !isGameSender(QStringView(line.constData(), separator)))
+        return QString();
+    const QStringView message = QStringView(line).mid(separator + Separator.size()).trimmed();
+    for (const char16_t *said : EnteredSystem) {
+        const QStringView words(said);
+        if (!message.startsWith(words))
+            continue;
+        QStringView system = message.mid(words.size()).trimmed();
+        if (system.isEmpty() || (system.front() != QLatin1Char(':') && system.front() != QChar(0xFF1A)))
+            return QString();
+        system = system.mid(1).trimmed();
+        // Newer clients mark the system with a "*".
+        if (system.endsWith(QLatin1Char('*')))
+            system = system.chopped(1).trimmed();
+        return system.toString();
+    }
+    return QString();
 }
 
 void detectSystemNames(const QString &line, QVector<QString> *found)

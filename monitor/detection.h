@@ -25,6 +25,11 @@ void detectSystemNames(const QString &line, QVector<QString> *found);
 // it names the player's own system at every jump, which is no report.
 bool isGameSystemLine(const QString &line);
 
+// The system the game's line says the player has just entered ("EVE System >
+// Channel changed to Local : N-8YET*", "EVE系统 > 频道更换为本地：N-8YET*"), as
+// written there without the trailing "*"; empty for any other line.
+QString enteredSystem(const QString &line);
+
 // Whether `line` has a message part at all, where names may be found: a
 // log's header block and empty lines have none.
 bool hasMessage(const QString &line);

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+const QStringList FileLoader::LocalChannels = {QStringLiteral("Local"), QStringLiteral("\u672C\u5730")};
+
 FileLoader::FileLoader(QObject *parent)
     : QObject(parent)
     , timer(nullptr)
@@ -30,10 +32,62 @@ void FileLoader::start_monitoring()
     stop_monitoring();
     if (SharedConfig::channels.isEmpty() || SharedConfig::locations.isEmpty())
         return;
+    player_system.clear();
     scan_chatlogs();
     timer = new QTimer(this);
     connect(timer, SIGNAL(timeout()), this, SLOT(chat_update()));
     timer->start(PollInterval);
+    findPlayer();
+}
+
+QSet<QString> FileLoader::readChannels() const
+{
+    QSet<QString> read = SharedConfig::channels;
+    for (const QString &local : LocalChannels)
+        read.insert(local);
+    return read;
+}
+
+bool FileLoader::locationOnly(const QString &channel) const
+{
+    return LocalChannels.contains(channel) && !SharedConfig::channels.contains(channel);
+}
+
+QString FileLoader::locationLog() const
+{
+    QString read;
+    for (const Log &log : logs) {
+        if (log.stream && LocalChannels.contains(log.channel)) {
+            if (log.file->fileName() == location_log)
+                return location_log;
+            if (read.isEmpty())
+                read = log.file->fileName();
+        }
+    }
+    return read;
+}
+
+// Where the player is when listening starts: the last line of the game's
+// that says so, in whichever Local log has the latest.
+void FileLoader::findPlayer()
+{
+    QString latest, system, from;
+    for (const Log &log : qAsConst(logs)) {
+        if (!log.stream || !LocalChannels.contains(log.channel))
+            continue;
+        const QString line = ChatLogStream::lastLine(log.file, [](const QString &l) { return !enteredSystem(l).isEmpty(); });
+        // Lines start with their time stamp, "[ 2026.12.07 06:10:02 ]".
+        if (!line.isEmpty() && (latest.isEmpty() || line.section(QLatin1Char(']'), 0, 0) > latest)) {
+            latest = line.section(QLatin1Char(']'), 0, 0);
+            system = enteredSystem(line);
+            from = log.file->fileName();
+        }
+    }
+    if (system.isEmpty() || system == player_system)
+        return;
+    location_log = from;
+    player_system = system;
+    emit playerMoved(system);
 }
 
 void FileLoader::stop_monitoring()
@@ -66,8 +120,7 @@ void FileLoader::retarget()
         return;
     }
     ++generation;
-    const QMap<QString, QString> wanted
-        = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), SharedConfig::channels);
+    const QMap<QString, QString> wanted = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
     QList<Log> kept;
     for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
         auto same = std::find_if(logs.begin(), logs.end(), [&it](const Log &log) {
@@ -77,6 +130,7 @@ void FileLoader::retarget()
         if (same != logs.end()) {
             kept.append(*same);
             logs.erase(same);
+            kept.last().alerts = !locationOnly(it.key());
         } else {
             kept.append(open_chatlog(it.key(), it.value()));
         }
@@ -85,17 +139,19 @@ void FileLoader::retarget()
         close(&log);
     logs = kept;
     updateChannelFiles();
+    findPlayer();
 }
 
 void FileLoader::followNewer(const QString &channel, const QString &path)
 {
-    if (!isListening() || !SharedConfig::channels.contains(channel))
+    if (!isListening() || !readChannels().contains(channel))
         return;
     auto at = std::lower_bound(logs.begin(), logs.end(), channel,
                                [](const Log &log, const QString &name) { return log.channel < name; });
     if (at == logs.end() || at->channel != channel) {
         Log waiting;
         waiting.channel = channel;
+        waiting.alerts = !locationOnly(channel);
         at = logs.insert(at, waiting);
         ++generation; // a tick under way would read one log twice
     }
@@ -107,7 +163,7 @@ QStringList FileLoader::unopenedFiles() const
 {
     QStringList paths;
     for (const Log &log : logs) {
-        if (log.file && !log.stream)
+        if (log.alerts && log.file && !log.stream)
             paths.append(log.file->fileName());
     }
     return paths;
@@ -117,7 +173,7 @@ QStringList FileLoader::followedFiles() const
 {
     QStringList paths;
     for (const Log &log : logs) {
-        if (log.stream)
+        if (log.alerts && log.stream)
             paths.append(log.file->fileName());
     }
     return paths;
@@ -125,8 +181,7 @@ QStringList FileLoader::followedFiles() const
 
 void FileLoader::scan_chatlogs()
 {
-    const QMap<QString, QString> newest
-        = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), SharedConfig::channels);
+    const QMap<QString, QString> newest = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
     for (auto it = newest.cbegin(); it != newest.cend(); ++it)
         logs.append(open_chatlog(it.key(), it.value()));
     updateChannelFiles();
@@ -136,6 +191,7 @@ FileLoader::Log FileLoader::open_chatlog(const QString &channel, const QString &
 {
     Log log;
     log.channel = channel;
+    log.alerts = !locationOnly(channel);
     log.file = new QFile(path);
     // Binary: the stream finds line ends itself, in any encoding.
     if (log.file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -187,6 +243,18 @@ void FileLoader::chat_update()
         for (int n = 0; n < MaxLinesSkipped && log.stream && log.stream->hasLine() && !hasMessage(line); ++n)
             line = log.stream->readLine();
         if (line.isEmpty())
+            continue;
+        if (LocalChannels.contains(log.channel)) {
+            const QString entered = enteredSystem(line);
+            if (!entered.isEmpty() && entered != player_system) {
+                location_log = log.file->fileName();
+                player_system = entered;
+                emit playerMoved(entered);
+                if (generation != started)
+                    break;
+            }
+        }
+        if (!log.alerts)
             continue;
         examined_channel = log.channel;
         examine(line, started);

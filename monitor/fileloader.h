@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QObject>
 #include <QRegularExpression>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -17,7 +18,8 @@ class QTimer;
 // Follows the newest chat log of every selected channel while listening and
 // announces every system name found in the lines appended to them. A newer
 // log of a channel takes over once the one followed has no unread line left,
-// and is read from its first line.
+// and is read from its first line. The Local channel's log is always read too,
+// followed or not, for the game's lines that say where the player is.
 class FileLoader : public QObject
 {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
     // Lines without a message (a header block, empty lines) passed over in
     // one tick, besides the line it reads, at most.
     static constexpr int MaxLinesSkipped = 32;
+
+    // The Local channel's name in each client language.
+    static const QStringList LocalChannels;
 
     explicit FileLoader(QObject *parent = nullptr);
     ~FileLoader() override;
@@ -40,8 +45,16 @@ public:
     void followNewer(const QString &channel, const QString &path);
 
     bool isListening() const { return timer != nullptr; }
-    // Channel -> the log it follows now.
+    // The channels whose logs are read: the chosen ones and Local.
+    QSet<QString> readChannels() const;
+    // Whether `channel` is read for where the player is only, raising no alert.
+    bool locationOnly(const QString &channel) const;
+    // Channel -> the log it reads now, the Local log read for the location too.
     const QMap<QString, QString> &channelFiles() const { return channel_files; }
+    // The system the game last said the player is in; empty until it does.
+    const QString &playerSystem() const { return player_system; }
+    // The Local log read for the player's system; empty when there is none.
+    QString locationLog() const;
     // Paths of the chosen logs that could not be opened.
     QStringList unopenedFiles() const;
     // Paths of the logs read now, by channel name.
@@ -52,6 +65,8 @@ public:
 
 signals:
     void detectedLocation(QString location);
+    // The game says the player has entered `system` (a jump, a log in).
+    void playerMoved(const QString &system);
     // Newer logs given to followNewer() have taken over, for these channels.
     void followed(const QStringList &channels);
 
@@ -64,6 +79,7 @@ private:
         QFile *file = nullptr; // null: the channel had no log yet
         ChatLogStream *stream = nullptr; // null when the file did not open
         QString next; // a newer log waiting to take over
+        bool alerts = true; // false: read only for where the player is
     };
 
     void scan_chatlogs();
@@ -72,11 +88,14 @@ private:
     bool takeOver(Log *log);
     void examine(const QString &line, quint64 started);
     void updateChannelFiles();
+    void findPlayer();
 
     QMap<QString, QString> channel_files;
     QTimer *timer;
     QList<Log> logs; // in channel name order
     QString examined_channel;
+    QString player_system;
+    QString location_log; // the log that named it
     QList<QRegularExpression> patterns;
     quint64 generation = 0;
 };

@@ -5,6 +5,7 @@
 #include "monitor/detection.h"
 #include "starmap/starmap.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 namespace {
@@ -27,6 +28,32 @@ bool isBlockEnd(const QString &line)
 bool chatCanName(const QString &name)
 {
     return isSystemName(name);
+}
+
+// Words in double quotes, with backslashes before quotes and backslashes.
+QString quoted(QString words)
+{
+    words.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QLatin1Char('"') + words + QLatin1Char('"');
+}
+
+QString unquoted(const QString &words)
+{
+    QString plain;
+    for (int i = 0; i < words.size(); ++i) {
+        if (words.at(i) == QLatin1Char('\\') && i + 1 < words.size())
+            ++i;
+        plain += words.at(i);
+    }
+    return plain;
+}
+
+QString blockBeginLine(const MapRules &rules)
+{
+    const QString from = rules.followsPlayer ? QStringLiteral("where I am, now %1,").arg(rules.home) : rules.home;
+    return BlockBegin
+        + QStringLiteral("%1 within %2 jumps, words %3 %4 (replaced whole when generated again)")
+              .arg(from, QString::number(rules.radius), quoted(rules.words.before), quoted(rules.words.after));
 }
 
 QString withJumps(QString words, int jumps)
@@ -56,6 +83,7 @@ MapRules buildMapRules(const StarMap &map, int home, int radius, const MapRuleWo
         return rules;
     rules.home = map.name(home);
     rules.radius = radius;
+    rules.words = words;
     const QVector<StarMap::Reach> reached = map.within(home, radius);
     for (const StarMap::Reach &r : reached) {
         const QString &name = map.name(r.system);
@@ -68,28 +96,65 @@ MapRules buildMapRules(const StarMap &map, int home, int radius, const MapRuleWo
     return rules;
 }
 
-MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules)
+QStringList ownLines(const QStringList &lines, int *blockAt)
 {
     QStringList own;
-    int blockAt = -1;
-    for (int i = 0; i < editor.size(); ++i) {
-        const QString &line = editor.at(i);
+    int at = -1;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
         if (isBlockEnd(line))
             continue;
         if (isBlockBegin(line)) {
-            if (blockAt < 0)
-                blockAt = own.size();
+            if (at < 0)
+                at = own.size();
             int end = i + 1;
-            while (end < editor.size() && !isBlockBegin(editor.at(end)) && !isBlockEnd(editor.at(end)))
+            while (end < lines.size() && !isBlockBegin(lines.at(end)) && !isBlockEnd(lines.at(end)))
                 ++end;
             // Without its end mark nobody can tell where a block stops: only
             // the mark goes, and the lines after it count as the player's.
-            if (end < editor.size() && isBlockEnd(editor.at(end)))
+            if (end < lines.size() && isBlockEnd(lines.at(end)))
                 i = end;
             continue;
         }
         own.append(line);
     }
+    if (blockAt)
+        *blockAt = at;
+    return own;
+}
+
+MapBlock readMapBlock(const QStringList &lines)
+{
+    static const QRegularExpression settings(QStringLiteral(
+        "^# map rules from (where I am, now )?(.+?),? within (\\d+) jumps"
+        "(?:, words \"((?:[^\"\\\\]|\\\\.)*)\" \"((?:[^\"\\\\]|\\\\.)*)\")? \\(replaced whole when generated again\\)$"));
+    MapBlock block;
+    for (const QString &line : lines) {
+        if (!isBlockBegin(line))
+            continue;
+        block.found = true;
+        const QString marker = line.trimmed();
+        block.followsPlayer = marker.startsWith(BlockBegin + QLatin1String("where I am"));
+        const QRegularExpressionMatch m = settings.match(marker);
+        bool number = false;
+        block.radius = m.captured(3).toInt(&number);
+        // A block that follows the player is made again from its words.
+        block.readable = m.hasMatch() && number && (!block.followsPlayer || m.lastCapturedIndex() == 5);
+        if (block.readable) {
+            block.centre = m.captured(2);
+            block.words = {unquoted(m.captured(4)), unquoted(m.captured(5))};
+        } else {
+            block.radius = 0;
+        }
+        break;
+    }
+    return block;
+}
+
+MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules)
+{
+    int blockAt = -1;
+    QStringList own = ownLines(editor, &blockAt);
     if (blockAt < 0) {
         while (!own.isEmpty() && own.last().trimmed().isEmpty())
             own.removeLast();
@@ -104,9 +169,7 @@ MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules)
         ownSystems.insert(SharedConfig::caseBlindSystem(it.key()));
     MergedRules merged;
     QStringList block;
-    block << BlockBegin
-                 + QStringLiteral("%1 within %2 jumps (replaced whole when generated again)")
-                       .arg(rules.home, QString::number(rules.radius));
+    block << blockBeginLine(rules);
     for (const QString &rule : rules.lines) {
         if (ownSystems.contains(SharedConfig::caseBlindSystem(rule.section(QLatin1Char('|'), 1, 1)))) {
             ++merged.kept;

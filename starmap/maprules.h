@@ -27,6 +27,8 @@ struct MapRules
 {
     QString home;           // as the map spells it
     int radius = 0;
+    MapRuleWords words;
+    bool followsPlayer = false; // counted again from each system the player enters
     QStringList lines;      // one rule per system in range, nearest first
     QStringList unnamed;    // systems in range whose names chat detection never reports
 };
@@ -47,5 +49,23 @@ struct MergedRules
 // the end. Every line outside a block is the player's and stays as it is,
 // and a system with a rule there gets no generated one.
 MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules);
+
+// What a block of generated rules was made from, as its first marker line
+// keeps it, so that it can be made again from another system.
+struct MapBlock
+{
+    bool found = false;         // the lines hold a block
+    bool readable = false;      // and its marker line could be read
+    bool followsPlayer = false;
+    QString centre;             // the system its lines count from
+    int radius = 0;
+    MapRuleWords words;
+};
+
+MapBlock readMapBlock(const QStringList &lines);
+
+// The lines outside every block, the player's own. *blockAt: where the first
+// block was among them, -1 when there is none.
+QStringList ownLines(const QStringList &lines, int *blockAt = nullptr);
 
 #endif

@@ -51,6 +51,8 @@ private slots:
     void followsNewerLogs_data();
     void followsNewerLogs();
     void channelsApplyAtOnce();
+    void followsPlayer_data();
+    void followsPlayer();
 
 private:
     QScopedPointer<NotificationBus> bus;
@@ -59,15 +61,19 @@ private:
 // A working folder with one followed "Local" log and the given settings.
 struct Setup
 {
-    // `channels` are followed; each but one starting with "+" has a log.
+    // `channels` are followed, but for one starting with "-"; each but one
+    // starting with "+" has a log.
     Setup(const QByteArray &rules, int language, const QByteArray &voice = QByteArray(),
           const QStringList &channels = {"Local"})
     {
         QByteArray channelLines;
         for (QString channel : channels) {
-            if (!channel.startsWith('+'))
+            const bool hasLog = !channel.startsWith('+'), followed = !channel.startsWith('-');
+            channel.remove(QRegularExpression("^[-+]"));
+            if (hasLog)
                 writeGameLog(logs.filePath(channel + "_20261207_060000.txt"), channel, {"0-G8NO before the start"});
-            channelLines += channel.remove('+').toUtf8() + "\n";
+            if (followed)
+                channelLines += channel.toUtf8() + "\n";
         }
         writeBytes(SharedConfig::chatlogFile, logs.path().toUtf8() + "\n");
         writeBytes(SharedConfig::channelFile, channelLines);
@@ -442,6 +448,70 @@ void TestAlertPath::channelsApplyAtOnce()
     QTRY_COMPARE_WITH_TIMEOUT(spokenTexts().size(), 3, 3000);
     QTest::qWait(300);
     QCOMPARE(spokenTexts().last(), QString("a,B杠3333,b"));
+}
+
+void TestAlertPath::followsPlayer_data()
+{
+    // Steps: "S:system" and "Z:system" the English and the Chinese client's
+    // jump line in Local, "L:text" and "C:text" a pilot's line in Local and
+    // Corp, "restart" 停止 and 开始监听.
+    QTest::addColumn<QByteArray>("rules");
+    QTest::addColumn<QString>("channels");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QString>("location");
+    const QByteArray own = "a|N-8YET|b\n";
+    // Counted from where the player is; 1DQ1-A when the rules were made.
+    const StarMap &map = StarMap::bundled();
+    MapRules here = buildMapRules(map, map.find("1DQ1-A"), 5, defaultMapRuleWords(QLocale::Chinese));
+    here.followsPlayer = true;
+    const QByteArray follow = joinConfigLines(mergeMapRules({}, here).lines).toUtf8();
+    const QString one = "1跳位,N杠8YET,预警", none = "0跳位,N杠8YET,预警";
+    QTest::newRow("English system line") << own << "Local" << "S:N-8YET" << QStringList{} << "In N-8YET";
+    QTest::newRow("Chinese system line") << own << "Local" << "Z:N-8YET" << QStringList{} << "In N-8YET";
+    QTest::newRow("a player's same words") << own << "Local" << "L:Channel changed to Local : N-8YET*"
+                                           << QStringList{"a,N杠8YET,b"} << "";
+    QTest::newRow("jump: the new count") << follow << "Corp -Local" << "S:1DQ1-A;C:N-8YET;S:N-8YET;C:N-8YET"
+                                         << QStringList{one, none} << "In N-8YET";
+    QTest::newRow("where, read at the start") << follow << "Corp -Local" << "S:N-8YET;restart;C:N-8YET"
+                                              << QStringList{none} << "In N-8YET";
+    QTest::newRow("off the map: the last counts") << follow << "Corp Local" << "S:N-8YET;S:J100001;C:N-8YET"
+                                                  << QStringList{none}
+                                                  << "In J100001 (not on the map): jump counts from N-8YET";
+    QTest::newRow("not known: as saved, Local read only") << follow << "Corp -Local" << "L:N-8YET;C:N-8YET" << QStringList{one}
+                                         << "Where you are is not known: jump counts from 1DQ1-A";
+    QTest::newRow("own rule wins") << "mine|N-8YET|own\n" + follow << "Corp -Local" << "S:1DQ1-A;C:N-8YET"
+                                   << QStringList{"mine,N杠8YET,own"} << "In 1DQ1-A";
+}
+
+// Where the player is, from the game's own lines in Local, whether or not
+// Local is followed; map rules made from "where I am" count from there.
+void TestAlertPath::followsPlayer()
+{
+    QFETCH(QByteArray, rules);
+    QFETCH(QString, channels);
+    QFETCH(QString, steps);
+    Setup s(rules, Chinese, QByteArray(), channels.split(' '));
+    const auto log = [&s](const QString &channel) { return s.logs.filePath(channel + "_20261207_060000.txt"); };
+    for (const QString &step : steps.split(';')) {
+        const QString text = step.mid(2);
+        if (step == "restart") {
+            s.stop();
+            s.start();
+        } else if (step[0] == 'S') {
+            appendBytes(log("Local"), gameLine("Channel changed to Local : " + text + "*", "EVE System"));
+        } else if (step[0] == 'Z') {
+            appendBytes(log("Local"), gameLine("频道更换为本地：" + text + "*", "EVE系统"));
+        } else {
+            appendBytes(log(step[0] == 'C' ? "Corp" : "Local"), gameLine(text));
+        }
+        QTest::qWait(250);
+    }
+    QFETCH(QStringList, said);
+    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), said, 3000);
+    QTest::qWait(300);
+    QCOMPARE(spokenTexts(), said);
+    QTEST(s.topic(StatusLine::Location), "location");
 }
 
 QTEST_MAIN(TestAlertPath)

@@ -67,6 +67,8 @@ private slots:
     void damagedInput();
     void overlongLineBounded();
     void timerPollsEvery100ms();
+    void startsWhereThePlayerIs_data();
+    void startsWhereThePlayerIs();
 };
 
 void TestChatlogReading::backlogNeverExamined()
@@ -216,6 +218,52 @@ void TestChatlogReading::encodings()
     QCOMPARE(l.tick(), QStringList{"0-G8NO"});
     l.append("Local", line);
     QCOMPARE(l.tick(), QStringList{"0-G8NO"});
+}
+
+void TestChatlogReading::startsWhereThePlayerIs_data()
+{
+    // Lines before and after `megabytes` of chat; "J:X" is the game's jump line.
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("megabytes");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("system");
+    QTest::newRow("50 MB, the jump near the end") << QStringList() << 50 << QStringList{"J:N-8YET", "o7", "0-G8NO red"}
+                                                  << "N-8YET";
+    QTest::newRow("50 MB, no jump") << QStringList() << 50 << QStringList{"o7"} << "";
+    QTest::newRow("the jump 50 MB back: past the bound") << QStringList{"J:N-8YET"} << 50 << QStringList() << "";
+    QTest::newRow("the last of two") << QStringList{"J:A-1111"} << 0 << QStringList{"J:N-8YET", "o7"} << "N-8YET";
+    QTest::newRow("a pilot's words are no jump")
+        << QStringList{"J:A-1111"} << 0 << QStringList{"Channel changed to Local : N-8YET*"} << "A-1111";
+    QTest::newRow("a jump line still being written") << QStringList{"J:A-1111"} << 0 << QStringList{"J:N-8YET", "~"}
+                                                     << "A-1111";
+}
+
+// Where the player is comes from the end of the Local log, without reading
+// all of it, and listening still starts at the end.
+void TestChatlogReading::startsWhereThePlayerIs()
+{
+    QFETCH(QStringList, before);
+    QFETCH(int, megabytes);
+    QFETCH(QStringList, after);
+    const auto lines = [](const QStringList &texts) {
+        QByteArray bytes;
+        for (const QString &text : texts) {
+            if (text == "~")
+                bytes.chop(4); // no CR LF yet
+            else
+                bytes += text.startsWith("J:") ? gameLine("Channel changed to Local : " + text.mid(2) + "*", "EVE System")
+                                               : gameLine(text);
+        }
+        return bytes;
+    };
+    Listening l;
+    const QByteArray chat = lines({"o7 fly safe, nothing in 0-G8NO for now"});
+    l.append("Local", lines(before) + chat.repeated(megabytes * 1024 * 1024 / chat.size()) + lines(after));
+    l.start();
+    QTEST(l.loader.playerSystem(), "system");
+    QCOMPARE(l.tick(3), QStringList());
+    l.say("Local", "A-BCDE");
+    QCOMPARE(l.tick(), QStringList{"A-BCDE"});
 }
 
 void TestChatlogReading::oddSizeAtStart()

@@ -33,6 +33,8 @@ class TestDetection : public QObject
 private slots:
     void examples_data();
     void examples();
+    void enteredSystem_data();
+    void enteredSystem();
     void randomLinesMatchThePatterns();
 };
 
@@ -78,6 +80,28 @@ void TestDetection::examples()
     QFETCH(QString, line);
     QFETCH(QStringList, finds);
     QCOMPARE(detect(line), finds);
+}
+
+void TestDetection::enteredSystem_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("system");
+    const QString game = "[ 2026.12.07 06:10:02 ] EVE System > ";
+    QTest::newRow("newer client") << game + "Channel changed to Local : N-8YET*" << "N-8YET";
+    QTest::newRow("2017 client") << game + "Channel changed to Local : N-7ECY" << "N-7ECY";
+    QTest::newRow("no space before the colon") << game + "Channel changed to Local: N-7ECY *" << "N-7ECY";
+    QTest::newRow("name with spaces") << game + "Channel changed to Local : Kor-Azor Prime*" << "Kor-Azor Prime";
+    QTest::newRow("Chinese client") << QString::fromUtf8("[ 2026.12.07 06:10:02 ] EVE系统 > 频道更换为本地：吉他*")
+                                    << QString::fromUtf8("吉他");
+    QTest::newRow("other line of the game's") << game + "Channel MOTD: N-8YET" << "";
+    QTest::newRow("no colon") << game + "Channel changed to Local N-8YET" << "";
+    QTest::newRow("a player writing it") << "[ 2026.12.07 06:10:02 ] Pilot > Channel changed to Local : N-8YET*" << "";
+}
+
+void TestDetection::enteredSystem()
+{
+    QFETCH(QString, line);
+    QTEST(::enteredSystem(line), "system");
 }
 
 void TestDetection::randomLinesMatchThePatterns()

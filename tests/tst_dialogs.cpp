@@ -385,7 +385,8 @@ void TestDialogs::locationFromMap()
     window.findChild<QAction *>("actionLocation")->trigger();
     QVERIFY(!okForUnknown);
     QCOMPARE(lines.mid(0, 3), (QStringList{"mine|N-8YET|own",
-                                           "# map rules from 1DQ1-A within 5 jumps (replaced whole when generated again)",
+                                           "# map rules from 1DQ1-A within 5 jumps, words \"%1跳位\" \"预警\" "
+                                           "(replaced whole when generated again)",
                                            "0跳位|1DQ1-A|预警"}));
     QCOMPARE(lines.size(), 1 + 1 + 21 + 1);
     QCOMPARE(readBytes(SharedConfig::locationFile), lines.join('\n').toUtf8());
@@ -407,7 +408,7 @@ void TestDialogs::mapPreview()
     QFETCH(QString, home);
     QFETCH(QString, after);
     QFETCH(QString, summary);
-    MapDialog dialog({}, QLocale(QLocale::English, QLocale::UnitedStates));
+    MapDialog dialog({}, QLocale(QLocale::English, QLocale::UnitedStates), QString());
     dialog.findChild<QSpinBox *>("radius")->setValue(1);
     dialog.findChild<QLineEdit *>("home")->setText(home);
     dialog.findChild<QLineEdit *>("after")->setText(after);

@@ -53,8 +53,9 @@ void TestDiscovery::choice_data()
         << QStringList{"Intel", "Intel_North", "Intel_South"}
         << Choice{{"Intel_North", "Intel_North_20261207_060000_123456.txt"},
                   {"Intel_South", "Intel_South_20261207_070000.txt"}} << 2;
+    // Local is read all the same, for where the player is, raising no alert.
     QTest::newRow("name respects case") << QStringList{"Local_20261207_060000.txt"} << QStringList{"local"}
-                                        << Choice() << 0;
+                                        << Choice{{"Local", "Local_20261207_060000.txt"}} << 0;
     QTest::newRow("Corp is not Corporate Intel")
         << QStringList{"Corp_20261207_060000.txt", "Corp_20261207_070000.txt", "Corporate Intel_20261207_080000.txt"}
         << QStringList{"Corp"} << Choice{{"Corp", "Corp_20261207_070000.txt"}} << 1;

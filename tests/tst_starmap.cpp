@@ -34,7 +34,8 @@ static QStringList reached(const StarMap &map, const QString &home, int radius)
     return names;
 }
 
-static const QString Begin = "# map rules from H-HHHH within 2 jumps (replaced whole when generated again)";
+static const QString Begin
+    = "# map rules from H-HHHH within 2 jumps, words \"%1跳位\" \"预警\" (replaced whole when generated again)";
 static const QString End = "# end of map rules";
 
 class TestStarMap : public QObject
@@ -47,6 +48,8 @@ private slots:
     void rules();
     void merge_data();
     void merge();
+    void blockSettings_data();
+    void blockSettings();
     void bundledMap();
 };
 
@@ -134,11 +137,50 @@ void TestStarMap::merge()
     MapRules rules;
     rules.home = "H-HHHH";
     rules.radius = 2;
+    rules.words = {"%1跳位", "预警"};
     rules.lines = QStringList{"0跳位|A-AAAA|预警", "1跳位|B-BBBB|预警"};
     const MergedRules merged = mergeMapRules(editor, rules);
     QTEST(merged.lines, "merged");
     QTEST(merged.kept, "kept");
     QCOMPARE(merged.added.size(), rules.lines.size() - merged.kept);
+}
+
+void TestStarMap::blockSettings_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<bool>("follows");
+    QTest::addColumn<QString>("centre");
+    QTest::addColumn<int>("radius");
+    QTest::addColumn<QString>("words"); // before, "/", after
+    MapRules written;
+    written.home = "A-AAAA";
+    written.radius = 3;
+    written.words = {"\\ say \"%1\"", " \"\\"};
+    QTest::newRow("written from home") << mergeMapRules({"x|B-BBBB|y"}, written).lines << true << false << "A-AAAA" << 3
+                                       << "\\ say \"%1\"/ \"\\";
+    written.followsPlayer = true;
+    QTest::newRow("written from where I am") << mergeMapRules({}, written).lines << true << true << "A-AAAA" << 3
+                                             << "\\ say \"%1\"/ \"\\";
+    QTest::newRow("read, made before the words were kept")
+        << QStringList{"# map rules from Kor-Azor Prime within 5 jumps (replaced whole when generated again)", End}
+        << true << false << "Kor-Azor Prime" << 5 << "/";
+    const QString damaged = "# map rules from where I am, now A-AAAA, within %1 jumps%2 (replaced whole when generated again)";
+    QTest::newRow("damaged: no words") << QStringList{damaged.arg("3", "")} << false << true << "" << 0 << "/";
+    QTest::newRow("damaged: radius") << QStringList{damaged.arg("three", ", words \"a\" \"b\"")} << false << true << ""
+                                     << 0 << "/";
+    QTest::newRow("no block") << QStringList{"x|B-BBBB|y"} << false << false << "" << 0 << "/";
+}
+
+void TestStarMap::blockSettings()
+{
+    QFETCH(QStringList, lines);
+    const MapBlock block = readMapBlock(lines);
+    QTEST(block.readable, "readable");
+    QTEST(block.followsPlayer, "follows");
+    QTEST(block.centre, "centre");
+    QTEST(block.radius, "radius");
+    QTEST(block.words.before + "/" + block.words.after, "words");
 }
 
 void TestStarMap::bundledMap()

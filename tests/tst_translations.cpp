@@ -49,7 +49,7 @@ std::unique_ptr<QWidget> openWindow(const QString &name)
     if (name == "location")
         return std::make_unique<LocationDialog>();
     if (name == "map")
-        return std::make_unique<MapDialog>(QStringList(), QLocale(QLocale::Chinese, QLocale::China));
+        return std::make_unique<MapDialog>(QStringList(), QLocale(QLocale::Chinese, QLocale::China), QString());
     if (name == "voice")
         return std::make_unique<VoiceDialog>();
     auto window = std::make_unique<MainWindow>();

@@ -366,6 +366,42 @@ No update page is set for this build.</translation>
         <source>Following: %1</source>
         <translation>Following: %1</translation>
     </message>
+    <message>
+        <source>Map rules cannot follow you: their first line is damaged</source>
+        <translation>Map rules cannot follow you: their first line is damaged</translation>
+    </message>
+    <message>
+        <source>The first line of the map rules cannot be read, so they count jumps from where they were made. Make them again in 选项 &gt; Location &gt; From map….</source>
+        <translation>The first line of the map rules cannot be read, so they count jumps from where they were made. Make them again in Options &gt; Location rules &gt; From map….</translation>
+    </message>
+    <message>
+        <source>Where you are is not known: jump counts from %1</source>
+        <translation>Where you are is not known: jump counts from %1</translation>
+    </message>
+    <message>
+        <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules saved for %1 stay in force.</source>
+        <translation>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules saved for %1 stay in force.</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>In %1</translation>
+    </message>
+    <message>
+        <source>In %1 (not on the map): jump counts from %2</source>
+        <translation>In %1 (not on the map): jump counts from %2</translation>
+    </message>
+    <message>
+        <source>In %1 (not on the map)</source>
+        <translation>In %1 (not on the map)</translation>
+    </message>
+    <message>
+        <source>In %1, as the game says in %2.</source>
+        <translation>In %1, as the game says in %2.</translation>
+    </message>
+    <message>
+        <source>Map rules count jumps from %1.</source>
+        <translation>Map rules count jumps from %1.</translation>
+    </message>
 </context>
 <context>
     <name>MapDialog</name>
@@ -426,6 +462,36 @@ No rule, as chat detection cannot find such names: %1 (%2)</translation>
     <message>
         <source>… and %1 more</source>
         <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>Count jumps from:</source>
+        <translation>Count jumps from:</translation>
+    </message>
+    <message>
+        <source>&amp;this system</source>
+        <translation>&amp;this system</translation>
+    </message>
+    <message>
+        <source>The rules are made again from each system you enter, as the game writes it in the Local channel&apos;s log</source>
+        <translation>The rules are made again from each system you enter, as the game writes it in the Local channel&apos;s log</translation>
+    </message>
+    <message>
+        <source>&amp;where I am</source>
+        <translation>&amp;where I am</translation>
+    </message>
+    <message>
+        <source>&amp;Where you are now:</source>
+        <translation>&amp;Where you are now:</translation>
+    </message>
+    <message>
+        <source>Type the system you are in: the game&apos;s Local log has not said it yet.</source>
+        <translation>Type the system you are in: the game&apos;s Local log has not said it yet.</translation>
+    </message>
+    <message>
+        <source>
+While listening, these rules are made again from each system you enter, as the game writes it in the Local channel&apos;s log.</source>
+        <translation>
+While listening, these rules are made again from each system you enter, as the game writes it in the Local channel&apos;s log.</translation>
     </message>
 </context>
 <context>

@@ -357,6 +357,42 @@ No update page is set for this build.</source>
         <source>Following: %1</source>
         <translation>正在跟随：%1</translation>
     </message>
+    <message>
+        <source>Map rules cannot follow you: their first line is damaged</source>
+        <translation>星图规则无法跟随你：其第一行已损坏</translation>
+    </message>
+    <message>
+        <source>The first line of the map rules cannot be read, so they count jumps from where they were made. Make them again in 选项 &gt; Location &gt; From map….</source>
+        <translation>无法读取星图规则的第一行，因此跳数仍从生成时的星系算起。请在 选项 &gt; 位置规则 &gt; 从星图生成… 中重新生成。</translation>
+    </message>
+    <message>
+        <source>Where you are is not known: jump counts from %1</source>
+        <translation>不知道你在哪里：跳数从 %1 算起</translation>
+    </message>
+    <message>
+        <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules saved for %1 stay in force.</source>
+        <translation>本地频道日志中没有游戏写下的、说明你所在星系的行：本地频道未记录日志，或游戏未在运行。为 %1 保存的规则继续有效。</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>位于 %1</translation>
+    </message>
+    <message>
+        <source>In %1 (not on the map): jump counts from %2</source>
+        <translation>位于 %1（不在星图上）：跳数从 %2 算起</translation>
+    </message>
+    <message>
+        <source>In %1 (not on the map)</source>
+        <translation>位于 %1（不在星图上）</translation>
+    </message>
+    <message>
+        <source>In %1, as the game says in %2.</source>
+        <translation>位于 %1，依据游戏在 %2 中的记录。</translation>
+    </message>
+    <message>
+        <source>Map rules count jumps from %1.</source>
+        <translation>星图规则的跳数从 %1 算起。</translation>
+    </message>
 </context>
 <context>
     <name>MapDialog</name>
@@ -417,6 +453,36 @@ No rule, as chat detection cannot find such names: %1 (%2)</source>
     <message>
         <source>… and %1 more</source>
         <translation>… 另有 %1 条</translation>
+    </message>
+    <message>
+        <source>Count jumps from:</source>
+        <translation>跳数起点：</translation>
+    </message>
+    <message>
+        <source>&amp;this system</source>
+        <translation>此星系(&amp;T)</translation>
+    </message>
+    <message>
+        <source>The rules are made again from each system you enter, as the game writes it in the Local channel&apos;s log</source>
+        <translation>每进入一个星系（以游戏写入本地频道日志的为准），规则就从该星系重新生成</translation>
+    </message>
+    <message>
+        <source>&amp;where I am</source>
+        <translation>我所在的位置(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Where you are now:</source>
+        <translation>当前所在星系(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Type the system you are in: the game&apos;s Local log has not said it yet.</source>
+        <translation>请输入你所在的星系：游戏的本地频道日志尚未记录。</translation>
+    </message>
+    <message>
+        <source>
+While listening, these rules are made again from each system you enter, as the game writes it in the Local channel&apos;s log.</source>
+        <translation>
+监听时，每进入一个星系（以游戏写入本地频道日志的为准），这些规则就从该星系重新生成。</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,8 @@ public:
 
     // The language alerts are spoken in, for the default words of map rules.
     void setVoiceLocale(const QLocale &locale) { voiceLocale = locale; }
+    // The system the player is in, empty when not known, for map rules.
+    void setPlayerSystem(const QString &system) { playerSystem = system; }
 
 private slots:
     void on_buttonBox_accepted();
@@ -33,6 +35,7 @@ private:
 
     Ui::LocationDialog *ui;
     QLocale voiceLocale = QLocale::c();
+    QString playerSystem;
 };
 
 #endif

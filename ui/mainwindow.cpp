@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow.h"
 
+#include "app/configfile.h"
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "app/translations.h"
@@ -9,6 +10,7 @@
 #include "speech/alertqueue.h"
 #include "speech/matchlocation.h"
 #include "speech/speechtext.h"
+#include "starmap/starmap.h"
 #include "ui/alerthistory.h"
 #include "ui/channeldialog.h"
 #include "ui/chatlogfolder.h"
@@ -103,6 +105,8 @@ MainWindow::MainWindow(QWidget *parent)
     logWatcher = new ChatlogWatcher(this);
     connect(logWatcher, &ChatlogWatcher::changesChanged, this, &MainWindow::showChangedLogs);
     connect(fileLoader, &FileLoader::followed, this, &MainWindow::showFollowed);
+    connect(fileLoader, &FileLoader::playerMoved, this, &MainWindow::playerMoved);
+    loadFollowedRules();
     const Options options = loadOptions();
     if (!options.window.isEmpty())
         restoreGeometry(options.window);
@@ -192,8 +196,10 @@ void MainWindow::on_actionLocation_triggered(bool)
 {
     LocationDialog dialog(this);
     dialog.setVoiceLocale(speechPanel->engine() ? speechPanel->engine()->locale() : QLocale::c());
+    dialog.setPlayerSystem(fileLoader->playerSystem());
     if (dialog.exec()) {
         SharedConfig::reloadLocations();
+        loadFollowedRules();
         applySettings();
     }
 }
@@ -264,7 +270,59 @@ void MainWindow::on_pushButton_2_clicked()
     statusLine->clearTopic(StatusLine::Logs);
     statusLine->clearTopic(StatusLine::NoLogs);
     statusLine->clearTopic(StatusLine::Unopened);
+    statusLine->clearTopic(StatusLine::Location);
     statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
+}
+
+// The rules file as saved; a block that follows the player counts from where
+// the game last said the player is.
+void MainWindow::loadFollowedRules()
+{
+    QStringList lines;
+    readConfigLines(SharedConfig::locationFile, &lines);
+    followedRules.setLines(lines);
+    if (fileLoader->playerSystem().isEmpty())
+        showLocation();
+    else
+        playerMoved(fileLoader->playerSystem());
+}
+
+// Only the rules in memory change: the file keeps the lines it was saved with.
+void MainWindow::playerMoved(const QString &system)
+{
+    QMap<QString, QString> rules;
+    if (followedRules.moveTo(system, &rules))
+        SharedConfig::locations = rules;
+    showLocation();
+}
+
+void MainWindow::showLocation()
+{
+    const QString system = fileLoader->playerSystem(), centre = followedRules.centre();
+    const bool follows = followedRules.follows();
+    if (!fileLoader->isListening() || (system.isEmpty() && !follows && !followedRules.block().followsPlayer)) {
+        statusLine->clearTopic(StatusLine::Location);
+        return;
+    }
+    QString brief, full;
+    if (followedRules.block().followsPlayer && !follows) {
+        brief = tr("Map rules cannot follow you: their first line is damaged");
+        full = tr("The first line of the map rules cannot be read, so they count jumps from where they were made. "
+                  "Make them again in 选项 > Location > From map….");
+    } else if (system.isEmpty()) {
+        brief = tr("Where you are is not known: jump counts from %1").arg(centre);
+        full = tr("No line of the game's in a Local log says which system you are in: Local is not logged, or the "
+                  "game is not running. The rules saved for %1 stay in force.").arg(centre);
+    } else {
+        const bool onMap = StarMap::bundled().find(system) >= 0;
+        brief = onMap ? tr("In %1").arg(system)
+            : follows ? tr("In %1 (not on the map): jump counts from %2").arg(system, centre)
+                      : tr("In %1 (not on the map)").arg(system);
+        full = tr("In %1, as the game says in %2.").arg(system, QFileInfo(fileLoader->locationLog()).fileName());
+        if (follows)
+            full += QLatin1Char('\n') + tr("Map rules count jumps from %1.").arg(centre);
+    }
+    statusLine->setTopic(StatusLine::Location, brief, full);
 }
 
 // The watch and the status line follow what the monitor follows now.
@@ -402,4 +460,5 @@ void MainWindow::showListeningStatus()
     const StatusLine::Topic topic = followed.isEmpty() ? StatusLine::NoLogs : StatusLine::Listening;
     statusLine->clearTopic(StatusLine::Listening);
     statusLine->setTopic(topic, brief, full);
+    showLocation();
 }

@@ -2,6 +2,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "starmap/followedrules.h"
+
 #include <QLocale>
 #include <QMainWindow>
 #include <QTextToSpeech>
@@ -57,6 +59,9 @@ private:
     void showChangedLogs();
     void showUnspokenLanguage();
     void showDropped();
+    void loadFollowedRules();
+    void playerMoved(const QString &system);
+    void showLocation();
 
     Ui::MainWindow *ui;
     SpeechPanel *speechPanel;
@@ -66,6 +71,7 @@ private:
     AlertHistory *history;
     int droppedCount = 0;
     TrayIcon *trayIcon;
+    FollowedRules followedRules;
     // 开始监听 was pressed: listening, or waiting for a channel and a rule.
     bool armed = false;
 };

@@ -6,16 +6,18 @@
 
 #include <QCompleter>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 const int PreviewLines = 8;
 const int UnnamedExamples = 3;
 }
 
-MapDialog::MapDialog(const QStringList &editor, const QLocale &voice, QWidget *parent)
+MapDialog::MapDialog(const QStringList &editor, const QLocale &voice, const QString &player, QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::MapDialog)
     , editor(editor)
+    , player(player)
 {
     ui->setupUi(this);
 
@@ -26,9 +28,18 @@ MapDialog::MapDialog(const QStringList &editor, const QLocale &voice, QWidget *p
     completer->setModelSorting(QCompleter::CaseInsensitivelySortedModel);
     ui->home->setCompleter(completer);
 
-    const MapRuleWords words = defaultMapRuleWords(voice);
+    // Made again, a block starts from what it was made with.
+    const MapBlock saved = readMapBlock(editor);
+    const MapRuleWords words = saved.readable ? saved.words : defaultMapRuleWords(voice);
     ui->before->setText(words.before);
     ui->after->setText(words.after);
+    if (saved.readable) {
+        ui->radius->setValue(saved.radius);
+        ui->home->setText(saved.centre);
+        ui->centreHere->setChecked(saved.followsPlayer);
+    }
+    centreChosen();
+    connect(ui->centreHere, &QRadioButton::toggled, this, &MapDialog::centreChosen);
 
     connect(ui->home, &QLineEdit::textChanged, this, &MapDialog::updatePreview);
     connect(ui->radius, QOverload<int>::of(&QSpinBox::valueChanged), this, &MapDialog::updatePreview);
@@ -43,6 +54,17 @@ MapDialog::~MapDialog()
     delete ui;
 }
 
+// Where the player is counts from there; until the game says, from the
+// system typed.
+void MapDialog::centreChosen()
+{
+    const bool here = ui->centreHere->isChecked();
+    ui->homeLabel->setText(here ? tr("&Where you are now:") : tr("&Home system:"));
+    if (here && !player.isEmpty())
+        ui->home->setText(player);
+    updatePreview();
+}
+
 void MapDialog::updatePreview()
 {
     const StarMap &map = StarMap::bundled();
@@ -51,8 +73,10 @@ void MapDialog::updatePreview()
     const MapRuleWords words{ui->before->text(), ui->after->text()};
 
     QString problem;
+    const bool here = ui->centreHere->isChecked();
     if (typed.isEmpty())
-        problem = tr("Type your home system: the names of the map are offered as you type.");
+        problem = here ? tr("Type the system you are in: the game's Local log has not said it yet.")
+                       : tr("Type your home system: the names of the map are offered as you type.");
     else if (home < 0)
         problem = tr("There is no system \"%1\" on the map.").arg(typed);
     else if (!fitsInRule(words.before) || !fitsInRule(words.after))
@@ -65,7 +89,8 @@ void MapDialog::updatePreview()
         return;
     }
 
-    const MapRules rules = buildMapRules(map, home, ui->radius->value(), words);
+    MapRules rules = buildMapRules(map, home, ui->radius->value(), words);
+    rules.followsPlayer = here;
     merged = mergeMapRules(editor, rules);
     QString summary = tr("Systems within %1 jumps of %2: %3\nRules to add: %4\nKept, as you have a rule for them: %5")
                           .arg(QString::number(rules.radius), rules.home,
@@ -78,6 +103,9 @@ void MapDialog::updatePreview()
         summary += tr("\nNo rule, as chat detection cannot find such names: %1 (%2)")
                        .arg(QString::number(rules.unnamed.size()), examples);
     }
+    if (here)
+        summary += tr("\nWhile listening, these rules are made again from each system you enter, as the game "
+                      "writes it in the Local channel's log.");
     ui->summary->setText(summary);
 
     QStringList shown = merged.added.mid(0, PreviewLines);

@@ -18,9 +18,10 @@ class MapDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // editor: the Location editor's lines; voice: the language the alerts
-    // are spoken in, which picks the default words.
-    MapDialog(const QStringList &editor, const QLocale &voice, QWidget *parent = nullptr);
+    // editor: the Location editor's lines, whose block's settings are shown;
+    // voice: the language the alerts are spoken in, which picks the default
+    // words; player: the system the player is in, empty when not known.
+    MapDialog(const QStringList &editor, const QLocale &voice, const QString &player, QWidget *parent = nullptr);
     ~MapDialog() override;
 
     // The editor's lines with the generated rules merged in.
@@ -28,10 +29,12 @@ public:
 
 private:
     void updatePreview();
+    void centreChosen();
 
     Ui::MapDialog *ui;
     QStringList editor;
     MergedRules merged;
+    QString player;
 };
 
 #endif

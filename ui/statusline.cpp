@@ -17,7 +17,7 @@ void StatusLine::setTopic(Topic topic, const QString &brief, const QString &full
 {
     const QString fullText = brief.isEmpty() ? QString() : (full.isEmpty() ? brief : full);
     // A repeat is no news; new details of the same warning are.
-    const bool changed = topic != Listening && (brief != m_brief[topic] || fullText != m_full[topic]);
+    const bool changed = topic < Listening && (brief != m_brief[topic] || fullText != m_full[topic]);
     m_brief[topic] = brief;
     m_full[topic] = fullText;
     refresh();

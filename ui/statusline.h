@@ -14,8 +14,9 @@ class StatusLine : public QLabel
 {
     Q_OBJECT
 public:
-    // In the order shown: the warnings first, then what listening does.
-    enum Topic { Speech, Logs, Unopened, Language, NoLogs, Dropped, Listening, TopicCount };
+    // In the order shown: the warnings first, then what listening does and
+    // where the player is.
+    enum Topic { Speech, Logs, Unopened, Language, NoLogs, Dropped, Listening, Location, TopicCount };
     Q_ENUM(Topic)
 
     explicit StatusLine(QWidget *parent = nullptr);

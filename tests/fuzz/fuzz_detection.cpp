@@ -55,6 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (found != (isGameSystemLine(line) ? QVector<QString>() : fromParts))
         abort();
+    if (!enteredSystem(line).isEmpty() && !isGameSystemLine(line))
+        abort();
     for (const QString &name : found) {
         bool shaped = false;
         for (const QRegularExpression &p : whole)

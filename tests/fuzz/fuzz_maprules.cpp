@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The star-map merge on any editor text: the player's lines (those outside
 // a closed block, and not markers) come out unchanged and in order around one
-// new block, their rules stay theirs, and merging again changes nothing.
+// new block, their rules stay theirs, merging again changes nothing, and the
+// block's marker line gives back the settings it was made with.
 #include "app/sharedconfig.h"
 #include "starmap/maprules.h"
 
@@ -51,6 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     rules.radius = 1;
     rules.lines = QStringList{QStringLiteral("0 jumps|1DQ1-A|hostile"), QStringLiteral("1 jumps|N-8YET|hostile"),
                               QStringLiteral("1 jumps|0-G8NO|hostile")};
+    const QString first = editor.first();
+    rules.words = {first.left(first.size() / 2), first.mid(first.size() / 2)};
+    rules.followsPlayer = first.size() % 2;
     const MergedRules merged = mergeMapRules(editor, rules);
     const QStringList &out = merged.lines;
     const int begin = int(std::find_if(out.cbegin(), out.cend(), isBegin) - out.cbegin());
@@ -70,6 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             abort();
     }
     if (mergeMapRules(out, rules).lines != out)
+        abort();
+    const MapBlock block = readMapBlock(out);
+    if (fitsInRule(first) && (!block.readable || block.followsPlayer != rules.followsPlayer || block.centre != rules.home
+                              || block.radius != 1 || block.words.before != rules.words.before
+                              || block.words.after != rules.words.after))
         abort();
     return 0;
 }

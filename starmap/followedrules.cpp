@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "starmap/followedrules.h"
+
+#include "app/sharedconfig.h"
+#include "starmap/starmap.h"
+
+void FollowedRules::setLines(const QStringList &lines)
+{
+    m_block = readMapBlock(lines);
+    m_centre = m_block.centre;
+    m_own = SharedConfig::parseLocations(ownLines(lines));
+    m_ownSystems.clear();
+    for (auto it = m_own.cbegin(); it != m_own.cend(); ++it)
+        m_ownSystems.insert(SharedConfig::caseBlindSystem(it.key()));
+}
+
+bool FollowedRules::moveTo(const QString &system, QMap<QString, QString> *rules)
+{
+    const StarMap &map = StarMap::bundled();
+    const int at = map.find(system);
+    if (!follows() || at < 0)
+        return false;
+    const MapRules block = buildMapRules(map, at, m_block.radius, m_block.words);
+    QMap<QString, QString> inForce = m_own;
+    // The player's own rules win, as when the block is written.
+    for (const QString &rule : block.lines) {
+        const QString name = rule.section(QLatin1Char('|'), 1, 1);
+        if (!m_ownSystems.contains(SharedConfig::caseBlindSystem(name)))
+            inForce.insert(name, rule);
+    }
+    m_centre = block.home;
+    *rules = inForce;
+    return true;
+}
