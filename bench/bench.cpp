@@ -52,7 +52,8 @@ int main(int argc, char *argv[])
         {"idlecpu", idleCpu},     {"idlecpu20k", idleCpuCrowded}, {"newlog", newLogNotice},
         {"decidefolder", decideFolder}, {"soak", soak}, {"start", startOverBigLogs}, {"map", starMap},
         {"restart", speechRestart}, {"rulecheck", ruleCheck}, {"match", matching},
-        {"bursts", alertBursts}, {"notify", notifications},
+        {"bursts", alertBursts}, {"notify", notifications}, {"startlocal", startOverLocalLog},
+        {"where", followingPlayer},
     };
     const QStringList only = app.arguments().mid(1);
     for (const auto &figure : figures) {

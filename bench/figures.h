@@ -25,6 +25,8 @@ void matching();
 void starMap();
 void ruleCheck();
 void notifications();
+void startOverLocalLog();
+void followingPlayer();
 
 // The bench's own session bus with a recording notification service,
 // made before any window so that every window uses it.

@@ -453,8 +453,9 @@ void TestAlertPath::channelsApplyAtOnce()
 void TestAlertPath::followsPlayer_data()
 {
     // Steps: "S:system" and "Z:system" the English and the Chinese client's
-    // jump line in Local, "L:text" and "C:text" a pilot's line in Local and
-    // Corp, "restart" 停止 and 开始监听.
+    // jump line in Local, "R:system" a newer Local log starting with one (a
+    // relog), "L:text" and "C:text" a pilot's line in Local and Corp,
+    // "restart" 停止 and 开始监听.
     QTest::addColumn<QByteArray>("rules");
     QTest::addColumn<QString>("channels");
     QTest::addColumn<QString>("steps");
@@ -480,6 +481,8 @@ void TestAlertPath::followsPlayer_data()
                                                   << "In J100001 (not on the map): jump counts from N-8YET";
     QTest::newRow("not known: as saved, Local read only") << follow << "Corp -Local" << "L:N-8YET;C:N-8YET" << QStringList{one}
                                          << "Where you are is not known: jump counts from 1DQ1-A";
+    QTest::newRow("relog: the newer Local log") << follow << "Corp -Local" << "R:N-8YET;C:N-8YET" << QStringList{none}
+                                                << "In N-8YET";
     QTest::newRow("own rule wins") << "mine|N-8YET|own\n" + follow << "Corp -Local" << "S:1DQ1-A;C:N-8YET"
                                    << QStringList{"mine,N杠8YET,own"} << "In 1DQ1-A";
 }
@@ -493,13 +496,20 @@ void TestAlertPath::followsPlayer()
     QFETCH(QString, steps);
     Setup s(rules, Chinese, QByteArray(), channels.split(' '));
     const auto log = [&s](const QString &channel) { return s.logs.filePath(channel + "_20261207_060000.txt"); };
+    const auto jump = [](const QString &system) {
+        return gameLine("Channel changed to Local : " + system + "*", "EVE System");
+    };
     for (const QString &step : steps.split(';')) {
         const QString text = step.mid(2);
         if (step == "restart") {
             s.stop();
             s.start();
         } else if (step[0] == 'S') {
-            appendBytes(log("Local"), gameLine("Channel changed to Local : " + text + "*", "EVE System"));
+            appendBytes(log("Local"), jump(text));
+        } else if (step[0] == 'R') {
+            writeGameLog(s.logs.filePath("Local_20261207_070000.txt"), "Local");
+            appendBytes(s.logs.filePath("Local_20261207_070000.txt"), jump(text));
+            QTest::qWait(1000);
         } else if (step[0] == 'Z') {
             appendBytes(log("Local"), gameLine("频道更换为本地：" + text + "*", "EVE系统"));
         } else {

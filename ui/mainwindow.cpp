@@ -329,7 +329,7 @@ void MainWindow::showLocation()
 void MainWindow::followSettings()
 {
     if (fileLoader->isListening())
-        logWatcher->start(SharedConfig::effectiveChatlogDir(), SharedConfig::channels, fileLoader->channelFiles());
+        logWatcher->start(SharedConfig::effectiveChatlogDir(), fileLoader->readChannels(), fileLoader->channelFiles());
     else
         logWatcher->stop();
     statusLine->clearTopic(StatusLine::Logs);
@@ -377,9 +377,12 @@ void MainWindow::showChangedLogs()
     for (const ChatlogWatcher::Change &change : logWatcher->changes()) {
         const QString newest = QFileInfo(change.newest).fileName(), was = QFileInfo(change.followed).fileName();
         // Names carry the date and time: a later name is a later session.
-        if (follow && !newest.isEmpty() && (was.isEmpty() || newest.compare(was, Qt::CaseInsensitive) > 0))
+        // Local read only for where the player is always follows the game.
+        const bool locationOnly = fileLoader->locationOnly(change.channel);
+        if ((follow || (armed && locationOnly)) && !newest.isEmpty()
+            && (was.isEmpty() || newest.compare(was, Qt::CaseInsensitive) > 0))
             fileLoader->followNewer(change.channel, change.newest);
-        else
+        else if (!locationOnly)
             changes.append(change);
     }
     if (changes.isEmpty()) {

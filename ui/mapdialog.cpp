@@ -30,7 +30,9 @@ MapDialog::MapDialog(const QStringList &editor, const QLocale &voice, const QStr
 
     // Made again, a block starts from what it was made with.
     const MapBlock saved = readMapBlock(editor);
-    const MapRuleWords words = saved.readable ? saved.words : defaultMapRuleWords(voice);
+    // A block made before its words were kept has none in its marker.
+    const bool savedWords = saved.readable && !(saved.words.before.isEmpty() && saved.words.after.isEmpty());
+    const MapRuleWords words = savedWords ? saved.words : defaultMapRuleWords(voice);
     ui->before->setText(words.before);
     ui->after->setText(words.after);
     if (saved.readable) {
