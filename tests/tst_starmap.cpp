@@ -148,39 +148,24 @@ void TestStarMap::merge()
 void TestStarMap::blockSettings_data()
 {
     QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<bool>("readable");
-    QTest::addColumn<bool>("follows");
-    QTest::addColumn<QString>("centre");
-    QTest::addColumn<int>("radius");
-    QTest::addColumn<QString>("words"); // before, "/", after
-    MapRules written;
-    written.home = "A-AAAA";
-    written.radius = 3;
-    written.words = {"\\ say \"%1\"", " \"\\"};
-    QTest::newRow("written from home") << mergeMapRules({"x|B-BBBB|y"}, written).lines << true << false << "A-AAAA" << 3
-                                       << "\\ say \"%1\"/ \"\\";
+    QTest::addColumn<QString>("read"); // readable, from where I am, centre, radius, words before/after
+    MapRules written = buildMapRules(fixture(), fixture().find("A-AAAA"), 3, {"\\ say \"%1\"", " \"\\"});
     written.followsPlayer = true;
-    QTest::newRow("written from where I am") << mergeMapRules({}, written).lines << true << true << "A-AAAA" << 3
-                                             << "\\ say \"%1\"/ \"\\";
-    QTest::newRow("read, made before the words were kept")
+    QTest::newRow("written") << mergeMapRules({"x|B-BBBB|y"}, written).lines << "1 1 A-AAAA 3 \\ say \"%1\"/ \"\\";
+    QTest::newRow("made before the words were kept")
         << QStringList{"# map rules from Kor-Azor Prime within 5 jumps (replaced whole when generated again)", End}
-        << true << false << "Kor-Azor Prime" << 5 << "/";
+        << "1 0 Kor-Azor Prime 5 /";
     const QString damaged = "# map rules from where I am, now A-AAAA, within %1 jumps%2 (replaced whole when generated again)";
-    QTest::newRow("damaged: no words") << QStringList{damaged.arg("3", "")} << false << true << "" << 0 << "/";
-    QTest::newRow("damaged: radius") << QStringList{damaged.arg("three", ", words \"a\" \"b\"")} << false << true << ""
-                                     << 0 << "/";
-    QTest::newRow("no block") << QStringList{"x|B-BBBB|y"} << false << false << "" << 0 << "/";
+    QTest::newRow("damaged: no words") << QStringList{damaged.arg("3", "")} << "0 1  0 /";
+    QTest::newRow("damaged: radius") << QStringList{damaged.arg("three", ", words \"a\" \"b\"")} << "0 1  0 /";
 }
 
 void TestStarMap::blockSettings()
 {
     QFETCH(QStringList, lines);
-    const MapBlock block = readMapBlock(lines);
-    QTEST(block.readable, "readable");
-    QTEST(block.followsPlayer, "follows");
-    QTEST(block.centre, "centre");
-    QTEST(block.radius, "radius");
-    QTEST(block.words.before + "/" + block.words.after, "words");
+    const MapBlock b = readMapBlock(lines);
+    QTEST(QString("%1 %2 %3 %4 %5/%6").arg(b.readable).arg(b.followsPlayer).arg(b.centre).arg(b.radius)
+              .arg(b.words.before, b.words.after), "read");
 }
 
 void TestStarMap::bundledMap()
