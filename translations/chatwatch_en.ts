@@ -379,10 +379,6 @@ No update page is set for this build.</translation>
         <translation>Where you are is not known: jump counts from %1</translation>
     </message>
     <message>
-        <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules saved for %1 stay in force.</source>
-        <translation>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules saved for %1 stay in force.</translation>
-    </message>
-    <message>
         <source>In %1</source>
         <translation>In %1</translation>
     </message>
@@ -401,6 +397,10 @@ No update page is set for this build.</translation>
     <message>
         <source>Map rules count jumps from %1.</source>
         <translation>Map rules count jumps from %1.</translation>
+    </message>
+    <message>
+        <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</source>
+        <translation>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</translation>
     </message>
 </context>
 <context>

@@ -370,10 +370,6 @@ No update page is set for this build.</source>
         <translation>不知道你在哪里：跳数从 %1 算起</translation>
     </message>
     <message>
-        <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules saved for %1 stay in force.</source>
-        <translation>本地频道日志中没有游戏写下的、说明你所在星系的行：本地频道未记录日志，或游戏未在运行。为 %1 保存的规则继续有效。</translation>
-    </message>
-    <message>
         <source>In %1</source>
         <translation>位于 %1</translation>
     </message>
@@ -392,6 +388,10 @@ No update page is set for this build.</source>
     <message>
         <source>Map rules count jumps from %1.</source>
         <translation>星图规则的跳数从 %1 算起。</translation>
+    </message>
+    <message>
+        <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</source>
+        <translation>本地频道日志中没有游戏写下的、说明你所在星系的行：本地频道未记录日志，或游戏未在运行。从 %1 算起的规则继续有效。</translation>
     </message>
 </context>
 <context>

@@ -300,7 +300,7 @@ void MainWindow::showLocation()
 {
     const QString system = fileLoader->playerSystem(), centre = followedRules.centre();
     const bool follows = followedRules.follows();
-    if (!fileLoader->isListening() || (system.isEmpty() && !follows && !followedRules.block().followsPlayer)) {
+    if (!fileLoader->isListening() || (system.isEmpty() && !followedRules.block().followsPlayer)) {
         statusLine->clearTopic(StatusLine::Location);
         return;
     }
@@ -312,7 +312,7 @@ void MainWindow::showLocation()
     } else if (system.isEmpty()) {
         brief = tr("Where you are is not known: jump counts from %1").arg(centre);
         full = tr("No line of the game's in a Local log says which system you are in: Local is not logged, or the "
-                  "game is not running. The rules saved for %1 stay in force.").arg(centre);
+                  "game is not running. The rules counted from %1 stay in force.").arg(centre);
     } else {
         const bool onMap = StarMap::bundled().find(system) >= 0;
         brief = onMap ? tr("In %1").arg(system)
