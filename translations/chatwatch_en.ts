@@ -480,8 +480,8 @@ No rule, as chat detection cannot find such names: %1 (%2)</translation>
         <translation>&amp;where I am</translation>
     </message>
     <message>
-        <source>&amp;Where you are now:</source>
-        <translation>&amp;Where you are now:</translation>
+        <source>Where you are &amp;now:</source>
+        <translation>Where you are &amp;now:</translation>
     </message>
     <message>
         <source>Type the system you are in: the game&apos;s Local log has not said it yet.</source>

@@ -471,8 +471,8 @@ No rule, as chat detection cannot find such names: %1 (%2)</source>
         <translation>我所在的位置(&amp;W)</translation>
     </message>
     <message>
-        <source>&amp;Where you are now:</source>
-        <translation>当前所在星系(&amp;W)：</translation>
+        <source>Where you are &amp;now:</source>
+        <translation>当前所在星系(&amp;N)：</translation>
     </message>
     <message>
         <source>Type the system you are in: the game&apos;s Local log has not said it yet.</source>

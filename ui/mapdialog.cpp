@@ -61,7 +61,7 @@ MapDialog::~MapDialog()
 void MapDialog::centreChosen()
 {
     const bool here = ui->centreHere->isChecked();
-    ui->homeLabel->setText(here ? tr("&Where you are now:") : tr("&Home system:"));
+    ui->homeLabel->setText(here ? tr("Where you are &now:") : tr("&Home system:"));
     if (here && !player.isEmpty())
         ui->home->setText(player);
     updatePreview();
