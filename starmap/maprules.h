@@ -27,7 +27,7 @@ struct MapRules
 {
     QString home;           // as the map spells it
     int radius = 0;
-    MapRuleWords words;
+    MapRuleWords words;         // fitsInRule: the block's marker line keeps them
     bool followsPlayer = false; // counted again from each system the player enters
     QStringList lines;      // one rule per system in range, nearest first
     QStringList unnamed;    // systems in range whose names chat detection never reports
