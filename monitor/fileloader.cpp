@@ -37,7 +37,7 @@ void FileLoader::start_monitoring()
     timer = new QTimer(this);
     connect(timer, SIGNAL(timeout()), this, SLOT(chat_update()));
     timer->start(PollInterval);
-    findPlayer();
+    findPlayer(channel_files.values());
 }
 
 QSet<QString> FileLoader::readChannels() const
@@ -68,12 +68,14 @@ QString FileLoader::locationLog() const
 }
 
 // Where the player is when listening starts: the last line of the game's
-// that says so, in whichever Local log has the latest.
-void FileLoader::findPlayer()
+// that says so, in whichever Local log has the latest. Only the logs opened
+// just now (`opened`) are searched: a log read for a while may hold jumps
+// its stream has yet to reach, and the player would go back and forth.
+void FileLoader::findPlayer(const QStringList &opened)
 {
     QString latest, system, from;
     for (const Log &log : qAsConst(logs)) {
-        if (!log.stream || !LocalChannels.contains(log.channel))
+        if (!log.stream || !LocalChannels.contains(log.channel) || !opened.contains(log.file->fileName()))
             continue;
         const QString line = ChatLogStream::lastLine(log.file, [](const QString &l) { return !enteredSystem(l).isEmpty(); });
         // Lines start with their time stamp, "[ 2026.12.07 06:10:02 ]".
@@ -122,6 +124,7 @@ void FileLoader::retarget()
     ++generation;
     const QMap<QString, QString> wanted = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
     QList<Log> kept;
+    QStringList opened;
     for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
         auto same = std::find_if(logs.begin(), logs.end(), [&it](const Log &log) {
             const bool reading = log.file && log.file->fileName() == it.value();
@@ -133,13 +136,14 @@ void FileLoader::retarget()
             kept.last().alerts = !locationOnly(it.key());
         } else {
             kept.append(open_chatlog(it.key(), it.value()));
+            opened.append(it.value());
         }
     }
     for (Log &log : logs)
         close(&log);
     logs = kept;
     updateChannelFiles();
-    findPlayer();
+    findPlayer(opened);
 }
 
 void FileLoader::followNewer(const QString &channel, const QString &path)

@@ -88,7 +88,7 @@ private:
     bool takeOver(Log *log);
     void examine(const QString &line, quint64 started);
     void updateChannelFiles();
-    void findPlayer();
+    void findPlayer(const QStringList &opened);
 
     QMap<QString, QString> channel_files;
     QTimer *timer;

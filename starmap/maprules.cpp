@@ -129,17 +129,22 @@ MapBlock readMapBlock(const QStringList &lines)
         "^# map rules from (where I am, now )?(.+?),? within (\\d+) jumps"
         "(?:, words \"((?:[^\"\\\\]|\\\\.)*)\" \"((?:[^\"\\\\]|\\\\.)*)\")? \\(replaced whole when generated again\\)$"));
     MapBlock block;
-    for (const QString &line : lines) {
-        if (!isBlockBegin(line))
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!isBlockBegin(lines.at(i)))
             continue;
         block.found = true;
-        const QString marker = line.trimmed();
+        const QString marker = lines.at(i).trimmed();
         block.followsPlayer = marker.startsWith(BlockBegin + QLatin1String("where I am"));
         const QRegularExpressionMatch m = settings.match(marker);
-        bool number = false;
-        block.radius = m.captured(3).toInt(&number);
-        // A block that follows the player is made again from its words.
-        block.readable = m.hasMatch() && number && (!block.followsPlayer || m.lastCapturedIndex() == 5);
+        block.radius = m.captured(3).toInt();
+        // Without its end mark the block's lines count as the player's, which
+        // would win over any made again; a block that follows the player is
+        // made again from its words.
+        int end = i + 1;
+        while (end < lines.size() && !isBlockBegin(lines.at(end)) && !isBlockEnd(lines.at(end)))
+            ++end;
+        block.readable = m.hasMatch() && block.radius >= 1 && block.radius <= MaxMapRadius && end < lines.size()
+            && isBlockEnd(lines.at(end)) && (!block.followsPlayer || m.lastCapturedIndex() == 5);
         if (block.readable) {
             block.centre = m.captured(2);
             block.words = {unquoted(m.captured(4)), unquoted(m.captured(5))};

@@ -50,6 +50,9 @@ struct MergedRules
 // and a system with a rule there gets no generated one.
 MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules);
 
+// The most jumps a block reaches: the dialog's limit.
+constexpr int MaxMapRadius = 10;
+
 // What a block of generated rules was made from, as its first marker line
 // keeps it, so that it can be made again from another system.
 struct MapBlock

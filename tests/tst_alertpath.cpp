@@ -420,8 +420,8 @@ void TestAlertPath::channelsApplyAtOnce()
 
 void TestAlertPath::followsPlayer_data()
 {
-    // Steps: "S:system" and "Z:system" the English and the Chinese client's
-    // jump line in Local, "R:system" a newer Local log starting with one (a
+    // Steps: "S:system" the English client's jump line in Local, "Z:system"
+    // the Chinese client's in 本地, "R:system" a newer Local log starting with one (a
     // relog), "L:text" and "C:text" a pilot's line in Local and Corp,
     // "restart" 停止 and 开始监听.
     QTest::addColumn<QByteArray>("rules");
@@ -436,7 +436,7 @@ void TestAlertPath::followsPlayer_data()
     here.followsPlayer = true;
     const QByteArray follow = joinConfigLines(mergeMapRules({}, here).lines).toUtf8();
     const QString one = "1跳位,N杠8YET,预警", none = "0跳位,N杠8YET,预警";
-    QTest::newRow("English, then Chinese system line") << own << "Local" << "S:A-1111;Z:N-8YET" << QStringList{}
+    QTest::newRow("English, then Chinese system line") << own << "Local 本地" << "S:A-1111;Z:N-8YET" << QStringList{}
                                                        << "In N-8YET";
     QTest::newRow("a player's same words") << own << "Local" << "L:Channel changed to Local : N-8YET*"
                                            << QStringList{"a,N杠8YET,b"} << "";
@@ -476,7 +476,8 @@ void TestAlertPath::followsPlayer()
             appendBytes(newer, line);
             QTest::qWait(1000);
         } else {
-            appendBytes(s.logs.filePath(QString(step[0] == 'C' ? "Corp" : "Local") + "_20261207_060000.txt"), line);
+            const QString channel = step[0] == 'C' ? "Corp" : step[0] == 'Z' ? "本地" : "Local";
+            appendBytes(s.logs.filePath(channel + "_20261207_060000.txt"), line);
         }
         QTest::qWait(250);
     }
@@ -484,7 +485,12 @@ void TestAlertPath::followsPlayer()
     QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), said, 3000);
     QTest::qWait(300);
     QCOMPARE(spokenTexts(), said);
-    QTEST(s.topic(StatusLine::Location), "location");
+    QTEST(s.topic(StatusLine::Location) + s.topic(StatusLine::Unlocated), "location");
+    // Stopped, the file holds the rules that were in force, as plain rules.
+    s.stop();
+    QStringList saved;
+    QVERIFY(readConfigLines(SharedConfig::locationFile, &saved));
+    QCOMPARE(SharedConfig::parseLocations(saved), SharedConfig::locations);
 }
 
 QTEST_MAIN(TestAlertPath)

@@ -69,6 +69,7 @@ private slots:
     void timerPollsEvery100ms();
     void startsWhereThePlayerIs_data();
     void startsWhereThePlayerIs();
+    void jumpsInOrderAcrossRetarget();
 };
 
 void TestChatlogReading::backlogNeverExamined()
@@ -260,6 +261,20 @@ void TestChatlogReading::startsWhereThePlayerIs()
     QCOMPARE(l.tick(3), QStringList());
     l.say("Local", "A-BCDE");
     QCOMPARE(l.tick(), QStringList{"A-BCDE"});
+}
+
+// Jumps not yet read when the settings change are taken once each, in order.
+void TestChatlogReading::jumpsInOrderAcrossRetarget()
+{
+    Listening l;
+    QStringList moved;
+    QObject::connect(&l.loader, &FileLoader::playerMoved, [&moved](const QString &system) { moved << system; });
+    l.start();
+    for (const QString system : {"A-1111", "B-2222"})
+        l.append("Local", gameLine("Channel changed to Local : " + system + "*", "EVE System") + gameLine("o7"));
+    l.loader.retarget();
+    l.tick(4);
+    QCOMPARE(moved, (QStringList{"A-1111", "B-2222"}));
 }
 
 void TestChatlogReading::oddSizeAtStart()

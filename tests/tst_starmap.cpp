@@ -156,8 +156,9 @@ void TestStarMap::blockSettings_data()
         << QStringList{"# map rules from Kor-Azor Prime within 5 jumps (replaced whole when generated again)", End}
         << "1 0 Kor-Azor Prime 5 /";
     const QString damaged = "# map rules from where I am, now A-AAAA, within %1 jumps%2 (replaced whole when generated again)";
-    QTest::newRow("damaged: no words") << QStringList{damaged.arg("3", "")} << "0 1  0 /";
-    QTest::newRow("damaged: radius") << QStringList{damaged.arg("three", ", words \"a\" \"b\"")} << "0 1  0 /";
+    QTest::newRow("damaged: no words") << QStringList{damaged.arg("3", ""), End} << "0 1  0 /";
+    QTest::newRow("damaged: radius") << QStringList{damaged.arg("11", ", words \"a\" \"b\""), End} << "0 1  0 /";
+    QTest::newRow("no end mark") << QStringList(mergeMapRules({}, written).lines.mid(0, 2)) << "0 1  0 /";
 }
 
 void TestStarMap::blockSettings()

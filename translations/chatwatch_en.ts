@@ -367,14 +367,6 @@ No update page is set for this build.</translation>
         <translation>Following: %1</translation>
     </message>
     <message>
-        <source>Map rules cannot follow you: their first line is damaged</source>
-        <translation>Map rules cannot follow you: their first line is damaged</translation>
-    </message>
-    <message>
-        <source>The first line of the map rules cannot be read, so they count jumps from where they were made. Make them again in 选项 &gt; Location &gt; From map….</source>
-        <translation>The first line of the map rules cannot be read, so they count jumps from where they were made. Make them again in Options &gt; Location rules &gt; From map….</translation>
-    </message>
-    <message>
         <source>Where you are is not known: jump counts from %1</source>
         <translation>Where you are is not known: jump counts from %1</translation>
     </message>
@@ -401,6 +393,14 @@ No update page is set for this build.</translation>
     <message>
         <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</source>
         <translation>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</translation>
+    </message>
+    <message>
+        <source>Map rules cannot follow you: their marker lines are damaged</source>
+        <translation>Map rules cannot follow you: their marker lines are damaged</translation>
+    </message>
+    <message>
+        <source>The map rules&apos; marker lines (their first line and &quot;# end of map rules&quot;) cannot be read, so they count jumps from where they were made. Make them again in 选项 &gt; Location &gt; From map….</source>
+        <translation>The map rules&apos; marker lines (their first line and &quot;# end of map rules&quot;) cannot be read, so they count jumps from where they were made. Make them again in Options &gt; Location rules &gt; From map….</translation>
     </message>
 </context>
 <context>

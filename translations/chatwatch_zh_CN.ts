@@ -358,14 +358,6 @@ No update page is set for this build.</source>
         <translation>正在跟随：%1</translation>
     </message>
     <message>
-        <source>Map rules cannot follow you: their first line is damaged</source>
-        <translation>星图规则无法跟随你：其第一行已损坏</translation>
-    </message>
-    <message>
-        <source>The first line of the map rules cannot be read, so they count jumps from where they were made. Make them again in 选项 &gt; Location &gt; From map….</source>
-        <translation>无法读取星图规则的第一行，因此跳数仍从生成时的星系算起。请在 选项 &gt; 位置规则 &gt; 从星图生成… 中重新生成。</translation>
-    </message>
-    <message>
         <source>Where you are is not known: jump counts from %1</source>
         <translation>不知道你在哪里：跳数从 %1 算起</translation>
     </message>
@@ -392,6 +384,14 @@ No update page is set for this build.</source>
     <message>
         <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</source>
         <translation>本地频道日志中没有游戏写下的、说明你所在星系的行：本地频道未记录日志，或游戏未在运行。从 %1 算起的规则继续有效。</translation>
+    </message>
+    <message>
+        <source>Map rules cannot follow you: their marker lines are damaged</source>
+        <translation>星图规则无法跟随你：其标记行已损坏</translation>
+    </message>
+    <message>
+        <source>The map rules&apos; marker lines (their first line and &quot;# end of map rules&quot;) cannot be read, so they count jumps from where they were made. Make them again in 选项 &gt; Location &gt; From map….</source>
+        <translation>无法读取星图规则的标记行（第一行和“# end of map rules”），因此跳数仍从生成时的星系算起。请在 选项 &gt; 位置规则 &gt; 从星图生成… 中重新生成。</translation>
     </message>
 </context>
 <context>

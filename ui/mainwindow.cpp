@@ -120,6 +120,10 @@ MainWindow::~MainWindow()
     QString error;
     if (!saveWindow(saveGeometry(), &error))
         qWarning("Window position not saved in %s: %s", qPrintable(SharedConfig::optionsFile), qPrintable(error));
+    error = keepFollowedRules();
+    if (!error.isEmpty())
+        qWarning("Map rules for where you are not saved in %s: %s", qPrintable(SharedConfig::locationFile),
+                 qPrintable(error));
     fileLoader->stop_monitoring();
     delete fileLoader;
     delete ui;
@@ -194,6 +198,8 @@ void MainWindow::on_actionChannel_triggered(bool)
 
 void MainWindow::on_actionLocation_triggered(bool)
 {
+    // The editor shows the rules in force.
+    showSaveFailure(keepFollowedRules());
     LocationDialog dialog(this);
     dialog.setVoiceLocale(speechPanel->engine() ? speechPanel->engine()->locale() : QLocale::c());
     dialog.setPlayerSystem(fileLoader->playerSystem());
@@ -270,8 +276,30 @@ void MainWindow::on_pushButton_2_clicked()
     statusLine->clearTopic(StatusLine::Logs);
     statusLine->clearTopic(StatusLine::NoLogs);
     statusLine->clearTopic(StatusLine::Unopened);
-    statusLine->clearTopic(StatusLine::Location);
+    showLocation();
     statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
+    showSaveFailure(keepFollowedRules());
+}
+
+void MainWindow::showSaveFailure(const QString &error)
+{
+    if (!error.isEmpty())
+        ui->statusbar->showMessage(
+            tr("Could not save %1: %2").arg(QDir::toNativeSeparators(SharedConfig::locationFile), error));
+}
+
+// The file keeps the rules for where the player was last seen, written when
+// listening stops, before the rules are edited and at exit, not at each jump.
+// Returns why it could not be written; empty when it was or had no need.
+QString MainWindow::keepFollowedRules()
+{
+    QStringList lines;
+    readConfigLines(SharedConfig::locationFile, &lines);
+    const QStringList kept = followedRules.linesToKeep(lines);
+    QString error;
+    if (kept != lines && writeConfigFile(SharedConfig::locationFile, joinConfigLines(kept), &error))
+        followedRules.setLines(kept);
+    return error;
 }
 
 // The rules file as saved; a block that follows the player counts from where
@@ -281,10 +309,9 @@ void MainWindow::loadFollowedRules()
     QStringList lines;
     readConfigLines(SharedConfig::locationFile, &lines);
     followedRules.setLines(lines);
-    if (fileLoader->playerSystem().isEmpty())
-        showLocation();
-    else
-        playerMoved(fileLoader->playerSystem());
+    // Made again at once, so that the player's own rules win from the start,
+    // as they do after a jump.
+    playerMoved(fileLoader->playerSystem().isEmpty() ? followedRules.centre() : fileLoader->playerSystem());
 }
 
 // Only the rules in memory change: the file keeps the lines it was saved with.
@@ -296,32 +323,34 @@ void MainWindow::playerMoved(const QString &system)
     showLocation();
 }
 
+// Where the player is, and why the map rules do not follow: warnings, as
+// the counts said may then be wrong.
 void MainWindow::showLocation()
 {
     const QString system = fileLoader->playerSystem(), centre = followedRules.centre();
-    const bool follows = followedRules.follows();
-    if (!fileLoader->isListening() || (system.isEmpty() && !followedRules.block().followsPlayer)) {
+    const bool listening = fileLoader->isListening(), follows = followedRules.follows();
+    const QString damaged = tr("Map rules cannot follow you: their marker lines are damaged");
+    statusLine->setTopic(StatusLine::MapRules,
+                         listening && followedRules.block().followsPlayer && !follows ? damaged : QString(),
+                         tr("The map rules' marker lines (their first line and \"# end of map rules\") cannot be "
+                            "read, so they count jumps from where they were made. Make them again in 选项 > "
+                            "Location > From map…."));
+    const QString unknown = tr("Where you are is not known: jump counts from %1").arg(centre);
+    statusLine->setTopic(StatusLine::Unlocated, listening && follows && system.isEmpty() ? unknown : QString(),
+                         tr("No line of the game's in a Local log says which system you are in: Local is not "
+                            "logged, or the game is not running. The rules counted from %1 stay in force.")
+                             .arg(centre));
+    if (!listening || system.isEmpty()) {
         statusLine->clearTopic(StatusLine::Location);
         return;
     }
-    QString brief, full;
-    if (followedRules.block().followsPlayer && !follows) {
-        brief = tr("Map rules cannot follow you: their first line is damaged");
-        full = tr("The first line of the map rules cannot be read, so they count jumps from where they were made. "
-                  "Make them again in 选项 > Location > From map….");
-    } else if (system.isEmpty()) {
-        brief = tr("Where you are is not known: jump counts from %1").arg(centre);
-        full = tr("No line of the game's in a Local log says which system you are in: Local is not logged, or the "
-                  "game is not running. The rules counted from %1 stay in force.").arg(centre);
-    } else {
-        const bool onMap = StarMap::bundled().find(system) >= 0;
-        brief = onMap ? tr("In %1").arg(system)
-            : follows ? tr("In %1 (not on the map): jump counts from %2").arg(system, centre)
-                      : tr("In %1 (not on the map)").arg(system);
-        full = tr("In %1, as the game says in %2.").arg(system, QFileInfo(fileLoader->locationLog()).fileName());
-        if (follows)
-            full += QLatin1Char('\n') + tr("Map rules count jumps from %1.").arg(centre);
-    }
+    const bool onMap = StarMap::bundled().find(system) >= 0;
+    const QString brief = onMap ? tr("In %1").arg(system)
+        : follows               ? tr("In %1 (not on the map): jump counts from %2").arg(system, centre)
+                                : tr("In %1 (not on the map)").arg(system);
+    QString full = tr("In %1, as the game says in %2.").arg(system, QFileInfo(fileLoader->locationLog()).fileName());
+    if (follows)
+        full += QLatin1Char('\n') + tr("Map rules count jumps from %1.").arg(centre);
     statusLine->setTopic(StatusLine::Location, brief, full);
 }
 
@@ -357,11 +386,18 @@ void MainWindow::rememberListening(bool on)
             tr("Could not save %1: %2").arg(QDir::toNativeSeparators(SharedConfig::optionsFile), error));
 }
 
-void MainWindow::showFollowed(const QStringList &channels)
+void MainWindow::showFollowed(const QStringList &taken)
 {
-    for (const QString &channel : channels)
+    QStringList channels;
+    for (const QString &channel : taken) {
         logWatcher->setFollowed(channel, fileLoader->channelFiles().value(channel));
+        // Local read for where the player is only follows the game unseen.
+        if (!fileLoader->locationOnly(channel))
+            channels.append(channel);
+    }
     showListeningStatus();
+    if (channels.isEmpty())
+        return;
     ui->statusbar->showMessage(channels.size() == 1
                                    ? tr("Now following the newer \"%1\" log").arg(channels.first())
                                    : tr("Now following the newer logs of %n channel(s)", nullptr, channels.size()));
@@ -438,6 +474,7 @@ void MainWindow::showListeningStatus()
                                                    : tr("Waiting for a location rule (选项 > Location)");
         statusLine->setTopic(StatusLine::Listening, waiting,
                              waiting + QLatin1Char('\n') + tr("Folder: %1").arg(folder));
+        showLocation();
         return;
     }
     const QStringList followed = fileLoader->followedFiles();

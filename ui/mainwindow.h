@@ -60,6 +60,8 @@ private:
     void showUnspokenLanguage();
     void showDropped();
     void loadFollowedRules();
+    QString keepFollowedRules();
+    void showSaveFailure(const QString &error);
     void playerMoved(const QString &system);
     void showLocation();
 

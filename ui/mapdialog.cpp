@@ -20,6 +20,7 @@ MapDialog::MapDialog(const QStringList &editor, const QLocale &voice, const QStr
     , player(player)
 {
     ui->setupUi(this);
+    ui->radius->setMaximum(MaxMapRadius);
 
     QStringList names = StarMap::bundled().names();
     names.sort(Qt::CaseInsensitive);

@@ -18,9 +18,10 @@ Notifier::Notifier(TrayIcon *tray, QObject *parent)
 
 void Notifier::warningChanged(StatusLine::Topic topic, const QString &brief, const QString &full)
 {
-    // No log yet is what every start before the game's looks like, and the
-    // logs are followed as they come: the status line and the tray say it.
-    if (topic == StatusLine::NoLogs)
+    // No log yet, and so no word of where the player is, is what every start
+    // before the game's looks like, and the logs are followed as they come:
+    // the status line and the tray say it.
+    if (topic == StatusLine::NoLogs || topic == StatusLine::Unlocated)
         return;
 #ifdef CHATWATCH_DESKTOP_NOTIFICATIONS
     if (brief.isEmpty())

@@ -16,7 +16,7 @@ class StatusLine : public QLabel
 public:
     // In the order shown: the warnings first, then what listening does and
     // where the player is.
-    enum Topic { Speech, Logs, Unopened, Language, NoLogs, Dropped, Listening, Location, TopicCount };
+    enum Topic { Speech, Logs, Unopened, Language, NoLogs, Dropped, MapRules, Unlocated, Listening, Location, TopicCount };
     Q_ENUM(Topic)
 
     explicit StatusLine(QWidget *parent = nullptr);
