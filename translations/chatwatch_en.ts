@@ -109,6 +109,45 @@ The previous settings are kept.</translation>
     </message>
 </context>
 <context>
+    <name>LocationStatus</name>
+    <message>
+        <source>Map rules cannot follow you: their marker lines are damaged</source>
+        <translation>Map rules cannot follow you: their marker lines are damaged</translation>
+    </message>
+    <message>
+        <source>The map rules&apos; marker lines (their first line and &quot;# end of map rules&quot;) cannot be read, so they count jumps from where they were made. Make them again in 选项 &gt; Location &gt; From map….</source>
+        <translation>The map rules&apos; marker lines (their first line and &quot;# end of map rules&quot;) cannot be read, so they count jumps from where they were made. Make them again in Options &gt; Location rules &gt; From map….</translation>
+    </message>
+    <message>
+        <source>Where you are is not known: jump counts from %1</source>
+        <translation>Where you are is not known: jump counts from %1</translation>
+    </message>
+    <message>
+        <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</source>
+        <translation>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>In %1</translation>
+    </message>
+    <message>
+        <source>In %1 (not on the map): jump counts from %2</source>
+        <translation>In %1 (not on the map): jump counts from %2</translation>
+    </message>
+    <message>
+        <source>In %1 (not on the map)</source>
+        <translation>In %1 (not on the map)</translation>
+    </message>
+    <message>
+        <source>In %1, as the game says in %2.</source>
+        <translation>In %1, as the game says in %2.</translation>
+    </message>
+    <message>
+        <source>Map rules count jumps from %1.</source>
+        <translation>Map rules count jumps from %1.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -365,42 +404,6 @@ No update page is set for this build.</translation>
     <message>
         <source>Following: %1</source>
         <translation>Following: %1</translation>
-    </message>
-    <message>
-        <source>Where you are is not known: jump counts from %1</source>
-        <translation>Where you are is not known: jump counts from %1</translation>
-    </message>
-    <message>
-        <source>In %1</source>
-        <translation>In %1</translation>
-    </message>
-    <message>
-        <source>In %1 (not on the map): jump counts from %2</source>
-        <translation>In %1 (not on the map): jump counts from %2</translation>
-    </message>
-    <message>
-        <source>In %1 (not on the map)</source>
-        <translation>In %1 (not on the map)</translation>
-    </message>
-    <message>
-        <source>In %1, as the game says in %2.</source>
-        <translation>In %1, as the game says in %2.</translation>
-    </message>
-    <message>
-        <source>Map rules count jumps from %1.</source>
-        <translation>Map rules count jumps from %1.</translation>
-    </message>
-    <message>
-        <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</source>
-        <translation>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</translation>
-    </message>
-    <message>
-        <source>Map rules cannot follow you: their marker lines are damaged</source>
-        <translation>Map rules cannot follow you: their marker lines are damaged</translation>
-    </message>
-    <message>
-        <source>The map rules&apos; marker lines (their first line and &quot;# end of map rules&quot;) cannot be read, so they count jumps from where they were made. Make them again in 选项 &gt; Location &gt; From map….</source>
-        <translation>The map rules&apos; marker lines (their first line and &quot;# end of map rules&quot;) cannot be read, so they count jumps from where they were made. Make them again in Options &gt; Location rules &gt; From map….</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,45 @@ The previous settings are kept.</source>
     </message>
 </context>
 <context>
+    <name>LocationStatus</name>
+    <message>
+        <source>Map rules cannot follow you: their marker lines are damaged</source>
+        <translation>星图规则无法跟随你：其标记行已损坏</translation>
+    </message>
+    <message>
+        <source>The map rules&apos; marker lines (their first line and &quot;# end of map rules&quot;) cannot be read, so they count jumps from where they were made. Make them again in 选项 &gt; Location &gt; From map….</source>
+        <translation>无法读取星图规则的标记行（第一行和“# end of map rules”），因此跳数仍从生成时的星系算起。请在 选项 &gt; 位置规则 &gt; 从星图生成… 中重新生成。</translation>
+    </message>
+    <message>
+        <source>Where you are is not known: jump counts from %1</source>
+        <translation>不知道你在哪里：跳数从 %1 算起</translation>
+    </message>
+    <message>
+        <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</source>
+        <translation>本地频道日志中没有游戏写下的、说明你所在星系的行：本地频道未记录日志，或游戏未在运行。从 %1 算起的规则继续有效。</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>位于 %1</translation>
+    </message>
+    <message>
+        <source>In %1 (not on the map): jump counts from %2</source>
+        <translation>位于 %1（不在星图上）：跳数从 %2 算起</translation>
+    </message>
+    <message>
+        <source>In %1 (not on the map)</source>
+        <translation>位于 %1（不在星图上）</translation>
+    </message>
+    <message>
+        <source>In %1, as the game says in %2.</source>
+        <translation>位于 %1，依据游戏在 %2 中的记录。</translation>
+    </message>
+    <message>
+        <source>Map rules count jumps from %1.</source>
+        <translation>星图规则的跳数从 %1 算起。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -356,42 +395,6 @@ No update page is set for this build.</source>
     <message>
         <source>Following: %1</source>
         <translation>正在跟随：%1</translation>
-    </message>
-    <message>
-        <source>Where you are is not known: jump counts from %1</source>
-        <translation>不知道你在哪里：跳数从 %1 算起</translation>
-    </message>
-    <message>
-        <source>In %1</source>
-        <translation>位于 %1</translation>
-    </message>
-    <message>
-        <source>In %1 (not on the map): jump counts from %2</source>
-        <translation>位于 %1（不在星图上）：跳数从 %2 算起</translation>
-    </message>
-    <message>
-        <source>In %1 (not on the map)</source>
-        <translation>位于 %1（不在星图上）</translation>
-    </message>
-    <message>
-        <source>In %1, as the game says in %2.</source>
-        <translation>位于 %1，依据游戏在 %2 中的记录。</translation>
-    </message>
-    <message>
-        <source>Map rules count jumps from %1.</source>
-        <translation>星图规则的跳数从 %1 算起。</translation>
-    </message>
-    <message>
-        <source>No line of the game&apos;s in a Local log says which system you are in: Local is not logged, or the game is not running. The rules counted from %1 stay in force.</source>
-        <translation>本地频道日志中没有游戏写下的、说明你所在星系的行：本地频道未记录日志，或游戏未在运行。从 %1 算起的规则继续有效。</translation>
-    </message>
-    <message>
-        <source>Map rules cannot follow you: their marker lines are damaged</source>
-        <translation>星图规则无法跟随你：其标记行已损坏</translation>
-    </message>
-    <message>
-        <source>The map rules&apos; marker lines (their first line and &quot;# end of map rules&quot;) cannot be read, so they count jumps from where they were made. Make them again in 选项 &gt; Location &gt; From map….</source>
-        <translation>无法读取星图规则的标记行（第一行和“# end of map rules”），因此跳数仍从生成时的星系算起。请在 选项 &gt; 位置规则 &gt; 从星图生成… 中重新生成。</translation>
     </message>
 </context>
 <context>

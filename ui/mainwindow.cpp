@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow.h"
 
-#include "app/configfile.h"
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "app/translations.h"
@@ -10,12 +9,12 @@
 #include "speech/alertqueue.h"
 #include "speech/matchlocation.h"
 #include "speech/speechtext.h"
-#include "starmap/starmap.h"
 #include "ui/alerthistory.h"
 #include "ui/channeldialog.h"
 #include "ui/chatlogfolder.h"
 #include "ui/growtotext.h"
 #include "ui/locationdialog.h"
+#include "ui/locationstatus.h"
 #include "ui/notifier.h"
 #include "ui/speechpanel.h"
 #include "ui/statusline.h"
@@ -105,8 +104,7 @@ MainWindow::MainWindow(QWidget *parent)
     logWatcher = new ChatlogWatcher(this);
     connect(logWatcher, &ChatlogWatcher::changesChanged, this, &MainWindow::showChangedLogs);
     connect(fileLoader, &FileLoader::followed, this, &MainWindow::showFollowed);
-    connect(fileLoader, &FileLoader::playerMoved, this, &MainWindow::playerMoved);
-    loadFollowedRules();
+    locationStatus = new LocationStatus(fileLoader, statusLine, this);
     const Options options = loadOptions();
     if (!options.window.isEmpty())
         restoreGeometry(options.window);
@@ -120,7 +118,7 @@ MainWindow::~MainWindow()
     QString error;
     if (!saveWindow(saveGeometry(), &error))
         qWarning("Window position not saved in %s: %s", qPrintable(SharedConfig::optionsFile), qPrintable(error));
-    error = keepFollowedRules();
+    error = locationStatus->keep();
     if (!error.isEmpty())
         qWarning("Map rules for where you are not saved in %s: %s", qPrintable(SharedConfig::locationFile),
                  qPrintable(error));
@@ -199,13 +197,13 @@ void MainWindow::on_actionChannel_triggered(bool)
 void MainWindow::on_actionLocation_triggered(bool)
 {
     // The editor shows the rules in force.
-    showSaveFailure(keepFollowedRules());
+    showSaveFailure(locationStatus->keep());
     LocationDialog dialog(this);
     dialog.setVoiceLocale(speechPanel->engine() ? speechPanel->engine()->locale() : QLocale::c());
     dialog.setPlayerSystem(fileLoader->playerSystem());
     if (dialog.exec()) {
         SharedConfig::reloadLocations();
-        loadFollowedRules();
+        locationStatus->reload();
         applySettings();
     }
 }
@@ -276,9 +274,9 @@ void MainWindow::on_pushButton_2_clicked()
     statusLine->clearTopic(StatusLine::Logs);
     statusLine->clearTopic(StatusLine::NoLogs);
     statusLine->clearTopic(StatusLine::Unopened);
-    showLocation();
+    locationStatus->show();
     statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
-    showSaveFailure(keepFollowedRules());
+    showSaveFailure(locationStatus->keep());
 }
 
 void MainWindow::showSaveFailure(const QString &error)
@@ -286,72 +284,6 @@ void MainWindow::showSaveFailure(const QString &error)
     if (!error.isEmpty())
         ui->statusbar->showMessage(
             tr("Could not save %1: %2").arg(QDir::toNativeSeparators(SharedConfig::locationFile), error));
-}
-
-// The file keeps the rules for where the player was last seen, written when
-// listening stops, before the rules are edited and at exit, not at each jump.
-// Returns why it could not be written; empty when it was or had no need.
-QString MainWindow::keepFollowedRules()
-{
-    QStringList lines;
-    readConfigLines(SharedConfig::locationFile, &lines);
-    const QStringList kept = followedRules.linesToKeep(lines);
-    QString error;
-    if (kept != lines && writeConfigFile(SharedConfig::locationFile, joinConfigLines(kept), &error))
-        followedRules.setLines(kept);
-    return error;
-}
-
-// The rules file as saved; a block that follows the player counts from where
-// the game last said the player is.
-void MainWindow::loadFollowedRules()
-{
-    QStringList lines;
-    readConfigLines(SharedConfig::locationFile, &lines);
-    followedRules.setLines(lines);
-    // Made again at once, so that the player's own rules win from the start,
-    // as they do after a jump.
-    playerMoved(fileLoader->playerSystem().isEmpty() ? followedRules.centre() : fileLoader->playerSystem());
-}
-
-// Only the rules in memory change: the file keeps the lines it was saved with.
-void MainWindow::playerMoved(const QString &system)
-{
-    QMap<QString, QString> rules;
-    if (followedRules.moveTo(system, &rules))
-        SharedConfig::locations = rules;
-    showLocation();
-}
-
-// Where the player is, and why the map rules do not follow: warnings, as
-// the counts said may then be wrong.
-void MainWindow::showLocation()
-{
-    const QString system = fileLoader->playerSystem(), centre = followedRules.centre();
-    const bool listening = fileLoader->isListening(), follows = followedRules.follows();
-    const QString damaged = tr("Map rules cannot follow you: their marker lines are damaged");
-    statusLine->setTopic(StatusLine::MapRules,
-                         listening && followedRules.block().followsPlayer && !follows ? damaged : QString(),
-                         tr("The map rules' marker lines (their first line and \"# end of map rules\") cannot be "
-                            "read, so they count jumps from where they were made. Make them again in 选项 > "
-                            "Location > From map…."));
-    const QString unknown = tr("Where you are is not known: jump counts from %1").arg(centre);
-    statusLine->setTopic(StatusLine::Unlocated, listening && follows && system.isEmpty() ? unknown : QString(),
-                         tr("No line of the game's in a Local log says which system you are in: Local is not "
-                            "logged, or the game is not running. The rules counted from %1 stay in force.")
-                             .arg(centre));
-    if (!listening || system.isEmpty()) {
-        statusLine->clearTopic(StatusLine::Location);
-        return;
-    }
-    const bool onMap = StarMap::bundled().find(system) >= 0;
-    const QString brief = onMap ? tr("In %1").arg(system)
-        : follows               ? tr("In %1 (not on the map): jump counts from %2").arg(system, centre)
-                                : tr("In %1 (not on the map)").arg(system);
-    QString full = tr("In %1, as the game says in %2.").arg(system, QFileInfo(fileLoader->locationLog()).fileName());
-    if (follows)
-        full += QLatin1Char('\n') + tr("Map rules count jumps from %1.").arg(centre);
-    statusLine->setTopic(StatusLine::Location, brief, full);
 }
 
 // The watch and the status line follow what the monitor follows now.
@@ -474,7 +406,7 @@ void MainWindow::showListeningStatus()
                                                    : tr("Waiting for a location rule (选项 > Location)");
         statusLine->setTopic(StatusLine::Listening, waiting,
                              waiting + QLatin1Char('\n') + tr("Folder: %1").arg(folder));
-        showLocation();
+        locationStatus->show();
         return;
     }
     const QStringList followed = fileLoader->followedFiles();
@@ -500,5 +432,5 @@ void MainWindow::showListeningStatus()
     const StatusLine::Topic topic = followed.isEmpty() ? StatusLine::NoLogs : StatusLine::Listening;
     statusLine->clearTopic(StatusLine::Listening);
     statusLine->setTopic(topic, brief, full);
-    showLocation();
+    locationStatus->show();
 }

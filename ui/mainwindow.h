@@ -2,8 +2,6 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "starmap/followedrules.h"
-
 #include <QLocale>
 #include <QMainWindow>
 #include <QTextToSpeech>
@@ -14,6 +12,7 @@ class MainWindow;
 class AlertHistory;
 class ChatlogWatcher;
 class FileLoader;
+class LocationStatus;
 class SpeechPanel;
 class StatusLine;
 class TrayIcon;
@@ -59,11 +58,7 @@ private:
     void showChangedLogs();
     void showUnspokenLanguage();
     void showDropped();
-    void loadFollowedRules();
-    QString keepFollowedRules();
     void showSaveFailure(const QString &error);
-    void playerMoved(const QString &system);
-    void showLocation();
 
     Ui::MainWindow *ui;
     SpeechPanel *speechPanel;
@@ -73,7 +68,7 @@ private:
     AlertHistory *history;
     int droppedCount = 0;
     TrayIcon *trayIcon;
-    FollowedRules followedRules;
+    LocationStatus *locationStatus;
     // 开始监听 was pressed: listening, or waiting for a channel and a rule.
     bool armed = false;
 };

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/locationstatus.h"
+
+#include "app/configfile.h"
+#include "app/sharedconfig.h"
+#include "monitor/fileloader.h"
+#include "starmap/starmap.h"
+#include "ui/statusline.h"
+
+#include <QFileInfo>
+
+LocationStatus::LocationStatus(FileLoader *loader, StatusLine *line, QObject *parent)
+    : QObject(parent)
+    , m_loader(loader)
+    , m_line(line)
+{
+    connect(loader, &FileLoader::playerMoved, this, &LocationStatus::playerMoved);
+    reload();
+}
+
+void LocationStatus::reload()
+{
+    QStringList lines;
+    readConfigLines(SharedConfig::locationFile, &lines);
+    m_rules.setLines(lines);
+    // Made again at once, so that the player's own rules win from the start,
+    // as they do after a jump.
+    playerMoved(m_loader->playerSystem().isEmpty() ? m_rules.centre() : m_loader->playerSystem());
+}
+
+// Not at each jump: the file stays plain rules, for the last known system.
+QString LocationStatus::keep()
+{
+    QStringList lines;
+    readConfigLines(SharedConfig::locationFile, &lines);
+    const QStringList kept = m_rules.linesToKeep(lines);
+    QString error;
+    if (kept != lines && writeConfigFile(SharedConfig::locationFile, joinConfigLines(kept), &error))
+        m_rules.setLines(kept);
+    return error;
+}
+
+// Only the rules in memory change.
+void LocationStatus::playerMoved(const QString &system)
+{
+    QMap<QString, QString> rules;
+    if (m_rules.moveTo(system, &rules))
+        SharedConfig::locations = rules;
+    show();
+}
+
+// A block that cannot follow, or no word of where the player is, are
+// warnings: the counts said may then be wrong.
+void LocationStatus::show()
+{
+    const QString system = m_loader->playerSystem(), centre = m_rules.centre();
+    const bool listening = m_loader->isListening(), follows = m_rules.follows();
+    const QString damaged = tr("Map rules cannot follow you: their marker lines are damaged");
+    m_line->setTopic(StatusLine::MapRules, listening && m_rules.block().followsPlayer && !follows ? damaged : QString(),
+                     tr("The map rules' marker lines (their first line and \"# end of map rules\") cannot be read, "
+                        "so they count jumps from where they were made. Make them again in 选项 > Location > From "
+                        "map…."));
+    const QString unknown = tr("Where you are is not known: jump counts from %1").arg(centre);
+    m_line->setTopic(StatusLine::Unlocated, listening && follows && system.isEmpty() ? unknown : QString(),
+                     tr("No line of the game's in a Local log says which system you are in: Local is not logged, "
+                        "or the game is not running. The rules counted from %1 stay in force.")
+                         .arg(centre));
+    if (!listening || system.isEmpty()) {
+        m_line->clearTopic(StatusLine::Location);
+        return;
+    }
+    const bool onMap = StarMap::bundled().find(system) >= 0;
+    const QString brief = onMap ? tr("In %1").arg(system)
+        : follows               ? tr("In %1 (not on the map): jump counts from %2").arg(system, centre)
+                                : tr("In %1 (not on the map)").arg(system);
+    QString full = tr("In %1, as the game says in %2.").arg(system, QFileInfo(m_loader->locationLog()).fileName());
+    if (follows)
+        full += QLatin1Char('\n') + tr("Map rules count jumps from %1.").arg(centre);
+    m_line->setTopic(StatusLine::Location, brief, full);
+}
