@@ -40,9 +40,14 @@ QStringList FollowedRules::linesToKeep(const QStringList &lines) const
     const bool same = saved.readable && saved.followsPlayer && saved.centre == m_block.centre
         && saved.radius == m_block.radius && saved.words.before == m_block.words.before
         && saved.words.after == m_block.words.after;
-    if (!follows() || !same || map.find(m_centre) < 0)
+    if (!follows() || !same || m_centre == m_block.centre || map.find(m_centre) < 0)
         return lines;
     MapRules rules = buildMapRules(map, map.find(m_centre), m_block.radius, m_block.words);
     rules.followsPlayer = true;
     return mergeMapRules(lines, rules).lines;
+}
+
+void FollowedRules::kept()
+{
+    m_block.centre = m_centre;
 }

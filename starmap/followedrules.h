@@ -26,11 +26,13 @@ public:
     // them. False, and *rules untouched, when the block does not follow the
     // player or `system` is not on the map.
     bool moveTo(const QString &system, QMap<QString, QString> *rules);
-    // The rules file's `lines` with the block made from centre() (and none
-    // for a system of the player's own rules), to be kept when listening
-    // stops; `lines` as they are when the block does not follow the player
+    // The rules file's `lines` with the block made from centre(), to be kept
+    // when listening stops; `lines` as they are when the player has not left
+    // the system the file counts from, the block does not follow the player
     // or the file no longer holds the block these rules were read from.
     QStringList linesToKeep(const QStringList &lines) const;
+    // The file now holds the block made from centre().
+    void kept();
 
 private:
     MapBlock m_block;

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 const QString BlockBegin = QStringLiteral("# map rules from ");
@@ -143,8 +145,10 @@ MapBlock readMapBlock(const QStringList &lines)
         int end = i + 1;
         while (end < lines.size() && !isBlockBegin(lines.at(end)) && !isBlockEnd(lines.at(end)))
             ++end;
+        // A second block would be dropped when this one is written again.
+        const bool single = std::none_of(lines.cbegin() + end, lines.cend(), isBlockBegin);
         block.readable = m.hasMatch() && block.radius >= 1 && block.radius <= MaxMapRadius && end < lines.size()
-            && isBlockEnd(lines.at(end)) && (!block.followsPlayer || m.lastCapturedIndex() == 5);
+            && isBlockEnd(lines.at(end)) && single && (!block.followsPlayer || m.lastCapturedIndex() == 5);
         if (block.readable) {
             block.centre = m.captured(2);
             block.words = {unquoted(m.captured(4)), unquoted(m.captured(5))};

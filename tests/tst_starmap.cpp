@@ -159,6 +159,7 @@ void TestStarMap::blockSettings_data()
     QTest::newRow("damaged: no words") << QStringList{damaged.arg("3", ""), End} << "0 1  0 /";
     QTest::newRow("damaged: radius") << QStringList{damaged.arg("11", ", words \"a\" \"b\""), End} << "0 1  0 /";
     QTest::newRow("no end mark") << QStringList(mergeMapRules({}, written).lines.mid(0, 2)) << "0 1  0 /";
+    QTest::newRow("two blocks") << mergeMapRules({}, written).lines + QStringList{damaged.arg("3", ""), End} << "0 1  0 /";
 }
 
 void TestStarMap::blockSettings()

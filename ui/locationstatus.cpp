@@ -24,8 +24,14 @@ void LocationStatus::reload()
     readConfigLines(SharedConfig::locationFile, &lines);
     m_rules.setLines(lines);
     // Made again at once, so that the player's own rules win from the start,
-    // as they do after a jump.
-    playerMoved(m_loader->playerSystem().isEmpty() ? m_rules.centre() : m_loader->playerSystem());
+    // as they do after a jump. Where the player was seen counts only while
+    // listening: else the system the file counts from, which may be the one
+    // just typed in From map….
+    QMap<QString, QString> rules;
+    if ((m_loader->isListening() && m_rules.moveTo(m_loader->playerSystem(), &rules))
+        || m_rules.moveTo(m_rules.centre(), &rules))
+        SharedConfig::locations = rules;
+    show();
 }
 
 // Not at each jump: the file stays plain rules, for the last known system.
@@ -35,8 +41,10 @@ QString LocationStatus::keep()
     readConfigLines(SharedConfig::locationFile, &lines);
     const QStringList kept = m_rules.linesToKeep(lines);
     QString error;
+    // Only the block changes: the player's own lines stay as they were read,
+    // and edits made elsewhere meanwhile apply at the next reload.
     if (kept != lines && writeConfigFile(SharedConfig::locationFile, joinConfigLines(kept), &error))
-        m_rules.setLines(kept);
+        m_rules.kept();
     return error;
 }
 

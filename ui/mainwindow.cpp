@@ -200,7 +200,7 @@ void MainWindow::on_actionLocation_triggered(bool)
     showSaveFailure(locationStatus->keep());
     LocationDialog dialog(this);
     dialog.setVoiceLocale(speechPanel->engine() ? speechPanel->engine()->locale() : QLocale::c());
-    dialog.setPlayerSystem(fileLoader->playerSystem());
+    dialog.setPlayerSystem(fileLoader->isListening() ? fileLoader->playerSystem() : QString());
     if (dialog.exec()) {
         SharedConfig::reloadLocations();
         locationStatus->reload();
