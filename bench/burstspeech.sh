@@ -7,29 +7,11 @@
 # Run from the project root after `make build` and `scripts/install-deps extras`.
 set -u
 root=$(pwd)
-bin=$root/build/chatwatch
-bench=$root/build/bench/chatwatch_bench
-work=$(mktemp -d)
-app= rec= xvfb= pulse=
 . "$root/bench/soundroom.sh"
-open_sound_room 59
-cleanup() {
-    kill $app $rec 2>/dev/null
-    # The speech service the program started, found by its private socket.
-    for p in $(pgrep -f -- "--socket-path $XDG_RUNTIME_DIR/"); do kill "$p"; done
-    kill $xvfb $pulse 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+enter_sound_room 59
 
 idx=$("$bench" voice-index speechd zh_CN Mandarin 2>/dev/null) || { echo "no zh_CN voice Mandarin"; exit 1; }
-read -r engine language voiceidx <<<"$idx"
-mkdir -p "$work/run/config" "$work/run/logs" && cd "$work/run"
-printf '\xff\xfe' > logs/Local_20261207_060000.txt
-printf '%s\n' "$work/run/logs" > config/chatlog.ini
-printf 'Local\n' > config/channel.ini
-printf '%s\n' '1跳位|N-8YET|预警' '5跳位|0-G8NO|预警' '0跳位|1DQ1-A|预警' '3跳位|T5ZI-S|预警' > config/location.ini
-printf '100\n0\n0\n%s\n%s\n%s\n' "$engine" "$language" "$voiceidx" > config/voice.ini
+prepare_run "$idx" '1跳位|N-8YET|预警' '5跳位|0-G8NO|预警' '0跳位|1DQ1-A|预警' '3跳位|T5ZI-S|预警'
 start_listening
 
 line() { printf '\xef\xbb\xbf[ 2026.12.07 06:00:01 ] Pilot > %s\r\n' "$1" | iconv -f UTF-8 -t UTF-16LE; }

@@ -6,25 +6,13 @@
 # Run from the project root after `make build` and `scripts/install-deps extras`.
 set -u
 root=$(pwd)
-bin=$root/build/chatwatch
-bench=$root/build/bench/chatwatch_bench
-work=$(mktemp -d)
-app= rec= xvfb= pulse=
 . "$root/bench/soundroom.sh"
-open_sound_room 58
-cleanup() { kill $app $rec $xvfb $pulse 2>/dev/null; pkill -f "socket-path $HOME" 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
+enter_sound_room 58
 
 hear() { # label, rule, locale, voice name
     local label=$1 rule=$2 locale=$3 voice=$4 idx
     idx=$("$bench" voice-index speechd "$locale" "$voice" 2>/dev/null) || { echo "$label: no $locale voice $voice"; return 1; }
-    rm -rf "$work/run" && mkdir -p "$work/run/config" "$work/run/logs" && cd "$work/run"
-    printf '\xff\xfe' > logs/Local_20261207_060000.txt
-    printf '%s\n' "$work/run/logs" > config/chatlog.ini
-    printf 'Local\n' > config/channel.ini
-    printf '%s\n' "$rule" > config/location.ini
-    read -r engine language voiceidx <<<"$idx"
-    printf '100\n0\n0\n%s\n%s\n%s\n' "$engine" "$language" "$voiceidx" > config/voice.ini
+    prepare_run "$idx" "$rule"
     start_listening
     parec -d rec.monitor --file-format=wav "$work/$label.wav" & rec=$!
     sleep 0.5

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the real-speech scripts, which set $work to a fresh folder.
+# Sourced by the real-speech scripts, which set $root to the project root.
 # open_sound_room N: a private home and runtime folder in $work, an X server
 # on display :N and a PulseAudio server whose null sink "rec" records what is
 # played; sets xvfb and pulse to their process ids. norewinds: a stream that
@@ -27,4 +27,37 @@ start_listening() {
     sleep 1
     xdotool mousemove --window "$wid" 77 80 click 1   # start listening
     sleep 1
+}
+
+# enter_sound_room N: sets bin and bench from $root and work to a fresh
+# folder, opens the sound room on display :N, and at exit closes it.
+enter_sound_room() {
+    bin=$root/build/chatwatch bench=$root/build/bench/chatwatch_bench work=$(mktemp -d)
+    app= rec= xvfb= pulse=
+    open_sound_room "$1"
+    trap close_sound_room EXIT
+}
+
+# Stops the program, the recorder, the speech service the program started
+# (found by its private socket) and the room's servers; removes $work.
+close_sound_room() {
+    kill $app $rec 2>/dev/null
+    for p in $(pgrep -f -- "--socket-path $XDG_RUNTIME_DIR/"); do kill "$p"; done
+    kill $xvfb $pulse 2>/dev/null
+    rm -rf "$work"
+}
+
+# prepare_run "ENGINE LANGUAGE VOICE" RULE...: a fresh $work/run, made the
+# current folder, whose settings follow an empty Local log with these rules
+# and this voice (indexes as `chatwatch_bench voice-index` prints them).
+prepare_run() {
+    local engine language voiceidx
+    read -r engine language voiceidx <<<"$1"
+    shift
+    rm -rf "$work/run" && mkdir -p "$work/run/config" "$work/run/logs" && cd "$work/run"
+    printf '\xff\xfe' > logs/Local_20261207_060000.txt
+    printf '%s\n' "$work/run/logs" > config/chatlog.ini
+    printf 'Local\n' > config/channel.ini
+    printf '%s\n' "$@" > config/location.ini
+    printf '100\n0\n0\n%s\n%s\n%s\n' "$engine" "$language" "$voiceidx" > config/voice.ini
 }
