@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class NotificationBus;
 class QTemporaryDir;
@@ -34,6 +35,10 @@ NotificationBus &notificationBus();
 
 // Twenty quiet game logs in `dir`, followed, with one rule.
 void prepareTwentyLogs(const QTemporaryDir &dir);
+// A log as the game starts one, then 50 MB of ordinary chat.
+void writeBigLog(const QString &path, const QString &channel);
+// start_monitoring over the logs as configured, timed `runs` times (ms).
+QVector<double> timeStarts(int runs);
 
 // The bench's tools: "voice-index ENGINE LOCALE VOICE", "screenshots DIR".
 int printVoiceIndexes(const QStringList &args);

@@ -34,33 +34,18 @@ QByteArray jumpLine(const QString &system)
 // with none at all (the whole bounded tail is read).
 void startOverLocalLog()
 {
-    QByteArray block;
-    while (block.size() < 1 << 20)
-        block += gameLine(QStringLiteral("o7 anyone seen a red in MJ-5F9 or 0-G8NO? 不明"));
     for (const bool jump : {true, false}) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Local_20261207_060000.txt"));
-        writeGameLog(path, QStringLiteral("Local"));
-        QFile f(path);
-        f.open(QIODevice::Append);
-        while (f.size() < 50LL * 1000 * 1000)
-            f.write(block);
-        if (jump)
-            f.write(jumpLine(QStringLiteral("N-8YET")));
+        writeBigLog(path, QStringLiteral("Local"));
+        QByteArray end = jump ? jumpLine(QStringLiteral("N-8YET")) : QByteArray();
         for (int i = 0; i < 20; ++i)
-            f.write(gameLine(QStringLiteral("nothing new")));
-        f.close();
+            end += gameLine(QStringLiteral("nothing new"));
+        appendBytes(path, end);
         SharedConfig::chatlogDir = dir.path();
         SharedConfig::channels = {QStringLiteral("Local")};
         SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
-        FileLoader loader;
-        QVector<double> runs;
-        for (int run = 0; run < 21; ++run) {
-            const qint64 t = nowNs();
-            loader.start_monitoring();
-            runs << (nowNs() - t) / 1e6;
-            loader.stop_monitoring();
-        }
+        QVector<double> runs = timeStarts(21);
         runs.removeFirst(); // the file's pages are read from disk once
         report(jump ? "start_monitoring, 50 MB Local log, jump 20 lines from the end (median of 20)"
                     : "same, no jump line in the log (median of 20)",
