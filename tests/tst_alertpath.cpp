@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
+#include "monitor/fileloader.h"
 #include "starmap/maprules.h"
 #include "starmap/starmap.h"
 #include "speech/speechwatchdog.h"
@@ -46,11 +47,9 @@ private slots:
     void speechServiceFails();
     void queue_data();
     void queue();
-    void followsNewerLogs_data();
-    void followsNewerLogs();
+    void followsTheGame_data();
+    void followsTheGame();
     void channelsApplyAtOnce();
-    void followsPlayer_data();
-    void followsPlayer();
 
 private:
     QScopedPointer<NotificationBus> bus;
@@ -311,28 +310,38 @@ void TestAlertPath::queue()
     QCOMPARE(history->findItems("dropped", Qt::MatchContains).size(), notice.isEmpty() ? 0 : 1);
 }
 
-void TestAlertPath::followsNewerLogs_data()
+void TestAlertPath::followsTheGame_data()
 {
-    // Steps while listening: "new FILE [SYSTEM]" a log as the game starts one,
-    // "empty FILE", "say FILE SYSTEM", "rm FILE", "renew" the folder deleted
-    // and made again, "wait MS"; "Local_07" is Local_20261207_070000.txt.
-    // "+Corp" is followed but has no log at the start.
+    // Steps while listening: "new FILE [TEXT]" a log as the game starts one,
+    // "empty FILE", "say FILE TEXT" a pilot's line, "jump FILE SYSTEM" the
+    // game's line for the player's new system (the Chinese client's in
+    // 本地), "rm FILE", "renew" the folder deleted and made again, "wait MS",
+    // "restart" 停止 and 开始监听; "Local_07" is Local_20261207_070000.txt.
+    // Channels are followed but "-X"; each has a log but "+X".
+    QTest::addColumn<QByteArray>("rules");
     QTest::addColumn<QString>("channels");
     QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("said");
+    QTest::addColumn<QStringList>("said");
     QTest::addColumn<int>("logs");
-    QTest::newRow("newer log, from its first line") << "Local" << "new Local_07 A-1111;wait 1000;say Local_07 A-2222"
-                                                    << "A-1111 A-2222" << 1;
-    QTest::newRow("first log of a channel") << "Local +Corp" << "new Corp_07 A-1111" << "A-1111" << 2;
-    QTest::newRow("created empty, filled later") << "Local" << "empty Local_07;wait 1200;new Local_07 A-1111"
-                                                 << "A-1111" << 1;
-    QTest::newRow("old log's unread lines first")
-        << "Local" << "say Local_06 A-1111;say Local_06 A-2222;new Local_07 A-3333" << "A-1111 A-2222 A-3333" << 1;
+    QTest::addColumn<QString>("location");
+    const QByteArray any = "a|*-****|b\n", own = "a|N-8YET|b\nc|*-****|d\n";
+    const auto a = [](const QString &systems) {
+        return QString(systems).replace("-", "杠").replace(QRegularExpression("(\\S+)"), "a,\\1,b").split(' ');
+    };
+    QTest::newRow("newer log, from its first line") << any << "Local" << "new Local_07 A-1111;wait 1000;say Local_07 A-2222"
+                                                    << a("A-1111 A-2222") << 1 << "";
+    QTest::newRow("first log of a channel") << any << "Local +Corp" << "new Corp_07 A-1111" << a("A-1111") << 2 << "";
+    QTest::newRow("created empty, filled later") << any << "Local" << "empty Local_07;wait 1200;new Local_07 A-1111"
+                                                 << a("A-1111") << 1 << "";
+    QTest::newRow("old log's unread lines first") << any << "Local"
+                                                  << "say Local_06 A-1111;say Local_06 A-2222;new Local_07 A-3333"
+                                                  << a("A-1111 A-2222 A-3333") << 1 << "";
     QTest::newRow("removed before it is followed")
-        << "Local" << "new Local_07 A-1111;rm Local_07;wait 1000;say Local_06 A-2222" << "A-2222" << 1;
+        << any << "Local" << "new Local_07 A-1111;rm Local_07;wait 1000;say Local_06 A-2222" << a("A-2222") << 1 << "";
     QTest::newRow("two clients: the newest wins")
-        << "Local" << "new Local_07;wait 1000;say Local_06 A-1111;say Local_07 A-2222" << "A-2222" << 1;
-    QTest::newRow("folder deleted and made again") << "Local" << "renew;new Local_07 A-1111" << "A-1111" << 1;
+        << any << "Local" << "new Local_07;wait 1000;say Local_06 A-1111;say Local_07 A-2222" << a("A-2222") << 1 << "";
+    QTest::newRow("folder deleted and made again") << any << "Local" << "renew;new Local_07 A-1111" << a("A-1111") << 1
+                                                   << "";
     QStringList twenty, steps, said;
     // Half of them with a report: all twenty at once would overflow the alert queue.
     for (int i = 10; i < 30; ++i) {
@@ -341,43 +350,87 @@ void TestAlertPath::followsNewerLogs_data()
         if (i % 2 == 0)
             said << QString("X-%1AB").arg(i);
     }
-    QTest::newRow("20 channels renewed at once") << twenty.join(' ') << steps.join(';') << said.join(' ') << 20;
+    QTest::newRow("20 channels renewed at once") << any << twenty.join(' ') << steps.join(';') << a(said.join(' ')) << 20
+                                                 << "";
+    // Where the player is, from the game's own lines in Local, whether or not
+    // Local is followed; map rules from "where I am" count from there,
+    // 1DQ1-A when they were made.
+    const StarMap &map = StarMap::bundled();
+    MapRules here = buildMapRules(map, map.find("1DQ1-A"), 5, defaultMapRuleWords(QLocale::Chinese));
+    here.followsPlayer = true;
+    const QByteArray follow = joinConfigLines(mergeMapRules({}, here).lines).toUtf8();
+    const QString one = "1跳位,N杠8YET,预警", none = "0跳位,N杠8YET,预警";
+    QTest::newRow("English, then Chinese system line") << own << "Local 本地" << "jump Local_06 A-1111;jump 本地_06 N-8YET"
+                                                       << QStringList{} << 2 << "In N-8YET";
+    QTest::newRow("a player's same words") << own << "Local" << "say Local_06 Channel changed to Local : N-8YET*"
+                                           << QStringList{"a,N杠8YET,b"} << 1 << "";
+    QTest::newRow("jump: the new count") << follow << "Corp -Local"
+                                         << "jump Local_06 1DQ1-A;say Corp_06 N-8YET;jump Local_06 N-8YET;say Corp_06 N-8YET"
+                                         << QStringList{one, none} << 1 << "In N-8YET";
+    QTest::newRow("where, read at the start")
+        << follow << "Corp -Local" << "jump Local_06 N-8YET;restart;say Corp_06 N-8YET;jump Local_06 1DQ1-A"
+        << QStringList{none} << 1 << "In 1DQ1-A";
+    QTest::newRow("off the map: the last counts") << follow << "Corp Local"
+                                                  << "jump Local_06 N-8YET;jump Local_06 J100001;say Corp_06 N-8YET"
+                                                  << QStringList{none} << 2
+                                                  << "In J100001 (not on the map): jump counts from N-8YET";
+    QTest::newRow("not known: as saved, Local read only")
+        << follow << "Corp -Local" << "say Local_06 N-8YET;wait 300;say Corp_06 N-8YET" << QStringList{one} << 1
+        << "Where you are is not known: jump counts from 1DQ1-A";
+    QTest::newRow("relog: the newer Local log") << follow << "Corp -Local" << "new Local_07;jump Local_07 N-8YET;say Corp_06 N-8YET"
+                                                << QStringList{none} << 1 << "In N-8YET";
+    QTest::newRow("own rule wins") << "mine|N-8YET|own\n" + follow << "Corp -Local" << "jump Local_06 N-8YET;say Corp_06 N-8YET"
+                                   << QStringList{"mine,N杠8YET,own"} << 1 << "In N-8YET";
 }
 
-void TestAlertPath::followsNewerLogs()
+void TestAlertPath::followsTheGame()
 {
+    QFETCH(QByteArray, rules);
     QFETCH(QString, channels);
     QFETCH(QString, steps);
-    QFETCH(QString, said);
-    Setup s("a|*-****|b\n", Chinese, QByteArray(), channels.split(' '));
+    Setup s(rules, Chinese, QByteArray(), channels.split(' '));
+    auto *loader = s.window->findChild<FileLoader *>();
     for (const QString &step : steps.split(';')) {
         const QStringList w = step.split(' ');
-        const QString path = s.logs.filePath(w.value(1) + "0000.txt").replace("_0", "_20261207_0");
-        if (w[0] == "new")
+        const QString path = s.logs.filePath(w.value(1) + "0000.txt").replace("_0", "_20261207_0"),
+                      text = w.mid(2).join(' ');
+        if (w[0] == "new") {
             writeGameLog(path, w[1].section('_', 0, 0), w.mid(2));
-        else if (w[0] == "empty")
+        } else if (w[0] == "empty") {
             writeBytes(path, "");
-        else if (w[0] == "say")
-            appendBytes(path, gameLine(w[2]));
-        else if (w[0] == "rm")
+        } else if (w[0] == "say") {
+            appendBytes(path, gameLine(text));
+        } else if (w[0] == "jump") {
+            appendBytes(path, w[1].startsWith("本地") ? gameLine("频道更换为本地：" + text + "*", "EVE系统")
+                                                      : gameLine("Channel changed to Local : " + text + "*", "EVE System"));
+            QTRY_COMPARE_WITH_TIMEOUT(loader->playerSystem(), text, 5000);
+        } else if (w[0] == "rm") {
             QVERIFY(QFile::remove(path));
-        else if (w[0] == "renew") {
+        } else if (w[0] == "renew") {
             QVERIFY(QDir(s.logs.path()).removeRecursively());
             QTest::qWait(700);
             QVERIFY(QDir().mkpath(s.logs.path()));
-        }
-        else
+        } else if (w[0] == "restart") {
+            s.stop();
+            s.start();
+        } else {
             QTest::qWait(w[1].toInt());
+        }
     }
-    const QStringList expected
-        = QString(said).replace("-", "杠").replace(QRegularExpression("(\\S+)"), "a,\\1,b").split(' ');
-    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), expected, 3000);
+    QFETCH(QStringList, said);
+    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), said, 3000);
     QTest::qWait(300);
-    QCOMPARE(spokenTexts(), expected);
+    QCOMPARE(spokenTexts(), said);
     // Nothing to press, and the count is that of the logs followed now.
     QCOMPARE(s.topic(StatusLine::Logs), QString());
     QFETCH(int, logs);
     QCOMPARE(s.topic(StatusLine::Listening), QString("Listening to %1 chat log(s)").arg(logs));
+    QTEST(s.topic(StatusLine::Location) + s.topic(StatusLine::Unlocated), "location");
+    // Stopped, the file holds the rules that were in force, as plain rules.
+    s.stop();
+    QStringList saved;
+    QVERIFY(readConfigLines(SharedConfig::locationFile, &saved));
+    QCOMPARE(SharedConfig::parseLocations(saved), SharedConfig::locations);
 }
 
 // 开始监听 before any channel is chosen waits; channels chosen or dropped
@@ -416,81 +469,6 @@ void TestAlertPath::channelsApplyAtOnce()
     QTRY_COMPARE_WITH_TIMEOUT(spokenTexts().size(), 3, 3000);
     QTest::qWait(300);
     QCOMPARE(spokenTexts().last(), QString("a,B杠3333,b"));
-}
-
-void TestAlertPath::followsPlayer_data()
-{
-    // Steps: "S:system" the English client's jump line in Local, "Z:system"
-    // the Chinese client's in 本地, "R:system" a newer Local log starting with one (a
-    // relog), "L:text" and "C:text" a pilot's line in Local and Corp,
-    // "restart" 停止 and 开始监听.
-    QTest::addColumn<QByteArray>("rules");
-    QTest::addColumn<QString>("channels");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QStringList>("said");
-    QTest::addColumn<QString>("location");
-    const QByteArray own = "a|N-8YET|b\nc|*-****|d\n";
-    // Counted from where the player is; 1DQ1-A when the rules were made.
-    const StarMap &map = StarMap::bundled();
-    MapRules here = buildMapRules(map, map.find("1DQ1-A"), 5, defaultMapRuleWords(QLocale::Chinese));
-    here.followsPlayer = true;
-    const QByteArray follow = joinConfigLines(mergeMapRules({}, here).lines).toUtf8();
-    const QString one = "1跳位,N杠8YET,预警", none = "0跳位,N杠8YET,预警";
-    QTest::newRow("English, then Chinese system line") << own << "Local 本地" << "S:A-1111;Z:N-8YET" << QStringList{}
-                                                       << "In N-8YET";
-    QTest::newRow("a player's same words") << own << "Local" << "L:Channel changed to Local : N-8YET*"
-                                           << QStringList{"a,N杠8YET,b"} << "";
-    QTest::newRow("jump: the new count") << follow << "Corp -Local" << "S:1DQ1-A;C:N-8YET;S:N-8YET;C:N-8YET"
-                                         << QStringList{one, none} << "In N-8YET";
-    QTest::newRow("where, read at the start") << follow << "Corp -Local" << "S:N-8YET;restart;C:N-8YET;S:1DQ1-A"
-                                              << QStringList{none} << "In 1DQ1-A";
-    QTest::newRow("off the map: the last counts") << follow << "Corp Local" << "S:N-8YET;S:J100001;C:N-8YET"
-                                                  << QStringList{none}
-                                                  << "In J100001 (not on the map): jump counts from N-8YET";
-    QTest::newRow("not known: as saved, Local read only") << follow << "Corp -Local" << "L:N-8YET;C:N-8YET" << QStringList{one}
-                                         << "Where you are is not known: jump counts from 1DQ1-A";
-    QTest::newRow("relog: the newer Local log") << follow << "Corp -Local" << "R:N-8YET;C:N-8YET" << QStringList{none}
-                                                << "In N-8YET";
-    QTest::newRow("own rule wins") << "mine|N-8YET|own\n" + follow << "Corp -Local" << "S:N-8YET;C:N-8YET"
-                                   << QStringList{"mine,N杠8YET,own"} << "In N-8YET";
-}
-
-// Where the player is, from the game's own lines in Local, whether or not
-// Local is followed; map rules made from "where I am" count from there.
-void TestAlertPath::followsPlayer()
-{
-    QFETCH(QByteArray, rules);
-    QFETCH(QString, channels);
-    QFETCH(QString, steps);
-    Setup s(rules, Chinese, QByteArray(), channels.split(' '));
-    for (const QString &step : steps.split(';')) {
-        const QString text = step.mid(2), newer = s.logs.filePath("Local_20261207_070000.txt");
-        const QByteArray line = step[0] == 'Z' ? gameLine("频道更换为本地：" + text + "*", "EVE系统")
-            : QString("SR").contains(step[0])  ? gameLine("Channel changed to Local : " + text + "*", "EVE System")
-                                               : gameLine(text);
-        if (step == "restart") {
-            s.stop();
-            s.start();
-        } else if (step[0] == 'R') {
-            writeGameLog(newer, "Local");
-            appendBytes(newer, line);
-            QTRY_COMPARE_WITH_TIMEOUT(s.topic(StatusLine::Location), "In " + text, 5000);
-        } else {
-            const QString channel = step[0] == 'C' ? "Corp" : step[0] == 'Z' ? "本地" : "Local";
-            appendBytes(s.logs.filePath(channel + "_20261207_060000.txt"), line);
-        }
-        QTest::qWait(250);
-    }
-    QFETCH(QStringList, said);
-    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), said, 3000);
-    QTest::qWait(300);
-    QCOMPARE(spokenTexts(), said);
-    QTEST(s.topic(StatusLine::Location) + s.topic(StatusLine::Unlocated), "location");
-    // Stopped, the file holds the rules that were in force, as plain rules.
-    s.stop();
-    QStringList saved;
-    QVERIFY(readConfigLines(SharedConfig::locationFile, &saved));
-    QCOMPARE(SharedConfig::parseLocations(saved), SharedConfig::locations);
 }
 
 QTEST_MAIN(TestAlertPath)
