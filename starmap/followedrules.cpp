@@ -9,9 +9,7 @@ void FollowedRules::setLines(const QStringList &lines)
     m_block = readMapBlock(lines);
     m_centre = m_block.centre;
     m_own = SharedConfig::parseLocations(ownLines(lines));
-    m_ownSystems.clear();
-    for (auto it = m_own.cbegin(); it != m_own.cend(); ++it)
-        m_ownSystems.insert(SharedConfig::caseBlindSystem(it.key()));
+    m_ownSystems = OwnSystems(m_own);
 }
 
 bool FollowedRules::moveTo(const QString &system, QMap<QString, QString> *rules)
@@ -24,9 +22,8 @@ bool FollowedRules::moveTo(const QString &system, QMap<QString, QString> *rules)
     QMap<QString, QString> inForce = m_own;
     // The player's own rules win, as when the block is written.
     for (const QString &rule : block.lines) {
-        const QString name = rule.section(QLatin1Char('|'), 1, 1);
-        if (!m_ownSystems.contains(SharedConfig::caseBlindSystem(name)))
-            inForce.insert(name, rule);
+        if (!m_ownSystems.haveRuleFor(rule))
+            inForce.insert(rule.section(QLatin1Char('|'), 1, 1), rule);
     }
     m_centre = block.home;
     *rules = inForce;
@@ -40,9 +37,10 @@ QStringList FollowedRules::linesToKeep(const QStringList &lines) const
     const bool same = saved.readable && saved.followsPlayer && saved.centre == m_block.centre
         && saved.radius == m_block.radius && saved.words.before == m_block.words.before
         && saved.words.after == m_block.words.after;
-    if (!follows() || !same || m_centre == m_block.centre || map.find(m_centre) < 0)
+    const int centre = map.find(m_centre);
+    if (!follows() || !same || m_centre == m_block.centre || centre < 0)
         return lines;
-    MapRules rules = buildMapRules(map, map.find(m_centre), m_block.radius, m_block.words);
+    MapRules rules = buildMapRules(map, centre, m_block.radius, m_block.words);
     rules.followsPlayer = true;
     return mergeMapRules(lines, rules).lines;
 }

@@ -5,7 +5,6 @@
 #include "starmap/maprules.h"
 
 #include <QMap>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -38,7 +37,7 @@ private:
     MapBlock m_block;
     QString m_centre;
     QMap<QString, QString> m_own;
-    QSet<QString> m_ownSystems; // case-blind
+    OwnSystems m_ownSystems;
 };
 
 #endif

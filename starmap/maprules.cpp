@@ -25,11 +25,19 @@ bool isBlockEnd(const QString &line)
     return line.trimmed() == BlockEnd;
 }
 
-// Whether the detection reports this very name when chat writes it; it
-// cannot for names such as "Amarr" or "Kor-Azor Prime".
-bool chatCanName(const QString &name)
+// Where the block opened at `begin` stops: the index of its end mark, or of
+// the next opening mark or lines.size() when its end mark is missing.
+int blockEnd(const QStringList &lines, int begin)
 {
-    return isSystemName(name);
+    int end = begin + 1;
+    while (end < lines.size() && !isBlockBegin(lines.at(end)) && !isBlockEnd(lines.at(end)))
+        ++end;
+    return end;
+}
+
+bool hasEndMark(const QStringList &lines, int end)
+{
+    return end < lines.size() && isBlockEnd(lines.at(end));
 }
 
 // Words in double quotes, with backslashes before quotes and backslashes.
@@ -89,7 +97,8 @@ MapRules buildMapRules(const StarMap &map, int home, int radius, const MapRuleWo
     const QVector<StarMap::Reach> reached = map.within(home, radius);
     for (const StarMap::Reach &r : reached) {
         const QString &name = map.name(r.system);
-        if (!chatCanName(name))
+        // Chat detection cannot report names such as "Amarr" or "Kor-Azor Prime".
+        if (!isSystemName(name))
             rules.unnamed.append(name);
         else
             rules.lines.append(withJumps(words.before, r.jumps) + QLatin1Char('|') + name + QLatin1Char('|')
@@ -109,12 +118,10 @@ QStringList ownLines(const QStringList &lines, int *blockAt)
         if (isBlockBegin(line)) {
             if (at < 0)
                 at = own.size();
-            int end = i + 1;
-            while (end < lines.size() && !isBlockBegin(lines.at(end)) && !isBlockEnd(lines.at(end)))
-                ++end;
             // Without its end mark nobody can tell where a block stops: only
             // the mark goes, and the lines after it count as the player's.
-            if (end < lines.size() && isBlockEnd(lines.at(end)))
+            const int end = blockEnd(lines, i);
+            if (hasEndMark(lines, end))
                 i = end;
             continue;
         }
@@ -142,13 +149,11 @@ MapBlock readMapBlock(const QStringList &lines)
         // Without its end mark the block's lines count as the player's, which
         // would win over any made again; a block that follows the player is
         // made again from its words.
-        int end = i + 1;
-        while (end < lines.size() && !isBlockBegin(lines.at(end)) && !isBlockEnd(lines.at(end)))
-            ++end;
+        const int end = blockEnd(lines, i);
         // A second block would be dropped when this one is written again.
         const bool single = std::none_of(lines.cbegin() + end, lines.cend(), isBlockBegin);
-        block.readable = m.hasMatch() && block.radius >= 1 && block.radius <= MaxMapRadius && end < lines.size()
-            && isBlockEnd(lines.at(end)) && single && (!block.followsPlayer || m.lastCapturedIndex() == 5);
+        block.readable = m.hasMatch() && block.radius >= 1 && block.radius <= MaxMapRadius && hasEndMark(lines, end)
+            && single && (!block.followsPlayer || m.lastCapturedIndex() == 5);
         if (block.readable) {
             block.centre = m.captured(2);
             block.words = {unquoted(m.captured(4)), unquoted(m.captured(5))};
@@ -170,17 +175,12 @@ MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules)
         blockAt = own.size();
     }
 
-    // Letter case does not count: a rule of the player's for "n-8yet"
-    // answers for N-8YET, and a generated one would take its place.
-    QSet<QString> ownSystems;
-    const QMap<QString, QString> ownRules = SharedConfig::parseLocations(own);
-    for (auto it = ownRules.cbegin(); it != ownRules.cend(); ++it)
-        ownSystems.insert(SharedConfig::caseBlindSystem(it.key()));
+    const OwnSystems ownSystems(SharedConfig::parseLocations(own));
     MergedRules merged;
     QStringList block;
     block << blockBeginLine(rules);
     for (const QString &rule : rules.lines) {
-        if (ownSystems.contains(SharedConfig::caseBlindSystem(rule.section(QLatin1Char('|'), 1, 1)))) {
+        if (ownSystems.haveRuleFor(rule)) {
             ++merged.kept;
         } else {
             block << rule;
@@ -190,4 +190,15 @@ MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules)
     block << BlockEnd;
     merged.lines = own.mid(0, blockAt) + block + own.mid(blockAt);
     return merged;
+}
+
+OwnSystems::OwnSystems(const QMap<QString, QString> &own)
+{
+    for (auto it = own.cbegin(); it != own.cend(); ++it)
+        m_systems.insert(SharedConfig::caseBlindSystem(it.key()));
+}
+
+bool OwnSystems::haveRuleFor(const QString &generated) const
+{
+    return m_systems.contains(SharedConfig::caseBlindSystem(generated.section(QLatin1Char('|'), 1, 1)));
 }

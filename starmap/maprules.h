@@ -3,6 +3,8 @@
 #define MAPRULES_H
 
 #include <QLocale>
+#include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -52,6 +54,21 @@ MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules);
 
 // The most jumps a block reaches: the dialog's limit.
 constexpr int MaxMapRadius = 10;
+
+// The systems of the player's own rules, as letter case does not count: a
+// rule of the player's for "n-8yet" answers for N-8YET, and a generated one
+// for it would take its place.
+class OwnSystems
+{
+public:
+    OwnSystems() = default;
+    explicit OwnSystems(const QMap<QString, QString> &own);
+    // Whether the generated rule line is for one of these systems.
+    bool haveRuleFor(const QString &generated) const;
+
+private:
+    QSet<QString> m_systems;
+};
 
 // What a block of generated rules was made from, as its first marker line
 // keeps it, so that it can be made again from another system.
