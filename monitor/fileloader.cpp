@@ -77,11 +77,16 @@ void FileLoader::findPlayer(const QStringList &opened)
     for (const Log &log : qAsConst(logs)) {
         if (!log.stream || !LocalChannels.contains(log.channel) || !opened.contains(log.file->fileName()))
             continue;
-        const QString line = ChatLogStream::lastLine(log.file, [](const QString &l) { return !enteredSystem(l).isEmpty(); });
+        QString entered;
+        const QString line = ChatLogStream::lastLine(log.file, [&entered](const QString &l) {
+            entered = enteredSystem(l);
+            return !entered.isEmpty();
+        });
         // Lines start with their time stamp, "[ 2026.12.07 06:10:02 ]".
-        if (!line.isEmpty() && (latest.isEmpty() || line.section(QLatin1Char(']'), 0, 0) > latest)) {
-            latest = line.section(QLatin1Char(']'), 0, 0);
-            system = enteredSystem(line);
+        const QString stamp = line.section(QLatin1Char(']'), 0, 0);
+        if (!line.isEmpty() && (latest.isEmpty() || stamp > latest)) {
+            latest = stamp;
+            system = entered;
             from = log.file->fileName();
         }
     }
