@@ -124,7 +124,7 @@ void LocationDialog::on_pushButton_clicked()
 // text back.
 void LocationDialog::fromMap()
 {
-    MapDialog dialog(ui->plainTextEdit->toPlainText().split(QLatin1Char('\n')), voiceLocale, playerSystem, this);
+    MapDialog dialog(editorLines(), voiceLocale, playerSystem, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     QTextCursor cursor(ui->plainTextEdit->document());

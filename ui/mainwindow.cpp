@@ -197,7 +197,7 @@ void MainWindow::on_actionChannel_triggered(bool)
 void MainWindow::on_actionLocation_triggered(bool)
 {
     // The editor shows the rules in force.
-    showSaveFailure(locationStatus->keep());
+    showSaveFailure(SharedConfig::locationFile, locationStatus->keep());
     LocationDialog dialog(this);
     dialog.setVoiceLocale(speechPanel->engine() ? speechPanel->engine()->locale() : QLocale::c());
     dialog.setPlayerSystem(fileLoader->isListening() ? fileLoader->playerSystem() : QString());
@@ -276,14 +276,14 @@ void MainWindow::on_pushButton_2_clicked()
     statusLine->clearTopic(StatusLine::Unopened);
     locationStatus->show();
     statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
-    showSaveFailure(locationStatus->keep());
+    showSaveFailure(SharedConfig::locationFile, locationStatus->keep());
 }
 
-void MainWindow::showSaveFailure(const QString &error)
+// A file the program writes by itself could not be written.
+void MainWindow::showSaveFailure(const QString &path, const QString &error)
 {
     if (!error.isEmpty())
-        ui->statusbar->showMessage(
-            tr("Could not save %1: %2").arg(QDir::toNativeSeparators(SharedConfig::locationFile), error));
+        ui->statusbar->showMessage(tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
 // The watch and the status line follow what the monitor follows now.
@@ -313,9 +313,8 @@ void MainWindow::applySettings()
 void MainWindow::rememberListening(bool on)
 {
     QString error;
-    if (!saveListening(on, &error))
-        ui->statusbar->showMessage(
-            tr("Could not save %1: %2").arg(QDir::toNativeSeparators(SharedConfig::optionsFile), error));
+    saveListening(on, &error);
+    showSaveFailure(SharedConfig::optionsFile, error);
 }
 
 void MainWindow::showFollowed(const QStringList &taken)

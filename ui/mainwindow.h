@@ -58,7 +58,7 @@ private:
     void showChangedLogs();
     void showUnspokenLanguage();
     void showDropped();
-    void showSaveFailure(const QString &error);
+    void showSaveFailure(const QString &path, const QString &error);
 
     Ui::MainWindow *ui;
     SpeechPanel *speechPanel;
