@@ -33,11 +33,10 @@ void FileLoader::start_monitoring()
     if (SharedConfig::channels.isEmpty() || SharedConfig::locations.isEmpty())
         return;
     player_system.clear();
-    scan_chatlogs();
     timer = new QTimer(this);
     connect(timer, SIGNAL(timeout()), this, SLOT(chat_update()));
     timer->start(PollInterval);
-    findPlayer(channel_files.values());
+    scan_chatlogs();
 }
 
 QSet<QString> FileLoader::readChannels() const
@@ -127,28 +126,7 @@ void FileLoader::retarget()
         return;
     }
     ++generation;
-    const QMap<QString, QString> wanted = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
-    QList<Log> kept;
-    QStringList opened;
-    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
-        auto same = std::find_if(logs.begin(), logs.end(), [&it](const Log &log) {
-            const bool reading = log.file && log.file->fileName() == it.value();
-            return log.channel == it.key() && (reading || log.next == it.value());
-        });
-        if (same != logs.end()) {
-            kept.append(*same);
-            logs.erase(same);
-            kept.last().alerts = !locationOnly(it.key());
-        } else {
-            kept.append(open_chatlog(it.key(), it.value()));
-            opened.append(it.value());
-        }
-    }
-    for (Log &log : logs)
-        close(&log);
-    logs = kept;
-    updateChannelFiles();
-    findPlayer(opened);
+    scan_chatlogs();
 }
 
 void FileLoader::followNewer(const QString &channel, const QString &path)
@@ -188,12 +166,32 @@ QStringList FileLoader::followedFiles() const
     return paths;
 }
 
+// The newest log of each channel read: logs that stay keep their place,
+// the others are opened at their end.
 void FileLoader::scan_chatlogs()
 {
-    const QMap<QString, QString> newest = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
-    for (auto it = newest.cbegin(); it != newest.cend(); ++it)
-        logs.append(open_chatlog(it.key(), it.value()));
+    const QMap<QString, QString> wanted = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
+    QList<Log> kept;
+    QStringList opened;
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
+        auto same = std::find_if(logs.begin(), logs.end(), [&it](const Log &log) {
+            const bool reading = log.file && log.file->fileName() == it.value();
+            return log.channel == it.key() && (reading || log.next == it.value());
+        });
+        if (same != logs.end()) {
+            kept.append(*same);
+            logs.erase(same);
+            kept.last().alerts = !locationOnly(it.key());
+        } else {
+            kept.append(open_chatlog(it.key(), it.value()));
+            opened.append(it.value());
+        }
+    }
+    for (Log &log : logs)
+        close(&log);
+    logs = kept;
     updateChannelFiles();
+    findPlayer(opened);
 }
 
 FileLoader::Log FileLoader::open_chatlog(const QString &channel, const QString &path, bool fromStart)
