@@ -130,8 +130,6 @@ void TestTranslations::plurals_data()
     const QString logs = "Listening to %n chat log(s)";
     QTest::newRow("en 1") << "en" << logs << 1 << "Listening to 1 chat log";
     QTest::newRow("en 2") << "en" << logs << 2 << "Listening to 2 chat logs";
-    QTest::newRow("en 1 channel") << "en" << "; %n channel(s) without a log" << 1 << "; 1 channel without a log";
-    QTest::newRow("en 3 unopened") << "en" << "%n log(s) cannot be opened" << 3 << "3 logs cannot be opened";
     QTest::newRow("zh 2") << "zh_CN" << logs << 2 << "正在监听 2 个聊天日志";
 }
 
