@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchutil.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTextStream>
 
@@ -30,8 +32,39 @@ double median(QVector<double> values)
     return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
 }
 
+void fail(const QString &why)
+{
+    throw BenchFailure(why.toStdString());
+}
+
+void waitUntil(const std::function<bool()> &done, int timeoutMs, const QString &what)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!done()) {
+        if (elapsed.elapsed() > timeoutMs)
+            fail(QStringLiteral("%1: not within %2 ms").arg(what).arg(timeoutMs));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+}
+
+void runEventsFor(int ms)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+}
+
+double delayMs(qint64 fromNs, qint64 toNs, const QString &what)
+{
+    if (toNs < fromNs)
+        fail(QStringLiteral("%1: %2 ms, before its cause").arg(what).arg((toNs - fromNs) / 1e6, 0, 'f', 1));
+    return (toNs - fromNs) / 1e6;
+}
+
 namespace {
-const int FigureWidth = 58, ValueWidth = 26, GoalWidth = 18;
+const int FigureWidth = 64, ValueWidth = 31, GoalWidth = 18;
 }
 
 void report(const QString &figure, const QString &value, const QString &goal)

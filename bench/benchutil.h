@@ -6,6 +6,8 @@
 #include <QVector>
 
 #include <chrono>
+#include <functional>
+#include <stdexcept>
 
 inline qint64 nowNs()
 {
@@ -26,6 +28,19 @@ double meanNs(int n, F &&f)
     return double(nowNs() - start) / n;
 }
 double median(QVector<double> values);
+
+// A figure that cannot be measured or cannot be true: bench.cpp reports it
+// and the bench ends with a non-zero status.
+struct BenchFailure : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+[[noreturn]] void fail(const QString &why);
+// Runs the event loop until `done` or `timeoutMs` passed; fails then, naming `what`.
+void waitUntil(const std::function<bool()> &done, int timeoutMs, const QString &what);
+void runEventsFor(int ms);
+// Milliseconds from `fromNs` to `toNs`; fails for an event timed before its cause.
+double delayMs(qint64 fromNs, qint64 toNs, const QString &what);
 
 // The table's heading, then one row per figure.
 void reportHeading();

@@ -13,7 +13,6 @@
 #include "ui/mainwindow.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -22,18 +21,8 @@
 #include <QVariantMap>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
-
-bool waitFor(const std::function<bool()> &done, int timeoutMs = 10000)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    return done();
-}
 
 qint64 firstSayNs()
 {
@@ -63,8 +52,8 @@ void notifications()
             desktop.send(i, QStringLiteral("Alerts cannot be spoken"), QStringLiteral("Check the speech service."));
             sends << (nowNs() - start) / 1e6;
         }
-        if (!waitFor([&bus] { return bus.calls.size() == 20; }))
-            qFatal("notifications: the service did not get the calls");
+        waitUntil([&bus] { return bus.calls.size() == 20; }, 10000,
+                  QStringLiteral("notifications: the service did not get the calls"));
     }
     report("notification sent, service never answers (median of 20)", QString::number(median(sends) * 1000, 'f', 0) + " us");
     report("same, maximum of 20", ms(*std::max_element(sends.cbegin(), sends.cend())), "about 0");
@@ -93,13 +82,12 @@ void notifications()
                 QCoreApplication::processEvents();
                 const qint64 written = nowNs();
                 appendBytes(target, gameLine(QStringLiteral("0-G8NO red")));
-                if (!waitFor([] { return firstSayNs() != 0; }))
-                    qFatal("notifications: no alert");
-                *into << (firstSayNs() - written) / 1e6;
+                waitUntil([] { return firstSayNs() != 0; }, 10000, QStringLiteral("notifications: no alert"));
+                *into << delayMs(written, firstSayNs(), QStringLiteral("notifications"));
             }
         }
         if (bus.calls.size() != 20)
-            qFatal("notifications: %d notifications for 20 sessions", int(bus.calls.size()));
+            fail(QStringLiteral("notifications: %1 notifications for 20 sessions").arg(bus.calls.size()));
     }
     report("alert sending it, service mute: line -> say (median 20)", ms(median(told)));
     report("same, maximum of 20", ms(*std::max_element(told.cbegin(), told.cend())), "< 105 ms");
@@ -118,15 +106,15 @@ void notifications()
             qApp->setProperty("mockSpeechDown", true);
             const qint64 written = nowNs();
             appendBytes(target, gameLine(QStringLiteral("0-G8NO red")));
-            if (!waitFor([&bus] { return !bus.calls.isEmpty(); }))
-                qFatal("notifications: speech failure not notified");
+            waitUntil([&bus] { return !bus.calls.isEmpty(); }, 10000,
+                      QStringLiteral("notifications: speech failure not notified"));
             shown << (nowNs() - written) / 1e6;
             // Heard again: the warning goes, so the next failure is told anew.
             qApp->setProperty("mockSpeechDown", QVariant());
             clearSpeechCalls();
             appendBytes(target, gameLine(QStringLiteral("0-G8NO red")));
-            if (!waitFor([] { return !heardTexts().isEmpty(); }))
-                qFatal("notifications: speech did not come back");
+            waitUntil([] { return !heardTexts().isEmpty(); }, 10000,
+                      QStringLiteral("notifications: speech did not come back"));
         }
     }
     report("speech gone: line -> notification received (median of 5)", ms(median(shown)),

@@ -82,10 +82,11 @@ void followingPlayer()
         QCoreApplication::processEvents();
         const qint64 written = nowNs();
         appendBytes(local, jumpLine(QString::fromLatin1(systems[i % 2])));
-        while (SharedConfig::locations.value(QStringLiteral("N-8YET")) != QString::fromUtf8(counts[i % 2]))
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        const QString expected = QString::fromUtf8(counts[i % 2]);
+        waitUntil([&expected] { return SharedConfig::locations.value(QStringLiteral("N-8YET")) == expected; },
+                  5000, QStringLiteral("where: counts from %1").arg(QLatin1String(systems[i % 2])));
         if (i > 0) // the first warms up
-            delays << (nowNs() - written) / 1e6;
+            delays << delayMs(written, nowNs(), QStringLiteral("where"));
     }
     report("jump line written -> new counts in force (median of 20)", QString::number(median(delays), 'f', 1) + " ms");
     report("same, maximum of 20", QString::number(*std::max_element(delays.cbegin(), delays.cend()), 'f', 1) + " ms",
