@@ -94,10 +94,11 @@ QByteArray reportLine(const QString &system)
 
 QVector<qint64> alertNs(const QString &system, const char *call)
 {
+    const QString named = QString(system).remove(QLatin1Char('-'));
     QVector<qint64> times;
     for (const QVariant &each : speechCalls()) {
         const QVariantMap map = each.toMap();
-        if (map.value("call") == call && namedSystem(map.value("text").toString()) == QString(system).remove('-'))
+        if (map.value("call") == call && namedSystem(map.value("text").toString()) == named)
             times << map.value("steadyNs").toLongLong();
     }
     return times;
@@ -105,12 +106,13 @@ QVector<qint64> alertNs(const QString &system, const char *call)
 
 void expectOneAlert(const QString &system, const QString &figure)
 {
-    for (const QString &text : spokenTexts()) {
-        if (namedSystem(text) != QString(system).remove('-'))
+    const QStringList texts = spokenTexts();
+    for (const QString &text : texts) {
+        if (namedSystem(text) != QString(system).remove(QLatin1Char('-')))
             fail(QStringLiteral("%1: alert \"%2\" where only %3 was reported").arg(figure, text, system));
     }
-    if (spokenTexts().size() != 1)
-        fail(QStringLiteral("%1: %2 alerts for the line naming %3").arg(figure).arg(spokenTexts().size()).arg(system));
+    if (texts.size() != 1)
+        fail(QStringLiteral("%1: %2 alerts for the line naming %3").arg(figure).arg(texts.size()).arg(system));
 }
 
 // Reports from several channels in one poll: each alert waits until those
@@ -129,7 +131,7 @@ void alertBursts()
         waitUntil([n] { return startsNs().size() >= n; }, n * 2500 + 10000, figure + ": alerts started");
         // Each line's alert started once, whatever the order.
         for (int i = 0; i < n; ++i) {
-            const int started = alertNs(sampleSystem(i), "speaking").size();
+            const int started = int(alertNs(sampleSystem(i), "speaking").size());
             if (started != 1)
                 fail(QStringLiteral("%1: %2 alerts started for %3").arg(figure).arg(started).arg(sampleSystem(i)));
         }
