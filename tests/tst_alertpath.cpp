@@ -94,12 +94,6 @@ struct Setup
 
 enum Language { English = 0, Chinese = 1, German = 2 };
 
-// A system as a Chinese alert spells it: "A 杠 1 1 1 1".
-QString spelled(QString system)
-{
-    return system.replace('-', "杠").split("", Qt::SkipEmptyParts).join(' ');
-}
-
 void TestAlertPath::alert_data()
 {
     QTest::addColumn<QByteArray>("rules");
@@ -215,9 +209,7 @@ void TestAlertPath::speechServiceFails()
     clearSpeechCalls();
 
     s.say("0-G8NO");
-    if (service == ReplacedInRetry) {
-        // Said again on a rebuilt engine; then the service is back and the
-        // player presses OK in 选项 > Voice.
+    if (service == ReplacedInRetry) { // said again on a rebuilt engine, then the service is back: OK in 选项 > Voice
         QTRY_COMPARE_WITH_TIMEOUT(spokenTexts().size(), 2, 3000);
         qApp->setProperty("mockSpeechDown", QVariant());
         s.window->findChild<SpeechPanel *>()->loadVoiceSettings();
@@ -268,43 +260,38 @@ void TestAlertPath::queue_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("utteranceMs");
-    QTest::addColumn<int>("serviceDiesMs"); // -1 never, 0 before the lines, else into the first alert
+    QTest::addColumn<int>("serviceDiesMs"); // -1 never, 0 before the lines, else into the first alert ("replace": the engine)
     QTest::addColumn<QStringList>("heard"); // whose alert started, in order
     QTest::addColumn<QStringList>("said");  // ... and was said to its end
     QTest::addColumn<QString>("notice");
-    QTest::addColumn<bool>("replaced"); // the engine, not the service, goes
     const QStringList four{"N-8YET", "0-G8NO", "1DQ1-A", "T5ZI-S"};
-    QTest::newRow("burst of four: each whole, in order") << four << 300 << -1 << four << four << "" << false;
+    QTest::newRow("burst of four: each whole, in order") << four << 300 << -1 << four << four << "";
     QTest::newRow("duplicate waiting: said once") << QStringList{"A-1111", "B-2222", "B-2222", "B-2222"} << 500 << -1
                                                   << QStringList{"A-1111", "B-2222"}
-                                                  << QStringList{"A-1111", "B-2222"} << "" << false;
+                                                  << QStringList{"A-1111", "B-2222"} << "";
     QStringList twelve;
     for (int i = 10; i < 22; ++i)
         twelve << QString("A-11%1").arg(i);
     const QStringList keep = QStringList{twelve.first()} + twelve.mid(2);
-    QTest::newRow("bound, no distance known: the oldest waiting dropped, told")
-        << QStringList{"x > " + twelve.join(" > ")} << 30 << -1 << keep << keep
-        << "1 alert(s) dropped: too many waiting" << false;
-    // "SYSTEM@JUMPS" is handed to the queue with its distance: the first is
-    // said at once, 13 wait, and the farthest three make room.
-    const QVector<int> jumps{2, 1, 1, 3, -1, 5, 3, 3, 5, 3, 3, 3, 6, 3};
-    QStringList flood, near;
-    for (int i = 0; i < jumps.size(); ++i) {
-        flood << QString("A-11%1@%2").arg(i + 10).arg(jumps.at(i));
-        if (i != 4 && i != 5 && i != 12)
-            near << QString("A-11%1").arg(i + 10);
-    }
-    QTest::newRow("flood: the farthest dropped, unknown first, the oldest among equals")
-        << flood << 30 << -1 << near << near << "3 alert(s) dropped: too many waiting" << false;
-    QTest::newRow("dead engine under a queue") << four << 200 << 0 << four << four << "" << false;
+    QTest::newRow("bound: the oldest waiting dropped, told") << QStringList{"x > " + twelve.join(" > ")} << 30 << -1
+                                                             << keep << keep
+                                                             << "1 alert(s) dropped: too many waiting";
+    QTest::newRow("dead engine under a queue") << four << 200 << 0 << four << four << "";
     QTest::newRow("service dies in an alert: said again whole")
         << QStringList{"A-1111", "B-2222"} << 1500 << 500 << QStringList{"A-1111", "A-1111", "B-2222"}
-        << QStringList{"A-1111", "B-2222"} << "" << false;
+        << QStringList{"A-1111", "B-2222"} << "";
     const QStringList three{"A-1111", "B-2222", "C-3333"};
-    QTest::newRow("engine replaced in an alert: said again first")
-        << three << 1500 << 500 << QStringList{"A-1111", "A-1111", "B-2222", "C-3333"} << three << "" << true;
+    QTest::newRow("engine replaced in an alert: said again first") << three + QStringList{"replace"} << 1500 << 500
+                                                                   << QStringList{"A-1111"} + three << three << "";
     QTest::newRow("slow voice: heard once, not cut") << QStringList{"A-1111"} << 4500 << -1 << QStringList{"A-1111"}
-                                                     << QStringList{"A-1111"} << "" << false;
+                                                     << QStringList{"A-1111"} << "";
+    // "SYSTEM@JUMPS" goes to the queue with that distance: 13 wait behind the first.
+    const QStringList flood = QString("A-1110@2 A-1111@1 A-1112@1 A-1113@3 A-1114@-1 A-1115@5 A-1116@3 A-1117@3 "
+                                      "A-1118@5 A-1119@3 A-1120@3 A-1121@3 A-1122@6 A-1123@3").split(' ');
+    const QStringList near =
+        QString("A-1110 A-1111 A-1112 A-1113 A-1116 A-1117 A-1118 A-1119 A-1120 A-1121 A-1123").split(' ');
+    QTest::newRow("flood: the farthest dropped, unknown first, the oldest among equals")
+        << flood << 30 << -1 << near << near << "3 alert(s) dropped: too many waiting";
 }
 
 // Alerts that come while one is said wait for it to end.
@@ -318,29 +305,27 @@ void TestAlertPath::queue()
     if (serviceDiesMs == 0)
         qApp->setProperty("mockSpeechService", 1);
     clearSpeechCalls();
-    auto *panel = s.window->findChild<SpeechPanel *>();
+    const auto texts = [](QStringList systems) {
+        for (QString &system : systems)
+            system = "mock: a," + system.replace('-', "杠").replace(QRegularExpression("(?<=.)(?=.)"), " ") + ",b";
+        return systems;
+    };
     auto *history = s.window->findChild<AlertHistory *>();
     for (const QString &line : lines) {
-        const QString text = "a," + spelled(line.section('@', 0, 0)) + ",b";
+        const QString text = texts({line.section('@', 0, 0)}).value(0).mid(6);
         if (line.contains('@'))
-            panel->say(text, history->add("Local", text), line.section('@', 1).toInt());
+            s.window->findChild<SpeechPanel *>()->say(text, history->add("Local", text), line.section('@', 1).toInt());
         else
             s.say(line);
     }
     if (serviceDiesMs > 0) {
         QTRY_VERIFY_WITH_TIMEOUT(!heardTexts().isEmpty(), 3000);
         QTest::qWait(serviceDiesMs);
-        QFETCH(bool, replaced);
-        if (replaced)
-            panel->loadVoiceSettings();
+        if (lines.contains("replace"))
+            s.window->findChild<SpeechPanel *>()->loadVoiceSettings();
         else
             qApp->setProperty("mockSpeechService", 1);
     }
-    const auto texts = [](QStringList systems) {
-        for (QString &system : systems)
-            system = "mock: a," + spelled(system) + ",b";
-        return systems;
-    };
     QFETCH(QStringList, said);
     QTRY_COMPARE_WITH_TIMEOUT(heardTexts("said"), texts(said), 20000);
     QTest::qWait(300);
@@ -370,10 +355,8 @@ void TestAlertPath::followsTheGame_data()
     QTest::addColumn<QString>("location");
     const QByteArray any = "a|*-****|b\n", own = "a|N-8YET|b\nc|*-****|d\n";
     const auto a = [](const QString &systems) {
-        QStringList texts;
-        for (const QString &system : systems.split(' '))
-            texts << "a," + spelled(system) + ",b";
-        return texts;
+        return QString(systems).replace("-", "杠").replace(QRegularExpression("(\\S+)"), "a,\\1,b")
+            .replace(QRegularExpression("(?<=[A-Z0-9杠])(?=[A-Z0-9杠])"), " ").split(QRegularExpression("(?<=b) "));
     };
     QTest::newRow("newer log, from its first line") << any << "Local" << "new Local_07 A-1111;wait 1000;say Local_07 A-2222"
                                                     << a("A-1111 A-2222") << 1 << "";
