@@ -39,8 +39,10 @@ QString chineseText(QString text)
 {
     const QString dash(QChar(0x6760));
     QStringList fields = text.split(QLatin1Char('|'), Qt::KeepEmptyParts, Qt::CaseSensitive);
-    if (fields.size() == 3)
-        fields[1] = spelled(fields.at(1), dash, fields.at(1).size()).trimmed();
+    if (fields.size() == 3) {
+        fields[1] = spelled(fields.at(1), dash, fields.at(1).size());
+        fields[1].chop(1);
+    }
     return fields.join(QLatin1Char(',')).replace(QLatin1Char('-'), dash, Qt::CaseSensitive);
 }
 
