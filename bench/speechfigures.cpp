@@ -238,7 +238,7 @@ void soak()
     QVector<QByteArray> rest(Logs);
     QVector<QVector<int>> heard(Logs);
     int wrong = 0, reports = 0;
-    const QRegularExpression said(QStringLiteral("^(近|5跳位),([A-T])杠(\\d{4}),(有人|预警)$"));
+    const QRegularExpression said(QStringLiteral("^(近|5跳位),([A-T]) 杠 (\\d \\d \\d \\d),(有人|预警)$"));
     const auto collect = [&] {
         const QVariantList calls = speechCalls();
         clearSpeechCalls();
@@ -249,7 +249,7 @@ void soak()
             ++reports;
             const QRegularExpressionMatch m = said.match(map.value("text").toString());
             const int log = m.hasMatch() ? m.captured(2).at(0).unicode() - 'A' : -1;
-            const int seq = m.captured(3).toInt();
+            const int seq = m.captured(3).remove(QLatin1Char(' ')).toInt();
             const bool exact = seq % 10 == 0;
             if (log < 0 || (m.captured(1) == "5跳位") != exact) {
                 ++wrong;

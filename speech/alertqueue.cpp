@@ -5,6 +5,8 @@
 
 #include <QTextToSpeech>
 
+#include <climits>
+
 AlertQueue::AlertQueue(SpeechWatchdog *watchdog, std::function<QTextToSpeech *()> engine, QObject *parent)
     : QObject(parent)
     , m_watchdog(watchdog)
@@ -15,7 +17,7 @@ AlertQueue::AlertQueue(SpeechWatchdog *watchdog, std::function<QTextToSpeech *()
     connect(watchdog, &SpeechWatchdog::interrupted, this, &AlertQueue::sayAgain);
 }
 
-void AlertQueue::add(const QString &text, int tag)
+void AlertQueue::add(const QString &text, int tag, int jumps)
 {
     if (text.isEmpty()) {
         // Nothing to hear. An idle engine is still handed it, as any alert,
@@ -31,11 +33,24 @@ void AlertQueue::add(const QString &text, int tag)
             return;
         }
     }
-    // The newest report counts most: the oldest waiting one makes room.
-    if (m_waiting.size() >= MaxWaiting)
-        emit outcome(m_waiting.takeFirst().tag, Dropped);
-    m_waiting.append({text, tag});
+    m_waiting.append({text, tag, jumps});
+    if (m_waiting.size() > MaxWaiting)
+        emit outcome(m_waiting.takeAt(farthestWaiting()).tag, Dropped);
     sayNext();
+}
+
+// A distance not known ranks beyond every known one: that system is off the
+// map or not reached by gates, while a known one is a measured threat. The
+// oldest goes among equals, so with no distance known it is the stalest.
+int AlertQueue::farthestWaiting() const
+{
+    const auto rank = [](int jumps) { return jumps < 0 ? INT_MAX : jumps; };
+    int farthest = 0;
+    for (int i = 1; i < m_waiting.size(); ++i) {
+        if (rank(m_waiting.at(i).jumps) > rank(m_waiting.at(farthest).jumps))
+            farthest = i;
+    }
+    return farthest;
 }
 
 void AlertQueue::sayNext()

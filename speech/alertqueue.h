@@ -14,7 +14,8 @@ class SpeechWatchdog;
 // Alerts said one after another, each to its end, in the order they came:
 // the engine's say() stops whatever it is saying, so an alert that came
 // while another was spoken would cut it off. Each alert goes through the
-// watchdog, which says it again on a new engine if the service fails.
+// watchdog, which says it again on a new engine if the service fails. When
+// too many wait, the farthest threat makes room.
 class AlertQueue : public QObject
 {
     Q_OBJECT
@@ -26,7 +27,7 @@ public:
     enum Outcome {
         Said,
         AlreadyWaiting, // the same text waits already; said once
-        Dropped,        // more than MaxWaiting were waiting; this was the oldest
+        Dropped,        // more than MaxWaiting were waiting; this was the farthest
         Unspoken,       // nothing to say in this language, or the engine failed
     };
     Q_ENUM(Outcome)
@@ -34,8 +35,9 @@ public:
     // `engine` gives the engine in use at each say.
     AlertQueue(SpeechWatchdog *watchdog, std::function<QTextToSpeech *()> engine, QObject *parent = nullptr);
 
-    // `tag` names the alert in outcome().
-    void add(const QString &text, int tag);
+    // `tag` names the alert in outcome(); `jumps` is the report's distance,
+    // -1 when not known.
+    void add(const QString &text, int tag, int jumps);
     int waitingCount() const { return m_waiting.size(); }
 
 signals:
@@ -46,8 +48,10 @@ private:
     {
         QString text;
         int tag;
+        int jumps;
     };
 
+    int farthestWaiting() const;
     void sayNext();
     void settle(Outcome outcome);
     void sayAgain();

@@ -29,10 +29,11 @@ void SpeechWatchdog::connectEngine(QTextToSpeech *engine)
     m_goneConnection = connect(engine, &QObject::destroyed, this, &SpeechWatchdog::engineGone);
 }
 
-// The user chose another engine or voice while a text was on its way.
+// The user chose another engine or voice while a text was on its way, also
+// while it was tried again on a rebuilt engine.
 void SpeechWatchdog::engineGone()
 {
-    if (m_phase == AwaitingTurn || m_phase == Watching || m_phase == Heard) {
+    if (m_phase == AwaitingTurn || m_phase == Watching || m_phase == Heard || m_phase == Retrying) {
         finish();
         emit interrupted();
     }

@@ -7,7 +7,9 @@
 #include "speech/speechwatchdog.h"
 #include "notificationbus.h"
 #include "testsupport.h"
+#include "ui/alerthistory.h"
 #include "ui/mainwindow.h"
+#include "ui/speechpanel.h"
 #include "ui/statusline.h"
 
 #include <QAction>
@@ -102,18 +104,18 @@ void TestAlertPath::alert_data()
     QTest::addColumn<int>("service");
     const int answers = NotificationBus::Answers;
     QTest::newRow("Chinese") << QByteArray("5跳位|0-G8NO|预警\n") << int(Chinese) << "0-G8NO red"
-                             << QStringList{"5跳位,0杠G8NO,预警"} << "" << answers;
+                             << QStringList{"5跳位,0 杠 G 8 N O,预警"} << "" << answers;
     QTest::newRow("English") << QByteArray("5 jumps|0-G8NO|hostile\n") << int(English) << "0-G8NO red"
                              << QStringList{"5 jumps 0 dash G 8 N O hostile"} << "" << answers;
     QTest::newRow("wildcard") << QByteArray("5跳位|0-G8NO|预警\n近|*-****|有人\n") << int(Chinese) << "in MJ-5F9 now"
-                              << QStringList{"近,MJ杠5F9,有人"} << "" << answers;
+                              << QStringList{"近,M J 杠 5 F 9,有人"} << "" << answers;
     QTest::newRow("each report is said") << QByteArray("a|0-G8NO|b\n") << int(Chinese) << "0-G8NO > 0-G8NO"
-                                         << QStringList{"a,0杠G8NO,b", "a,0杠G8NO,b"} << "" << answers;
+                                         << QStringList{"a,0 杠 G 8 N O,b", "a,0 杠 G 8 N O,b"} << "" << answers;
     // Home 1DQ1-A, 5 jumps, Chinese words: N-8YET is 1 jump away, 5-CQDA 6.
     const StarMap &map = StarMap::bundled();
     const MapRules fromMap = buildMapRules(map, map.find("1dq1-a"), 5, defaultMapRuleWords(QLocale::Chinese));
     QTest::newRow("rules from the map") << joinConfigLines(mergeMapRules({}, fromMap).lines).toUtf8() << int(Chinese)
-                                        << "N-8YET > 5-CQDA" << QStringList{"1跳位,N杠8YET,预警"} << "" << answers;
+                                        << "N-8YET > 5-CQDA" << QStringList{"1跳位,N 杠 8 Y E T,预警"} << "" << answers;
     // Two silent alerts, one notification; the desktop is told before the
     // alert is handed on, so a hung service must not hold it.
     const QString silent = "Alerts silent in German: use Chinese or English (选项 > Voice)";
@@ -162,7 +164,7 @@ void TestAlertPath::alert()
         QCOMPARE(s.topic(other), QString());
 }
 
-enum Service { GoneOnce, StaysAway, Slow };
+enum Service { GoneOnce, StaysAway, Slow, ReplacedInRetry };
 
 void TestAlertPath::speechServiceFails_data()
 {
@@ -172,7 +174,7 @@ void TestAlertPath::speechServiceFails_data()
     QTest::addColumn<QStringList>("heard");
     QTest::addColumn<bool>("restarted");
     QTest::addColumn<QString>("failure");
-    const QStringList once{"mock: a,0杠G8NO,b"};
+    const QStringList once{"mock: a,0 杠 G 8 N O,b"};
     const int period = SpeechWatchdog::PeriodMs;
     QTest::newRow("gone: said again on a new engine") << int(GoneOnce) << 0 << false << once << true << "";
     QTest::newRow("stays away: reported") << int(StaysAway) << 0 << false << QStringList{} << false
@@ -183,6 +185,8 @@ void TestAlertPath::speechServiceFails_data()
                                                                       << false << "";
     QTest::newRow("slow: would speak just after the retry") << int(Slow) << period + 300 << false << once << true
                                                             << "";
+    QTest::newRow("engine replaced in the retry: said on the new one") << int(ReplacedInRetry) << 0 << false << once
+                                                                       << false << "";
 }
 
 // The speech service fails under an alert: it is heard once or the status
@@ -200,11 +204,16 @@ void TestAlertPath::speechServiceFails()
             [&messages](const QString &m) { messages << m; });
     if (service == GoneOnce)
         qApp->setProperty("mockSpeechService", 1);
-    if (service == StaysAway)
+    if (service == StaysAway || service == ReplacedInRetry)
         qApp->setProperty("mockSpeechDown", true);
     clearSpeechCalls();
 
     s.say("0-G8NO");
+    if (service == ReplacedInRetry) { // said again on a rebuilt engine, then the service is back: OK in 选项 > Voice
+        QTRY_COMPARE_WITH_TIMEOUT(spokenTexts().size(), 2, 3000);
+        qApp->setProperty("mockSpeechDown", QVariant());
+        s.window->findChild<SpeechPanel *>()->loadVoiceSettings();
+    }
     if (busy) {
         QTRY_VERIFY_WITH_TIMEOUT(!speechCalls().isEmpty(), 3000);
         const qint64 said = speechCalls().first().toMap().value("steadyNs").toLongLong() / 1000000;
@@ -242,7 +251,7 @@ void TestAlertPath::speechServiceFails()
     qApp->setProperty("mockSpeechDown", QVariant());
     clearSpeechCalls();
     s.say("0-G8NO");
-    QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), QStringList{"mock: " + QString("a,0杠G8NO,b")}, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), QStringList{"mock: " + QString("a,0 杠 G 8 N O,b")}, 3000);
     QCOMPARE(s.topic(StatusLine::Speech), QString());
     QCOMPARE(spokenTexts().size(), 1);
 }
@@ -251,7 +260,7 @@ void TestAlertPath::queue_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("utteranceMs");
-    QTest::addColumn<int>("serviceDiesMs"); // -1 never, 0 before the lines, else into the first alert
+    QTest::addColumn<int>("serviceDiesMs"); // -1 never, 0 before the lines, else into the first alert ("replace": the engine)
     QTest::addColumn<QStringList>("heard"); // whose alert started, in order
     QTest::addColumn<QStringList>("said");  // ... and was said to its end
     QTest::addColumn<QString>("notice");
@@ -271,6 +280,18 @@ void TestAlertPath::queue_data()
     QTest::newRow("service dies in an alert: said again whole")
         << QStringList{"A-1111", "B-2222"} << 1500 << 500 << QStringList{"A-1111", "A-1111", "B-2222"}
         << QStringList{"A-1111", "B-2222"} << "";
+    const QStringList three{"A-1111", "B-2222", "C-3333"};
+    QTest::newRow("engine replaced in an alert: said again first") << three + QStringList{"replace"} << 1500 << 500
+                                                                   << QStringList{"A-1111"} + three << three << "";
+    QTest::newRow("slow voice: heard once, not cut") << QStringList{"A-1111"} << 4500 << -1 << QStringList{"A-1111"}
+                                                     << QStringList{"A-1111"} << "";
+    // "SYSTEM@JUMPS" goes to the queue with that distance: 13 wait behind the first.
+    const QStringList flood = QString("A-1110@2 A-1111@1 A-1112@1 A-1113@3 A-1114@-1 A-1115@5 A-1116@3 A-1117@3 "
+                                      "A-1118@5 A-1119@3 A-1120@3 A-1121@3 A-1122@6 A-1123@3").split(' ');
+    const QStringList near =
+        QString("A-1110 A-1111 A-1112 A-1113 A-1116 A-1117 A-1118 A-1119 A-1120 A-1121 A-1123").split(' ');
+    QTest::newRow("flood: the farthest dropped, unknown first, the oldest among equals")
+        << flood << 30 << -1 << near << near << "3 alert(s) dropped: too many waiting";
 }
 
 // Alerts that come while one is said wait for it to end.
@@ -284,18 +305,27 @@ void TestAlertPath::queue()
     if (serviceDiesMs == 0)
         qApp->setProperty("mockSpeechService", 1);
     clearSpeechCalls();
-    for (const QString &line : lines)
-        s.say(line);
+    const auto texts = [](QStringList systems) {
+        for (QString &system : systems)
+            system = "mock: a," + system.replace('-', "杠").replace(QRegularExpression("(?<=.)(?=.)"), " ") + ",b";
+        return systems;
+    };
+    auto *history = s.window->findChild<AlertHistory *>();
+    for (const QString &line : lines) {
+        const QString text = texts({line.section('@', 0, 0)}).value(0).mid(6);
+        if (line.contains('@'))
+            s.window->findChild<SpeechPanel *>()->say(text, history->add("Local", text), line.section('@', 1).toInt());
+        else
+            s.say(line);
+    }
     if (serviceDiesMs > 0) {
         QTRY_VERIFY_WITH_TIMEOUT(!heardTexts().isEmpty(), 3000);
         QTest::qWait(serviceDiesMs);
-        qApp->setProperty("mockSpeechService", 1);
+        if (lines.contains("replace"))
+            s.window->findChild<SpeechPanel *>()->loadVoiceSettings();
+        else
+            qApp->setProperty("mockSpeechService", 1);
     }
-    const auto texts = [](QStringList systems) {
-        for (QString &system : systems)
-            system = "mock: a," + system.replace('-', "杠") + ",b";
-        return systems;
-    };
     QFETCH(QStringList, said);
     QTRY_COMPARE_WITH_TIMEOUT(heardTexts("said"), texts(said), 20000);
     QTest::qWait(300);
@@ -305,9 +335,8 @@ void TestAlertPath::queue()
     QCOMPARE(s.topic(StatusLine::Dropped), notice);
     QVERIFY(s.window->findChild<QStatusBar *>("statusbar")->currentMessage() != "Speech started...");
     // The list: newest first, with its channel; what was dropped is marked.
-    auto *history = s.window->findChild<QListWidget *>("alertHistory");
     QVERIFY(history->item(0)->text().contains("  Local  " + texts(said).last().mid(6)));
-    QCOMPARE(history->findItems("dropped", Qt::MatchContains).size(), notice.isEmpty() ? 0 : 1);
+    QCOMPARE(history->findItems("dropped", Qt::MatchContains).size(), notice.section(' ', 0, 0).toInt());
 }
 
 void TestAlertPath::followsTheGame_data()
@@ -326,7 +355,8 @@ void TestAlertPath::followsTheGame_data()
     QTest::addColumn<QString>("location");
     const QByteArray any = "a|*-****|b\n", own = "a|N-8YET|b\nc|*-****|d\n";
     const auto a = [](const QString &systems) {
-        return QString(systems).replace("-", "杠").replace(QRegularExpression("(\\S+)"), "a,\\1,b").split(' ');
+        return QString(systems).replace("-", "杠").replace(QRegularExpression("(\\S+)"), "a,\\1,b")
+            .replace(QRegularExpression("(?<=[A-Z0-9杠])(?=[A-Z0-9杠])"), " ").split(QRegularExpression("(?<=b) "));
     };
     QTest::newRow("newer log, from its first line") << any << "Local" << "new Local_07 A-1111;wait 1000;say Local_07 A-2222"
                                                     << a("A-1111 A-2222") << 1 << "";
@@ -359,11 +389,11 @@ void TestAlertPath::followsTheGame_data()
     MapRules here = buildMapRules(map, map.find("1DQ1-A"), 5, defaultMapRuleWords(QLocale::Chinese));
     here.followsPlayer = true;
     const QByteArray follow = joinConfigLines(mergeMapRules({}, here).lines).toUtf8();
-    const QString one = "1跳位,N杠8YET,预警", none = "0跳位,N杠8YET,预警";
+    const QString one = "1跳位,N 杠 8 Y E T,预警", none = "0跳位,N 杠 8 Y E T,预警";
     QTest::newRow("English, then Chinese system line") << own << "Local 本地" << "jump Local_06 A-1111;jump 本地_06 N-8YET"
                                                        << QStringList{} << 2 << "In N-8YET";
     QTest::newRow("a player's same words") << own << "Local" << "say Local_06 Channel changed to Local : N-8YET*"
-                                           << QStringList{"a,N杠8YET,b"} << 1 << "";
+                                           << QStringList{"a,N 杠 8 Y E T,b"} << 1 << "";
     QTest::newRow("jump: the new count") << follow << "Corp -Local"
                                          << "jump Local_06 1DQ1-A;say Corp_06 N-8YET;jump Local_06 N-8YET;say Corp_06 N-8YET"
                                          << QStringList{one, none} << 1 << "In N-8YET";
@@ -380,7 +410,7 @@ void TestAlertPath::followsTheGame_data()
     QTest::newRow("relog: the newer Local log") << follow << "Corp -Local" << "new Local_07;jump Local_07 N-8YET;say Corp_06 N-8YET"
                                                 << QStringList{none} << 1 << "In N-8YET";
     QTest::newRow("own rule wins") << "mine|N-8YET|own\n" + follow << "Corp -Local" << "jump Local_06 N-8YET;say Corp_06 N-8YET"
-                                   << QStringList{"mine,N杠8YET,own"} << 1 << "In N-8YET";
+                                   << QStringList{"mine,N 杠 8 Y E T,own"} << 1 << "In N-8YET";
 }
 
 void TestAlertPath::followsTheGame()
@@ -462,13 +492,13 @@ void TestAlertPath::channelsApplyAtOnce()
     toggle("Corp");
     corp("B-2222");
     // Both on one tick, in channel order.
-    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), (QStringList{"a,B杠2222,b", "a,A杠1111,b"}), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), (QStringList{"a,B 杠 2 2 2 2,b", "a,A 杠 1 1 1 1,b"}), 3000);
     toggle("Local");
     s.say("A-2222");
     corp("B-3333");
     QTRY_COMPARE_WITH_TIMEOUT(spokenTexts().size(), 3, 3000);
     QTest::qWait(300);
-    QCOMPARE(spokenTexts().last(), QString("a,B杠3333,b"));
+    QCOMPARE(spokenTexts().last(), QString("a,B 杠 3 3 3 3,b"));
 }
 
 QTEST_MAIN(TestAlertPath)

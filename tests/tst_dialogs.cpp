@@ -519,7 +519,7 @@ void TestDialogs::voiceDialogSpeaks()
     QCOMPARE(fresh.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText(), QString("5 jumps|0-G8NO|hostile"));
     fresh.findChild<QComboBox *>("language")->setCurrentIndex(1);
     fresh.findChild<QPushButton *>("speakButton")->click();
-    QCOMPARE(spokenTexts(), QStringList{"5跳位,0杠G8NO,预警"});
+    QCOMPARE(spokenTexts(), QStringList{"5跳位,0 杠 G 8 N O,预警"});
     clearSpeechCalls();
     writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
     writeBytes(SharedConfig::voiceFile, "70\n0\n0\n0\n1\n0\n");
@@ -527,7 +527,7 @@ void TestDialogs::voiceDialogSpeaks()
     QCOMPARE(dialog.findChild<QPushButton *>("pushButton")->text(), QString("PushButton"));
     QVERIFY(dialog.findChild<QPushButton *>("pushButton")->isHidden());
     dialog.findChild<QPushButton *>("speakButton")->click();
-    QCOMPARE(spokenTexts(), QStringList{"5跳位,0杠G8NO,预警"});
+    QCOMPARE(spokenTexts(), QStringList{"5跳位,0 杠 G 8 N O,预警"});
     auto *bar = dialog.findChild<QStatusBar *>("statusbar");
     QCOMPARE(bar->currentMessage(), QString("Speech started..."));
     // Another engine while speaking: what was shown for the old one goes.
@@ -543,7 +543,7 @@ void TestDialogs::voiceDialogSpeaks()
     connect(bar, &QStatusBar::messageChanged, [&messages](const QString &m) { messages << m; });
     clearSpeechCalls();
     dialog.findChild<QPushButton *>("speakButton")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), QStringList{"mock2: 5跳位,0杠G8NO,预警"}, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), QStringList{"mock2: 5跳位,0 杠 G 8 N O,预警"}, 10000);
     QVERIFY(messages.contains("Speech restarted: mock2 did not speak within 1 s"));
     QCOMPARE(dialog.findChild<QTextToSpeech *>()->locale().name(), QString("zh_CN"));
 }

@@ -31,11 +31,12 @@ void TestSpeechText::prepared_data()
     const QLocale tw(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan);
     const QLocale en(QLocale::English, QLocale::UnitedStates);
     const QLocale gb(QLocale::English, QLocale::UnitedKingdom);
-    QTest::newRow("zh rule") << zh << "5跳位|0-G8NO|出现敌对" << "5跳位,0杠G8NO,出现敌对";
-    QTest::newRow("zh alert") << zh << "5跳位|0-G8NO|预警" << "5跳位,0杠G8NO,预警";
+    QTest::newRow("zh rule") << zh << "5跳位|0-G8NO|出现敌对" << "5跳位,0 杠 G 8 N O,出现敌对";
+    QTest::newRow("zh alert") << zh << "5跳位|0-G8NO|预警" << "5跳位,0 杠 G 8 N O,预警";
     QTest::newRow("zh free text unchanged") << zh << "Hello QtTextToSpeech" << "Hello QtTextToSpeech";
-    QTest::newRow("zh dash in the message") << zh << "a|0-G8NO|b-c" << "a,0杠G8NO,b杠c";
-    QTest::newRow("zh any country or script") << tw << "a|0-G8NO|b" << "a,0杠G8NO,b";
+    QTest::newRow("zh dash in the message") << zh << "a|0-G8NO|b-c" << "a,0 杠 G 8 N O,b杠c";
+    QTest::newRow("zh any country or script") << tw << "a|0-G8NO|b" << "a,0 杠 G 8 N O,b";
+    QTest::newRow("zh every character spelled, none dropped") << zh << "x|8WA-Z6J|y" << "x,8 W A 杠 Z 6 J,y";
     QTest::newRow("en rule") << en << "5 jumps|0-G8NO|hostile" << "5 jumps 0 dash G 8 N O hostile";
     QTest::newRow("en any country") << gb << "5 jumps|0-G8NO|hostile" << "5 jumps 0 dash G 8 N O hostile";
     QTest::newRow("en two fields") << en << "a|0-G8NO" << "";

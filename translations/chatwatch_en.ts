@@ -356,10 +356,10 @@ No update page is set for this build.</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Alerts came faster than they can be said: at most %1 wait their turn, and for a newer one the oldest waiting one is dropped (%n so far, marked in the list).</source>
+        <source>Alerts came faster than they can be said: at most %1 wait their turn; beyond that the farthest by jumps is dropped, one whose distance is not known first, the oldest among equals (%n so far, marked in the list).</source>
         <translation>
-            <numerusform>Alerts came faster than they can be said: at most %1 wait their turn, and for a newer one the oldest waiting one is dropped (%n so far, marked in the list).</numerusform>
-            <numerusform>Alerts came faster than they can be said: at most %1 wait their turn, and for a newer one the oldest waiting one is dropped (%n so far, marked in the list).</numerusform>
+            <numerusform>Alerts came faster than they can be said: at most %1 wait their turn; beyond that the farthest by jumps is dropped, one whose distance is not known first, the oldest among equals (%n so far, marked in the list).</numerusform>
+            <numerusform>Alerts came faster than they can be said: at most %1 wait their turn; beyond that the farthest by jumps is dropped, one whose distance is not known first, the oldest among equals (%n so far, marked in the list).</numerusform>
         </translation>
     </message>
     <message>

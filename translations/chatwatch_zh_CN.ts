@@ -349,9 +349,9 @@ No update page is set for this build.</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Alerts came faster than they can be said: at most %1 wait their turn, and for a newer one the oldest waiting one is dropped (%n so far, marked in the list).</source>
+        <source>Alerts came faster than they can be said: at most %1 wait their turn; beyond that the farthest by jumps is dropped, one whose distance is not known first, the oldest among equals (%n so far, marked in the list).</source>
         <translation>
-            <numerusform>预警来得比播报快：最多 %1 条排队等待，有新预警时丢弃等待最久的一条（目前已丢弃 %n 条，已在列表中标出）。</numerusform>
+            <numerusform>预警来得比播报快：最多 %1 条排队等待，超出时丢弃跳数最远的一条，距离未知的先丢弃，距离相同时丢弃等待最久的（目前已丢弃 %n 条，已在列表中标出）。</numerusform>
         </translation>
     </message>
     <message>

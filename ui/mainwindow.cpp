@@ -150,7 +150,7 @@ void MainWindow::on_detectLocation(QString location)
     // not spoken. The list then shows the rule line.
     if (text.isEmpty())
         showUnspokenLanguage();
-    speechPanel->say(text, history->add(fileLoader->examinedChannel(), text.isEmpty() ? message : text));
+    speechPanel->say(text, history->add(fileLoader->examinedChannel(), text.isEmpty() ? message : text), -1);
 }
 
 // Shown at the first silent alert of a listening session and kept until the
@@ -172,8 +172,9 @@ void MainWindow::showDropped()
     ++droppedCount;
     statusLine->setTopic(StatusLine::Dropped,
                          tr("%n alert(s) dropped: too many waiting", nullptr, droppedCount),
-                         tr("Alerts came faster than they can be said: at most %1 wait their turn, and for a "
-                            "newer one the oldest waiting one is dropped (%n so far, marked in the list).",
+                         tr("Alerts came faster than they can be said: at most %1 wait their turn; beyond that "
+                            "the farthest by jumps is dropped, one whose distance is not known first, the oldest "
+                            "among equals (%n so far, marked in the list).",
                             nullptr, droppedCount)
                              .arg(AlertQueue::MaxWaiting));
 }

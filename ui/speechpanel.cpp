@@ -140,10 +140,10 @@ void SpeechPanel::queueAlerts()
         m_queue = new AlertQueue(m_watchdog, [this] { return m_engine; }, this);
 }
 
-void SpeechPanel::say(const QString &text, int tag)
+void SpeechPanel::say(const QString &text, int tag, int jumps)
 {
     if (m_queue)
-        m_queue->add(text, tag);
+        m_queue->add(text, tag, jumps);
     else
         m_watchdog->say(m_engine, text);
 }

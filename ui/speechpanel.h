@@ -58,8 +58,9 @@ public:
     // voice applied, so that the voice dialog's OK writes back what was
     // saved unless changed.
     void loadVoiceSettings();
-    // `tag` names the alert in the queue's outcome().
-    void say(const QString &text, int tag = 0);
+    // `tag` names the alert in the queue's outcome(); `jumps` is how far its
+    // system is, -1 when not known (the farthest make room in a flood).
+    void say(const QString &text, int tag = 0, int jumps = -1);
     // What went wrong with the engine in use: "speechd did not speak within 1 s".
     QString failureText(SpeechWatchdog::Failure why) const;
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speech text for any input, in both languages: Chinese keeps the text with
-// "|" and "-" replaced; English spells at most six characters of a three-field
-// line and gives nothing otherwise.
+// "|" and "-" replaced and the system field of a three-field line spaced;
+// English spells at most six characters of a three-field line and gives
+// nothing otherwise.
 #include "speech/speechtext.h"
 
 #include <QStringList>
@@ -17,12 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)quiet;
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), int(size));
 
+    const QStringList fields = text.split(QLatin1Char('|'));
     const QString zh = prepareSpeechText(text, QLocale(QLocale::Chinese, QLocale::China));
-    if (zh.size() != text.size() || zh.contains(QLatin1Char('|')) || zh.contains(QLatin1Char('-')))
+    const int spaces = fields.size() == 3 ? qMax(0, int(fields.at(1).size()) - 1) : 0;
+    if (zh.size() < text.size() || zh.size() > text.size() + spaces || zh.contains(QLatin1Char('|'))
+        || zh.contains(QLatin1Char('-')))
         abort();
 
     const QString en = prepareSpeechText(text, QLocale(QLocale::English, QLocale::UnitedStates));
-    const QStringList fields = text.split(QLatin1Char('|'));
     if (fields.size() != 3) {
         if (!en.isEmpty())
             abort();
