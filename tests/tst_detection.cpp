@@ -5,14 +5,15 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-// What the four patterns find, applied the slow, obvious way.
+// What the four patterns find, applied the slow, obvious way, to each
+// message part read with full-width forms as ASCII.
 static QStringList referenceFinds(const QString &line, const QList<QRegularExpression> &patterns)
 {
     QStringList finds;
     const QStringList parts = line.split(QStringLiteral(" > "), Qt::KeepEmptyParts, Qt::CaseSensitive);
     for (int i = 1; i < parts.size(); ++i) {
         for (const QRegularExpression &pattern : patterns) {
-            const QRegularExpressionMatch m = pattern.match(parts.at(i));
+            const QRegularExpressionMatch m = pattern.match(asciiForms(parts.at(i)));
             if (m.hasMatch())
                 finds.append(m.captured(0));
         }
@@ -33,6 +34,8 @@ class TestDetection : public QObject
 private slots:
     void examples_data();
     void examples();
+    void kind_data();
+    void kind();
     void enteredSystem_data();
     void enteredSystem();
     void randomLinesMatchThePatterns();
@@ -60,7 +63,9 @@ void TestDetection::examples_data()
     QTest::newRow("Cyrillic look-alikes") << head + QString::fromUtf8(" > О-G8NO 0-G8NО") << QStringList();
     QTest::newRow("en dash") << head + QString::fromUtf8(" > 0–G8NO") << QStringList();
     QTest::newRow("minus sign") << head + QString::fromUtf8(" > 0−G8NO") << QStringList();
-    QTest::newRow("fullwidth digits") << head + QString::fromUtf8(" > ０-G8NO") << QStringList();
+    QTest::newRow("full-width digit") << head + QString::fromUtf8(" > ０-G8NO") << QStringList{"0-G8NO"};
+    QTest::newRow("full-width hyphen and letters") << head + QString::fromUtf8(" > Ｎ－8ｙET红") << QStringList{"N-8yET"};
+    QTest::newRow("full-width greater-than sign") << head + QString::fromUtf8(" ＞ N-8YET") << QStringList();
     QTest::newRow("Chinese around the name") << head + QString::fromUtf8(" > 不要去0-G8NO红了") << QStringList{"0-G8NO"};
     QTest::newRow("inside a longer word") << head + " > xx12-345yy" << QStringList{"2-345y", "12-345", "x12-34", "xx12-3"};
     QTest::newRow("hyphen at both ends") << head + " > -ABCDE- -" << QStringList();
@@ -80,6 +85,32 @@ void TestDetection::examples()
     QFETCH(QString, line);
     QFETCH(QStringList, finds);
     QCOMPARE(detect(line), finds);
+}
+
+void TestDetection::kind_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("kind");
+    const int report = int(LineKind::Report), clear = int(LineKind::Clear), question = int(LineKind::Question);
+    QTest::newRow("report") << "N-8YET +2 red" << report;
+    QTest::newRow("clr") << "N-8YET clr" << clear;
+    QTest::newRow("CLEAR, punctuated") << "N-8YET,CLEAR." << clear;
+    QTest::newRow("full-width, next to Chinese") << QString::fromUtf8("N-8YET ｃｌｒ了") << clear;
+    QTest::newRow("inside words") << "nuclear CL2-AA clrs statuses" << report;
+    QTest::newRow("lone 清") << QString::fromUtf8("N-8YET清") << clear;
+    QTest::newRow("清 in a word") << QString::fromUtf8("N-8YET 清楚 清理") << report;
+    QTest::newRow("question mark") << "N-8YET?" << question;
+    QTest::newRow("full-width question mark") << QString::fromUtf8("N-8YET 有人吗？") << question;
+    QTest::newRow("Status") << "5B-YDD Status" << question;
+    QTest::newRow("clear? is a question") << "1DQ1-A clear?" << question;
+    QTest::newRow("in the sender's name") << "[ 2026.12.07 06:00:01 ] Clear Stat > N-8YET" << report;
+}
+
+void TestDetection::kind()
+{
+    QFETCH(QString, message);
+    const QString line = message.contains(" > ") ? message : "[ 2026.12.07 06:00:01 ] Pilot > " + message;
+    QTEST(int(lineKind(line)), "kind");
 }
 
 void TestDetection::enteredSystem_data()
@@ -107,7 +138,7 @@ void TestDetection::enteredSystem()
 void TestDetection::randomLinesMatchThePatterns()
 {
     const QList<QRegularExpression> patterns = systemNamePatterns();
-    const QString alphabet = QString::fromUtf8("aZ09-- >>x_é不");
+    const QString alphabet = QString::fromUtf8("aZ09-- >>x_é不－Ａ９");
     QRandomGenerator random(20261207);
     for (int n = 0; n < 20000; ++n) {
         QString line;

@@ -2,6 +2,7 @@
 #include "ui/locationdialog.h"
 
 #include "app/configfile.h"
+#include "app/options.h"
 #include "app/sharedconfig.h"
 #include "speech/rulecheck.h"
 #include "ui/growtotext.h"
@@ -40,6 +41,7 @@ LocationDialog::LocationDialog(QWidget *parent)
         connect(new QShortcut(QKeySequence(int(Qt::CTRL) | key), this), &QShortcut::activated, ok, &QPushButton::click);
     connect(ui->fromMapButton, &QPushButton::clicked, this, &LocationDialog::fromMap);
     loadEditor();
+    ui->announceQuiet->setChecked(loadOptions().announceQuiet);
     // Connected after loading, so that a long file is checked once.
     connect(ui->plainTextEdit, &QPlainTextEdit::textChanged, this, &LocationDialog::showCheckCount);
     showCheckCount();
@@ -76,6 +78,13 @@ void LocationDialog::on_buttonBox_accepted()
         return;
     SharedConfig::locations =
         SharedConfig::parseLocations(text.split(QLatin1Char('\n'), Qt::KeepEmptyParts, Qt::CaseSensitive));
+    // Written only when changed, the file read again so no other option is undone.
+    Options options = loadOptions();
+    if (options.announceQuiet != ui->announceQuiet->isChecked()) {
+        options.announceQuiet = ui->announceQuiet->isChecked();
+        if (!saveSettingsFile(this, SharedConfig::optionsFile, optionsText(options)))
+            return;
+    }
     accept();
 }
 
