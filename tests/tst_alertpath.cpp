@@ -255,22 +255,33 @@ void TestAlertPath::queue_data()
     QTest::addColumn<QStringList>("heard"); // whose alert started, in order
     QTest::addColumn<QStringList>("said");  // ... and was said to its end
     QTest::addColumn<QString>("notice");
+    QTest::addColumn<QStringList>("quiet"); // listed greyed, newest first, after the last said
     const QStringList four{"N-8YET", "0-G8NO", "1DQ1-A", "T5ZI-S"};
-    QTest::newRow("burst of four: each whole, in order") << four << 300 << -1 << four << four << "";
+    QTest::newRow("burst of four: each whole, in order") << four << 300 << -1 << four << four << "" << QStringList();
     QTest::newRow("duplicate waiting: said once") << QStringList{"A-1111", "B-2222", "B-2222", "B-2222"} << 500 << -1
                                                   << QStringList{"A-1111", "B-2222"}
-                                                  << QStringList{"A-1111", "B-2222"} << "";
+                                                  << QStringList{"A-1111", "B-2222"} << "" << QStringList();
     QStringList twelve;
     for (int i = 10; i < 22; ++i)
         twelve << QString("A-11%1").arg(i);
     const QStringList keep = QStringList{twelve.first()} + twelve.mid(2);
     QTest::newRow("bound: the oldest waiting dropped, told") << QStringList{"x > " + twelve.join(" > ")} << 30 << -1
                                                              << keep << keep
-                                                             << "1 alert(s) dropped: too many waiting";
-    QTest::newRow("dead engine under a queue") << four << 200 << 0 << four << four << "";
+                                                             << "1 alert(s) dropped: too many waiting" << QStringList();
+    QTest::newRow("dead engine under a queue") << four << 200 << 0 << four << four << "" << QStringList();
     QTest::newRow("service dies in an alert: said again whole")
         << QStringList{"A-1111", "B-2222"} << 1500 << 500 << QStringList{"A-1111", "A-1111", "B-2222"}
-        << QStringList{"A-1111", "B-2222"} << "";
+        << QStringList{"A-1111", "B-2222"} << "" << QStringList();
+    // A line starting "=" is written to the options file.
+    const QStringList quiet{"N-8YET clr", "5B-YDD status?", "1DQ1-A clear?", "0-G8NO 清 T5ZI-S"};
+    QTest::newRow("clears and questions listed, not said")
+        << QStringList{"CL2-AA", "N－8YET", "nuclear 0-G8NO"} + quiet << 30 << -1
+        << QStringList{"CL2-AA", "N-8YET", "0-G8NO"} << QStringList{"CL2-AA", "N-8YET", "0-G8NO"} << ""
+        << QStringList{"T5ZI-S clear", "0-G8NO clear", "1DQ1-A question", "5B-YDD question", "N-8YET clear"};
+    QTest::newRow("check box on: all said") << QStringList{"=announcequiet=1"} + quiet << 30 << -1
+                                            << QStringList{"N-8YET", "5B-YDD", "1DQ1-A", "0-G8NO", "T5ZI-S"}
+                                            << QStringList{"N-8YET", "5B-YDD", "1DQ1-A", "0-G8NO", "T5ZI-S"} << ""
+                                            << QStringList();
 }
 
 // Alerts that come while one is said wait for it to end.
@@ -284,8 +295,12 @@ void TestAlertPath::queue()
     if (serviceDiesMs == 0)
         qApp->setProperty("mockSpeechService", 1);
     clearSpeechCalls();
-    for (const QString &line : lines)
-        s.say(line);
+    for (const QString &line : lines) {
+        if (line.startsWith('='))
+            writeBytes(SharedConfig::optionsFile, line.mid(1).toUtf8());
+        else
+            s.say(line);
+    }
     if (serviceDiesMs > 0) {
         QTRY_VERIFY_WITH_TIMEOUT(!heardTexts().isEmpty(), 3000);
         QTest::qWait(serviceDiesMs);
@@ -306,7 +321,15 @@ void TestAlertPath::queue()
     QVERIFY(s.window->findChild<QStatusBar *>("statusbar")->currentMessage() != "Speech started...");
     // The list: newest first, with its channel; what was dropped is marked.
     auto *history = s.window->findChild<QListWidget *>("alertHistory");
-    QVERIFY(history->item(0)->text().contains("  Local  " + texts(said).last().mid(6)));
+    QFETCH(QStringList, quiet);
+    const QColor grey = history->palette().color(QPalette::Disabled, QPalette::Text);
+    if (!quiet.isEmpty())
+        QTRY_VERIFY_WITH_TIMEOUT(history->item(0)->text().endsWith(quiet[0]), 3000);
+    for (int i = 0; i < quiet.size(); ++i) {
+        QVERIFY(history->item(i)->text().endsWith("  Local  " + quiet[i]));
+        QCOMPARE(history->item(i)->foreground().color(), grey);
+    }
+    QVERIFY(history->item(quiet.size())->text().contains("  Local  " + texts(said).last().mid(6)));
     QCOMPARE(history->findItems("dropped", Qt::MatchContains).size(), notice.isEmpty() ? 0 : 1);
 }
 

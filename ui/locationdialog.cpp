@@ -73,18 +73,19 @@ LocationDialog::~LocationDialog()
 void LocationDialog::on_buttonBox_accepted()
 {
     // A failed save keeps the dialog open, so the text typed is not lost.
-    const QString text = ui->plainTextEdit->toPlainText();
-    if (!saveSettingsFile(this, SharedConfig::locationFile, text))
-        return;
-    SharedConfig::locations =
-        SharedConfig::parseLocations(text.split(QLatin1Char('\n'), Qt::KeepEmptyParts, Qt::CaseSensitive));
-    // Written only when changed, the file read again so no other option is undone.
+    // The option first: written only when changed, the file read again so
+    // that no other option is undone. Both failures leave the rules in force.
     Options options = loadOptions();
     if (options.announceQuiet != ui->announceQuiet->isChecked()) {
         options.announceQuiet = ui->announceQuiet->isChecked();
         if (!saveSettingsFile(this, SharedConfig::optionsFile, optionsText(options)))
             return;
     }
+    const QString text = ui->plainTextEdit->toPlainText();
+    if (!saveSettingsFile(this, SharedConfig::locationFile, text))
+        return;
+    SharedConfig::locations =
+        SharedConfig::parseLocations(text.split(QLatin1Char('\n'), Qt::KeepEmptyParts, Qt::CaseSensitive));
     accept();
 }
 
