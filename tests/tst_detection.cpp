@@ -34,8 +34,6 @@ class TestDetection : public QObject
 private slots:
     void examples_data();
     void examples();
-    void kind_data();
-    void kind();
     void enteredSystem_data();
     void enteredSystem();
     void randomLinesMatchThePatterns();
@@ -85,32 +83,6 @@ void TestDetection::examples()
     QFETCH(QString, line);
     QFETCH(QStringList, finds);
     QCOMPARE(detect(line), finds);
-}
-
-void TestDetection::kind_data()
-{
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("kind");
-    const int report = int(LineKind::Report), clear = int(LineKind::Clear), question = int(LineKind::Question);
-    QTest::newRow("report") << "N-8YET +2 red" << report;
-    QTest::newRow("clr") << "N-8YET clr" << clear;
-    QTest::newRow("CLEAR, punctuated") << "N-8YET,CLEAR." << clear;
-    QTest::newRow("full-width, next to Chinese") << QString::fromUtf8("N-8YET ｃｌｒ了") << clear;
-    QTest::newRow("inside words") << "nuclear CL2-AA clrs statuses" << report;
-    QTest::newRow("lone 清") << QString::fromUtf8("N-8YET清") << clear;
-    QTest::newRow("清 in a word") << QString::fromUtf8("N-8YET 清楚 清理") << report;
-    QTest::newRow("question mark") << "N-8YET?" << question;
-    QTest::newRow("full-width question mark") << QString::fromUtf8("N-8YET 有人吗？") << question;
-    QTest::newRow("Status") << "5B-YDD Status" << question;
-    QTest::newRow("clear? is a question") << "1DQ1-A clear?" << question;
-    QTest::newRow("in the sender's name") << "[ 2026.12.07 06:00:01 ] Clear Stat > N-8YET" << report;
-}
-
-void TestDetection::kind()
-{
-    QFETCH(QString, message);
-    const QString line = message.contains(" > ") ? message : "[ 2026.12.07 06:00:01 ] Pilot > " + message;
-    QTEST(int(lineKind(line)), "kind");
 }
 
 void TestDetection::enteredSystem_data()

@@ -272,9 +272,7 @@ void TestDialogs::locationOk()
     writeBytes(SharedConfig::optionsFile, "follow=0\n");
     SharedConfig::locations = {{"0-G8NO", "old|0-G8NO|rule"}};
     LocationDialog dialog;
-    auto *quiet = dialog.findChild<QCheckBox *>("announceQuiet");
-    QVERIFY(!quiet->isChecked());
-    quiet->click();
+    dialog.findChild<QCheckBox *>("announceQuiet")->click();
     const QString text = "5跳位|0-G8NO|预警\na|b|c|d\n\nx| 0-G8NO |y\n5跳位|0-G8NO|出现敌对\na||c";
     auto *editor = dialog.findChild<QPlainTextEdit *>("plainTextEdit");
     editor->setPlainText(text.chopped(5));
@@ -686,11 +684,10 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
             if (opened.value(1) != "/new/folder")
                 return false;
         } else {
-            QScopedPointer<QDialog> d(dialog == "channel" ? static_cast<QDialog *>(new ChannelDialog)
-                                      : dialog == "voice" ? static_cast<QDialog *>(new VoiceDialog)
-                                                          : static_cast<QDialog *>(new LocationDialog));
-            // "options": the Location dialog's check box changed.
-            if (dialog == "options")
+            QScopedPointer<QDialog> d(dialog == "channel"    ? static_cast<QDialog *>(new ChannelDialog)
+                                      : dialog != "voice"    ? static_cast<QDialog *>(new LocationDialog)
+                                                             : static_cast<QDialog *>(new VoiceDialog));
+            if (dialog == "options") // the Location dialog's check box changed
                 d->findChild<QCheckBox *>("announceQuiet")->click();
             if (auto *list = d->findChild<QListWidget *>("listWidget"))
                 list->item(0)->setSelected(true);
