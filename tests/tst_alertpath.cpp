@@ -293,12 +293,8 @@ void TestAlertPath::queue()
     if (serviceDiesMs == 0)
         qApp->setProperty("mockSpeechService", 1);
     clearSpeechCalls();
-    for (const QString &line : lines) {
-        if (line.startsWith('='))
-            writeBytes(SharedConfig::optionsFile, line.mid(1).toUtf8());
-        else
-            s.say(line);
-    }
+    for (const QString &line : lines)
+        line.startsWith('=') ? writeBytes(SharedConfig::optionsFile, line.mid(1).toUtf8()) : s.say(line);
     if (serviceDiesMs > 0) {
         QTRY_VERIFY_WITH_TIMEOUT(!heardTexts().isEmpty(), 3000);
         QTest::qWait(serviceDiesMs);
