@@ -33,6 +33,8 @@ Options parseOptions(const QStringList &lines)
             readFlag(value, &options.followNewer);
         else if (key == QLatin1String("listening"))
             readFlag(value, &options.listening);
+        else if (key == QLatin1String("announcequiet"))
+            readFlag(value, &options.announceQuiet);
         else if (key == QLatin1String("window"))
             options.window = QByteArray::fromBase64(value.toLatin1());
     }
@@ -43,6 +45,7 @@ QString optionsText(const Options &options)
 {
     return joinConfigLines({QStringLiteral("follow=%1").arg(int(options.followNewer)),
                             QStringLiteral("listening=%1").arg(int(options.listening)),
+                            QStringLiteral("announcequiet=%1").arg(int(options.announceQuiet)),
                             QStringLiteral("window=") + QString::fromLatin1(options.window.toBase64())});
 }
 

@@ -11,6 +11,7 @@
 struct Options {
     bool followNewer = true;  // a channel's newer log is followed by itself
     bool listening = false;   // listening was on when the program ended
+    bool announceQuiet = false; // clear reports and questions are spoken too
     QByteArray window;        // the main window's saveGeometry(), empty: default
 };
 

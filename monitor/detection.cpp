@@ -11,10 +11,77 @@ const char16_t *const GameSenders[] = {u"EVE System", u"EVE\u7CFB\u7EDF"};
 const char16_t *const EnteredSystem[] = {u"Channel changed to Local", u"\u9891\u9053\u66F4\u6362\u4E3A\u672C\u5730"};
 constexpr int Shapes = 4;
 
+constexpr ushort FullWidthFirst = 0xFF01, FullWidthLast = 0xFF5E, FullWidthOffset = 0xFEE0;
+
+inline ushort asciiForm(ushort u)
+{
+    return u >= FullWidthFirst && u <= FullWidthLast ? ushort(u - FullWidthOffset) : u;
+}
+
+inline bool isNameUnit(ushort u)
+{
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+}
+
 inline bool isNameChar(QChar c)
 {
-    const ushort u = c.unicode();
-    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+    return isNameUnit(c.unicode());
+}
+
+// In a chat line: ASCII or the full-width form a Chinese input method types.
+inline bool isTypedNameChar(QChar c)
+{
+    return isNameUnit(asciiForm(c.unicode()));
+}
+
+inline bool isTypedHyphen(QChar c)
+{
+    return c.unicode() == '-' || c.unicode() == 0xFF0D;
+}
+
+// The words that make a message a clear or a question, in lower case; any
+// letter case matches. A word counts where it stands on its own: no
+// neighbour is of its own kind, an ASCII letter or digit for "clr", a CJK
+// ideograph for "清" (Chinese has no spaces, so "N-8YET清" is a clear and
+// "清楚" is not). A mark counts anywhere. Full-width forms count as ASCII,
+// so "？" is a "?".
+struct QuietWord {
+    const char16_t *text;
+    LineKind kind;
+    bool mark;
+};
+const QuietWord QuietWords[] = {
+    {u"clr", LineKind::Clear, false},     {u"clear", LineKind::Clear, false},   {u"\u6E05", LineKind::Clear, false},
+    {u"?", LineKind::Question, true},     {u"stat", LineKind::Question, false}, {u"status", LineKind::Question, false},
+};
+
+inline bool isHan(ushort u)
+{
+    return QChar::script(u) == QChar::Script_Han;
+}
+
+// Whether `c` would make `word` part of a longer word.
+inline bool joins(ushort c, const QuietWord &word)
+{
+    return isHan(word.text[0]) ? isHan(c) : isNameUnit(c);
+}
+
+bool standsAt(const QString &message, int at, const QuietWord &word)
+{
+    const QStringView text(word.text);
+    if (at + text.size() > message.size())
+        return false;
+    for (int i = 0; i < text.size(); ++i) {
+        ushort u = message.at(at + i).unicode();
+        if (u >= 'A' && u <= 'Z')
+            u += 'a' - 'A';
+        if (u != text.at(i).unicode())
+            return false;
+    }
+    const int after = at + int(text.size());
+    return word.mark
+        || ((at == 0 || !joins(message.at(at - 1).unicode(), word))
+            && (after == message.size() || !joins(message.at(after).unicode(), word)));
 }
 
 // For shape k (k letters before the hyphen, 5 - k after), the first match
@@ -25,13 +92,13 @@ void scanPart(const QChar *part, int length, QVector<QString> *found)
     int first[Shapes] = {-1, -1, -1, -1};
     int open = Shapes;
     for (int h = 1; h + 1 < length && open > 0; ++h) {
-        if (part[h] != QLatin1Char('-'))
+        if (!isTypedHyphen(part[h]))
             continue;
         int before = 0;
-        while (before < 4 && h - 1 - before >= 0 && isNameChar(part[h - 1 - before]))
+        while (before < 4 && h - 1 - before >= 0 && isTypedNameChar(part[h - 1 - before]))
             ++before;
         int after = 0;
-        while (after < 4 && h + 1 + after < length && isNameChar(part[h + 1 + after]))
+        while (after < 4 && h + 1 + after < length && isTypedNameChar(part[h + 1 + after]))
             ++after;
         for (int k = 1; k <= Shapes; ++k) {
             if (first[k - 1] < 0 && before >= k && after >= 5 - k) {
@@ -42,7 +109,7 @@ void scanPart(const QChar *part, int length, QVector<QString> *found)
     }
     for (int k = 0; k < Shapes; ++k) {
         if (first[k] >= 0)
-            found->append(QString(part + first[k], 6));
+            found->append(asciiForms(QStringView(part + first[k], 6)));
     }
 }
 
@@ -129,6 +196,33 @@ void detectSystemNames(const QString &line, QVector<QString> *found)
         scanPart(line.constData() + start, stop - start, found);
         start = end;
     }
+}
+
+QString asciiForms(QStringView text)
+{
+    QString ascii = text.toString();
+    for (QChar &c : ascii)
+        c = QChar(asciiForm(c.unicode()));
+    return ascii;
+}
+
+LineKind lineKind(const QString &line)
+{
+    const int separator = line.indexOf(Separator);
+    if (separator < 0)
+        return LineKind::Report;
+    const QString message = asciiForms(QStringView(line).mid(separator + Separator.size()));
+    LineKind kind = LineKind::Report;
+    for (int at = 0; at < message.size(); ++at) {
+        for (const QuietWord &word : QuietWords) {
+            if (!standsAt(message, at, word))
+                continue;
+            if (word.kind == LineKind::Question)
+                return LineKind::Question;
+            kind = word.kind;
+        }
+    }
+    return kind;
 }
 
 bool hasMessage(const QString &line)

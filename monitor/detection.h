@@ -9,6 +9,8 @@
 
 // The four shapes of a system name: 1-4, 2-3, 3-2 and 4-1 ASCII letters or
 // digits around one hyphen-minus, in this order.
+// Detection reads the full-width forms a Chinese input method types
+// ("N－8YET", "Ｎ-８ＹＥＴ") as ASCII; the patterns themselves do not.
 QList<QRegularExpression> systemNamePatterns();
 
 // Appends to *found every system name a chat line announces: the line is
@@ -17,9 +19,21 @@ QList<QRegularExpression> systemNamePatterns();
 // by pattern. Gives exactly what the four patterns find, without their cost,
 // wherever they are defined: on a part holding an unpaired UTF-16 surrogate
 // (a damaged log) the expressions give up and find nothing, while the names
-// around the damage are still found here.
+// around the damage are still found here. On a line with full-width forms,
+// it gives what the patterns find in the line read by asciiForms(), and the
+// names in ASCII.
 // Nothing is found in a line the game itself writes (see isGameSystemLine).
 void detectSystemNames(const QString &line, QVector<QString> *found);
+
+// The text with each full-width ASCII form (U+FF01 to U+FF5E) replaced by
+// its ASCII character; nothing else changes, nor the length.
+QString asciiForms(QStringView text);
+
+// What a chat line's message says of the systems it names. A clear ("N-8YET
+// clr", "清") or a question ("5B-YDD status?") raises no alarm. A line that
+// is both ("clear?") is a question: nobody said the system is clear.
+enum class LineKind { Report, Clear, Question };
+LineKind lineKind(const QString &line);
 
 // Whether the line's sender is the game's own ("EVE System", "EVE系统"):
 // it names the player's own system at every jump, which is no report.

@@ -277,6 +277,7 @@ void FileLoader::examine(const QString &line, quint64 started)
 {
     QVector<QString> found;
     detectSystemNames(line, &found);
+    examined_kind = found.isEmpty() ? LineKind::Report : lineKind(line);
     for (const QString &location : qAsConst(found)) {
         if (generation != started)
             return;

@@ -2,6 +2,8 @@
 #ifndef FILELOADER_H
 #define FILELOADER_H
 
+#include "monitor/detection.h"
+
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -62,6 +64,8 @@ public:
     int followedCount() const { return followedFiles().size(); }
     // The channel of the line whose names are being announced.
     const QString &examinedChannel() const { return examined_channel; }
+    // Whether that line is a report, a clear or a question.
+    LineKind examinedKind() const { return examined_kind; }
 
 signals:
     void detectedLocation(QString location);
@@ -94,6 +98,7 @@ private:
     QTimer *timer;
     QList<Log> logs; // in channel name order
     QString examined_channel;
+    LineKind examined_kind = LineKind::Report;
     QString player_system;
     QString location_log; // the log that named it
     QList<QRegularExpression> patterns;

@@ -198,10 +198,10 @@ void TestDialogs::channelOk_data()
     QTest::newRow("following off") << QStringList() << both << off << "off" << off;
     QTest::newRow("damaged file: on") << QStringList() << both << damaged << "on" << damaged;
     QTest::newRow("turned off") << QStringList() << both << none << "on>off"
-                                << QByteArray("follow=0\nlistening=0\nwindow=\n");
+                                << QByteArray("follow=0\nlistening=0\nannouncequiet=0\nwindow=\n");
     QTest::newRow("turned on, other options kept") << QStringList() << both
                                                    << QByteArray("follow=0\r\nlistening=1\nwindow=AAAA\n") << "off>on"
-                                                   << QByteArray("follow=1\nlistening=1\nwindow=AAAA\n");
+                                                   << QByteArray("follow=1\nlistening=1\nannouncequiet=0\nwindow=AAAA\n");
 }
 
 void TestDialogs::channelOk()
@@ -269,8 +269,10 @@ void TestDialogs::locationOk()
 {
     WorkingFolder folder;
     writeBytes(SharedConfig::locationFile, "old|0-G8NO|rule\n");
+    writeBytes(SharedConfig::optionsFile, "follow=0\n");
     SharedConfig::locations = {{"0-G8NO", "old|0-G8NO|rule"}};
     LocationDialog dialog;
+    dialog.findChild<QCheckBox *>("announceQuiet")->click();
     const QString text = "5跳位|0-G8NO|预警\na|b|c|d\n\nx| 0-G8NO |y\n5跳位|0-G8NO|出现敌对\na||c";
     auto *editor = dialog.findChild<QPlainTextEdit *>("plainTextEdit");
     editor->setPlainText(text.chopped(5));
@@ -283,6 +285,7 @@ void TestDialogs::locationOk()
     QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(readBytes(SharedConfig::locationFile), text.toUtf8());
+    QCOMPARE(readBytes(SharedConfig::optionsFile), QByteArray("follow=0\nlistening=0\nannouncequiet=1\nwindow=\n"));
     const Rules expected{{"0-G8NO", "5跳位|0-G8NO|出现敌对"}, {" 0-G8NO ", "x| 0-G8NO |y"}, {"", "a||c"}};
     QCOMPARE(SharedConfig::locations, expected);
     SharedConfig::reloadLocations();
@@ -637,7 +640,7 @@ void TestDialogs::failedSaveKeepsFileAndWarns_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<bool>("readOnlyFolder");
-    for (const char *d : {"channel", "location", "voice", "chatlog"}) {
+    for (const char *d : {"channel", "location", "voice", "chatlog", "options"}) {
         QTest::newRow(qPrintable(QString(d) + ", read-only file")) << QString(d) << false;
         QTest::newRow(qPrintable(QString(d) + ", read-only folder")) << QString(d) << true;
     }
@@ -656,6 +659,7 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
     const QString path = dialog == "channel"    ? SharedConfig::channelFile
                          : dialog == "location" ? SharedConfig::locationFile
                          : dialog == "voice"    ? SharedConfig::voiceFile
+                         : dialog == "options"  ? SharedConfig::optionsFile
                                                 : SharedConfig::chatlogFile;
     writeBytes(SharedConfig::locationFile, "a|0-G8NO|b\n");
     const QByteArray old = dialog == "voice" ? "80\n-3\n5\n0\n2\n1\n" : "keep|0-G8NO|me\r\n";
@@ -681,8 +685,10 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
                 return false;
         } else {
             QScopedPointer<QDialog> d(dialog == "channel"    ? static_cast<QDialog *>(new ChannelDialog)
-                                      : dialog == "location" ? static_cast<QDialog *>(new LocationDialog)
+                                      : dialog != "voice"    ? static_cast<QDialog *>(new LocationDialog)
                                                              : static_cast<QDialog *>(new VoiceDialog));
+            if (dialog == "options") // the Location dialog's check box changed
+                d->findChild<QCheckBox *>("announceQuiet")->click();
             if (auto *list = d->findChild<QListWidget *>("listWidget"))
                 list->item(0)->setSelected(true);
             if (auto *edit = d->findChild<QPlainTextEdit *>("plainTextEdit"))

@@ -101,6 +101,8 @@ void TestSpeechText::match()
     // Rules changed in place or replaced are seen at once, in any case.
     SharedConfig::locations.insert("Q-QQQQ", "q|Q-QQQQ|q");
     QCOMPARE(matchLocation("q-qqqq"), QString("q|Q-QQQQ|q"));
+    SharedConfig::locations.insert("Q-QQQQ", "r|Q-QQQQ|r"); // other words, as many rules
+    QCOMPARE(matchLocation("q-qqqq"), QString("r|Q-QQQQ|r"));
     SharedConfig::locations = {};
     QCOMPARE(matchLocation(location.toLower()), QString());
 }

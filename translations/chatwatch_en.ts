@@ -27,6 +27,14 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>%1 clear</source>
+        <translation>%1 clear</translation>
+    </message>
+    <message>
+        <source>%1 question</source>
+        <translation>%1 question</translation>
+    </message>
 </context>
 <context>
     <name>ChannelDialog</name>
@@ -106,6 +114,14 @@ The previous settings are kept.</translation>
             <numerusform>…and %n more, under Show Details.</numerusform>
             <numerusform>…and %n more, under Show Details.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Off: a line that says a system is clear, or asks about it, is only listed in the main window</source>
+        <translation>Off: a line that says a system is clear, or asks about it, is only listed in the main window</translation>
+    </message>
+    <message>
+        <source>Announce clear reports and questions too</source>
+        <translation>Announce clear reports and questions too</translation>
     </message>
 </context>
 <context>

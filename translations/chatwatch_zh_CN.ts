@@ -27,6 +27,14 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>%1 clear</source>
+        <translation>%1 报清</translation>
+    </message>
+    <message>
+        <source>%1 question</source>
+        <translation>%1 询问</translation>
+    </message>
 </context>
 <context>
     <name>ChannelDialog</name>
@@ -103,6 +111,14 @@ The previous settings are kept.</source>
         <translation>
             <numerusform>……还有 %n 行，见“显示详细信息”。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Off: a line that says a system is clear, or asks about it, is only listed in the main window</source>
+        <translation>关闭时：说某星系已清、或询问某星系的行只列在主窗口中，不播报</translation>
+    </message>
+    <message>
+        <source>Announce clear reports and questions too</source>
+        <translation>“清”的报告和询问也播报</translation>
     </message>
 </context>
 <context>

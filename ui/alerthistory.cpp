@@ -29,6 +29,12 @@ int AlertHistory::add(const QString &channel, const QString &said)
     return m_lastTag;
 }
 
+void AlertHistory::addQuiet(const QString &channel, LineKind kind, const QString &system)
+{
+    add(channel, kind == LineKind::Clear ? tr("%1 clear").arg(system) : tr("%1 question").arg(system));
+    item(0)->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+}
+
 void AlertHistory::setOutcome(int tag, AlertQueue::Outcome outcome)
 {
     QString note;

@@ -2,6 +2,7 @@
 #include "ui/locationdialog.h"
 
 #include "app/configfile.h"
+#include "app/options.h"
 #include "app/sharedconfig.h"
 #include "speech/rulecheck.h"
 #include "ui/growtotext.h"
@@ -40,6 +41,7 @@ LocationDialog::LocationDialog(QWidget *parent)
         connect(new QShortcut(QKeySequence(int(Qt::CTRL) | key), this), &QShortcut::activated, ok, &QPushButton::click);
     connect(ui->fromMapButton, &QPushButton::clicked, this, &LocationDialog::fromMap);
     loadEditor();
+    ui->announceQuiet->setChecked(loadOptions().announceQuiet);
     // Connected after loading, so that a long file is checked once.
     connect(ui->plainTextEdit, &QPlainTextEdit::textChanged, this, &LocationDialog::showCheckCount);
     showCheckCount();
@@ -71,6 +73,14 @@ LocationDialog::~LocationDialog()
 void LocationDialog::on_buttonBox_accepted()
 {
     // A failed save keeps the dialog open, so the text typed is not lost.
+    // The option first: written only when changed, the file read again so
+    // that no other option is undone. Both failures leave the rules in force.
+    Options options = loadOptions();
+    if (options.announceQuiet != ui->announceQuiet->isChecked()) {
+        options.announceQuiet = ui->announceQuiet->isChecked();
+        if (!saveSettingsFile(this, SharedConfig::optionsFile, optionsText(options)))
+            return;
+    }
     const QString text = ui->plainTextEdit->toPlainText();
     if (!saveSettingsFile(this, SharedConfig::locationFile, text))
         return;

@@ -145,6 +145,13 @@ void MainWindow::on_detectLocation(QString location)
     if (message.isEmpty())
         return;
     qDebug() << message;
+    // The option is read at such a line only: they are few, and OK in the
+    // dialog applies at once.
+    const LineKind kind = fileLoader->examinedKind();
+    if (kind != LineKind::Report && !loadOptions().announceQuiet) {
+        history->addQuiet(fileLoader->examinedChannel(), kind, message.section(QLatin1Char('|'), 1, 1));
+        return;
+    }
     const QString text = prepareSpeechText(message, speechPanel->engine());
     // Rule lines always have three fields: empty means a language that is
     // not spoken. The list then shows the rule line.

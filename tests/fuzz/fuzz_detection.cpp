@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every find is six characters of one of the four shapes, and the finds are
-// exactly what the four regular expressions give wherever they are defined.
+// exactly what the four regular expressions give wherever they are defined,
+// on the parts read with full-width forms as ASCII.
 #include "monitor/detection.h"
 
 #include <QStringList>
@@ -45,8 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!validUtf16(parts.at(i)))
             continue;
         QStringList expected;
+        const QString ascii = asciiForms(parts.at(i));
         for (const QRegularExpression &p : patterns) {
-            const QRegularExpressionMatch m = p.match(parts.at(i));
+            const QRegularExpressionMatch m = p.match(ascii);
             if (m.hasMatch())
                 expected.append(m.captured(0));
         }
@@ -57,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         abort();
     if (!enteredSystem(line).isEmpty() && !isGameSystemLine(line))
         abort();
+    static_cast<void>(lineKind(line));
     for (const QString &name : found) {
         bool shaped = false;
         for (const QRegularExpression &p : whole)
