@@ -6,9 +6,8 @@
 void FollowedRules::setLines(const QStringList &lines)
 {
     m_block = readMapBlock(lines);
-    m_centre.clear();
-    m_jumps.clear();
-    countFrom(m_block.centre);
+    m_centre = m_block.centre;
+    m_jumps = jumpsFrom(m_centre);
     m_own = SharedConfig::parseLocations(ownLines(lines));
     m_ownSystems = OwnSystems(m_own);
 }
@@ -24,13 +23,10 @@ QVector<int> FollowedRules::onMap(const QStringList &systems) const
     return found;
 }
 
-void FollowedRules::countFrom(const QString &centre)
+QVector<int> FollowedRules::jumpsFrom(const QString &centre) const
 {
-    if (centre == m_centre && !m_jumps.isEmpty())
-        return;
-    m_centre = centre;
     const QVector<int> homes = onMap(centreSystems(centre));
-    m_jumps = homes.isEmpty() ? QVector<int>() : m_map->jumps(homes);
+    return homes.isEmpty() ? QVector<int>() : m_map->jumps(homes);
 }
 
 bool FollowedRules::moveTo(const QStringList &systems, QMap<QString, QString> *rules)
@@ -45,7 +41,10 @@ bool FollowedRules::moveTo(const QStringList &systems, QMap<QString, QString> *r
         if (!m_ownSystems.haveRuleFor(rule))
             inForce.insert(rule.section(QLatin1Char('|'), 1, 1), rule);
     }
-    countFrom(block.home);
+    if (block.home != m_centre) {
+        m_centre = block.home;
+        m_jumps = jumpsFrom(m_centre);
+    }
     *rules = inForce;
     return true;
 }

@@ -43,7 +43,7 @@ public:
 
 private:
     QVector<int> onMap(const QStringList &systems) const;
-    void countFrom(const QString &centre);
+    QVector<int> jumpsFrom(const QString &centre) const;
 
     const StarMap *m_map;
     MapBlock m_block;
