@@ -52,6 +52,15 @@ bool FileLoader::locationOnly(const QString &channel) const
     return LocalChannels.contains(channel) && !SharedConfig::channels.contains(channel);
 }
 
+// Until every character's Local log is read: the one whose log named a system last.
+QMap<QString, QString> FileLoader::playerSystems() const
+{
+    QMap<QString, QString> systems;
+    if (!player_system.isEmpty())
+        systems.insert(QString(), player_system);
+    return systems;
+}
+
 QString FileLoader::locationLog() const
 {
     QString read;

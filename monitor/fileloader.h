@@ -55,6 +55,8 @@ public:
     const QMap<QString, QString> &channelFiles() const { return channel_files; }
     // The system the game last said the player is in; empty until it does.
     const QString &playerSystem() const { return player_system; }
+    // Character -> the system the game last named in its Local log.
+    QMap<QString, QString> playerSystems() const;
     // The Local log read for the player's system; empty when there is none.
     QString locationLog() const;
     // Paths of the chosen logs that could not be opened.

@@ -86,15 +86,23 @@ MapRuleWords defaultMapRuleWords(const QLocale &voice)
     return {QStringLiteral("%1 jumps"), QStringLiteral("hostile")};
 }
 
-MapRules buildMapRules(const StarMap &map, int home, int radius, const MapRuleWords &words)
+MapRules buildMapRules(const StarMap &map, const QVector<int> &homes, int radius, const MapRuleWords &words)
 {
     MapRules rules;
-    if (home < 0 || home >= map.size())
+    QStringList names;
+    for (const int home : homes) {
+        if (home >= 0 && home < map.size() && !names.contains(map.name(home)))
+            names.append(map.name(home));
+    }
+    if (names.isEmpty())
         return rules;
-    rules.home = map.name(home);
+    // In one order whichever character jumped last, so the marker changes
+    // only when the systems do.
+    names.sort();
+    rules.home = names.join(CentreSeparator);
     rules.radius = radius;
     rules.words = words;
-    const QVector<StarMap::Reach> reached = map.within(home, radius);
+    const QVector<StarMap::Reach> reached = map.within(homes, radius);
     for (const StarMap::Reach &r : reached) {
         const QString &name = map.name(r.system);
         // Chat detection cannot report names such as "Amarr" or "Kor-Azor Prime".
@@ -163,6 +171,11 @@ MapBlock readMapBlock(const QStringList &lines)
         break;
     }
     return block;
+}
+
+QStringList centreSystems(const QString &centre)
+{
+    return centre.split(CentreSeparator, Qt::SkipEmptyParts);
 }
 
 MergedRules mergeMapRules(const QStringList &editor, const MapRules &rules)

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class StarMap;
 
@@ -27,7 +28,7 @@ bool fitsInRule(const QString &words);
 
 struct MapRules
 {
-    QString home;           // as the map spells it
+    QString home;           // as the map spells it; several by name, joined by CentreSeparator
     int radius = 0;
     MapRuleWords words;         // fitsInRule: the block's marker line keeps them
     bool followsPlayer = false; // counted again from each system the player enters
@@ -35,8 +36,17 @@ struct MapRules
     QStringList unnamed;    // systems in range whose names chat detection never reports
 };
 
-// Rules for every system within `radius` jumps of `home`, home included.
-MapRules buildMapRules(const StarMap &map, int home, int radius, const MapRuleWords &words);
+// Between the systems a block counts from: no system name holds it, and the
+// marker line keeps it as it keeps one name.
+constexpr QLatin1String CentreSeparator(", ");
+
+// Rules for every system within `radius` jumps of the nearest of `homes`,
+// homes included; homes not on the map are left out.
+MapRules buildMapRules(const StarMap &map, const QVector<int> &homes, int radius, const MapRuleWords &words);
+inline MapRules buildMapRules(const StarMap &map, int home, int radius, const MapRuleWords &words)
+{
+    return buildMapRules(map, QVector<int>{home}, radius, words);
+}
 
 struct MergedRules
 {
@@ -77,12 +87,15 @@ struct MapBlock
     bool found = false;         // the lines hold a block
     bool readable = false;      // and its marker line could be read
     bool followsPlayer = false;
-    QString centre;             // the system its lines count from
+    QString centre;             // the system its lines count from, or several as MapRules::home
     int radius = 0;
     MapRuleWords words;
 };
 
 MapBlock readMapBlock(const QStringList &lines);
+
+// The systems of a block's centre.
+QStringList centreSystems(const QString &centre);
 
 // The lines outside every block, the player's own. *blockAt: where the first
 // block was among them, -1 when there is none.

@@ -73,14 +73,18 @@ int StarMap::find(const QString &name) const
     return m_index.value(name.toCaseFolded(), -1);
 }
 
-QVector<StarMap::Reach> StarMap::within(int home, int maxJumps) const
+QVector<StarMap::Reach> StarMap::search(const QVector<int> &homes, int maxJumps) const
 {
     QVector<Reach> reached;
-    if (home < 0 || home >= size() || maxJumps < 0)
+    if (maxJumps < 0)
         return reached;
     QVector<bool> seen(size(), false);
-    seen[home] = true;
-    reached.append({home, 0});
+    for (const int home : homes) {
+        if (home >= 0 && home < size() && !seen.at(home)) {
+            seen[home] = true;
+            reached.append({home, 0});
+        }
+    }
     // Breadth first: reached is in order of distance as it grows.
     for (int i = 0; i < reached.size(); ++i) {
         const Reach from = reached.at(i);
@@ -94,8 +98,23 @@ QVector<StarMap::Reach> StarMap::within(int home, int maxJumps) const
             }
         }
     }
+    return reached;
+}
+
+QVector<StarMap::Reach> StarMap::within(const QVector<int> &homes, int maxJumps) const
+{
+    QVector<Reach> reached = search(homes, maxJumps);
     std::sort(reached.begin(), reached.end(), [this](const Reach &a, const Reach &b) {
         return a.jumps != b.jumps ? a.jumps < b.jumps : m_names.at(a.system) < m_names.at(b.system);
     });
     return reached;
+}
+
+QVector<int> StarMap::jumps(const QVector<int> &homes) const
+{
+    QVector<int> jumps(size(), -1);
+    // No way is longer than the map has systems.
+    for (const Reach &r : search(homes, size()))
+        jumps[r.system] = r.jumps;
+    return jumps;
 }

@@ -31,11 +31,19 @@ public:
     // The name as the map spells it.
     const QString &name(int system) const { return m_names.at(system); }
     const QStringList &names() const { return m_names; }
-    // Every system at most maxJumps gates from home, with its distance,
-    // nearest first and by name within one distance.
-    QVector<Reach> within(int home, int maxJumps) const;
+    // Every system at most maxJumps gates from the nearest of homes, with its
+    // distance, nearest first and by name within one distance. Homes that
+    // are not on the map are left out.
+    QVector<Reach> within(const QVector<int> &homes, int maxJumps) const;
+    QVector<Reach> within(int home, int maxJumps) const { return within(QVector<int>{home}, maxJumps); }
+    // The jumps from the nearest of homes to each system, by index; -1 where
+    // no gate leads.
+    QVector<int> jumps(const QVector<int> &homes) const;
 
 private:
+    // One search from all homes at once, in the order it reaches systems.
+    QVector<Reach> search(const QVector<int> &homes, int maxJumps) const;
+
     QStringList m_names;
     QHash<QString, int> m_index;  // by case-folded name
     // The neighbours of system s are m_links[m_firstLink[s]] up to

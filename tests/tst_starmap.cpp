@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "starmap/followedrules.h"
 #include "starmap/maprules.h"
 #include "starmap/starmap.h"
 
@@ -26,10 +27,18 @@ static const StarMap &fixture()
     return map;
 }
 
-static QStringList reached(const StarMap &map, const QString &home, int radius)
+static QVector<int> found(const StarMap &map, const QStringList &systems)
+{
+    QVector<int> found;
+    for (const QString &system : systems)
+        found << map.find(system);
+    return found;
+}
+
+static QStringList reached(const StarMap &map, const QStringList &homes, int radius)
 {
     QStringList names;
-    for (const StarMap::Reach &r : map.within(map.find(home), radius))
+    for (const StarMap::Reach &r : map.within(found(map, homes), radius))
         names << QStringLiteral("%1:%2").arg(map.name(r.system)).arg(r.jumps);
     return names;
 }
@@ -55,26 +64,45 @@ private slots:
 
 void TestStarMap::distances_data()
 {
-    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("homes");
     QTest::addColumn<int>("radius");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("radius 0: home only") << "A-AAAA" << 0 << QStringList{"A-AAAA:0"};
-    QTest::newRow("chain, any letter case") << "a-aaaa" << 2 << QStringList{"A-AAAA:0", "B-BBBB:1", "C-CCCC:2"};
+    QTest::addColumn<QString>("beyond"); // jumps past the radius, from where followed rules count
+    QTest::newRow("radius 0: home only") << "A-AAAA" << 0 << QStringList{"A-AAAA:0"} << "E-EEEE:4";
+    QTest::newRow("chain, any letter case") << "a-aaaa" << 2 << QStringList{"A-AAAA:0", "B-BBBB:1", "C-CCCC:2"}
+                                            << "L-2222:4";
     QTest::newRow("radius 10: loop by its shortest way")
         << "A-AAAA" << 10
         << QStringList{"A-AAAA:0", "B-BBBB:1", "C-CCCC:2", "D-DDDD:3", "L-1111:3",
-                       "L-3333:3", "E-EEEE:4", "L-2222:4", "Amarr:5"};
-    QTest::newRow("gate listed on one side") << "amarr" << 1 << QStringList{"Amarr:0", "E-EEEE:1"};
-    QTest::newRow("nothing reachable") << "Z-ZZZZ" << 10 << QStringList{"Z-ZZZZ:0"};
-    QTest::newRow("not on the map") << "X-XXXX" << 5 << QStringList();
+                       "L-3333:3", "E-EEEE:4", "L-2222:4", "Amarr:5"} << "Q-QQQQ:-1";
+    QTest::newRow("gate listed on one side") << "amarr" << 1 << QStringList{"Amarr:0", "E-EEEE:1"} << "A-AAAA:5";
+    QTest::newRow("nothing reachable") << "Z-ZZZZ" << 10 << QStringList{"Z-ZZZZ:0"} << "A-AAAA:-1";
+    // Followed rules keep counting from where they were, Z-ZZZZ.
+    QTest::newRow("not on the map") << "X-XXXX" << 5 << QStringList() << "z-zzzz:0";
+    QTest::newRow("two homes: the nearest counts")
+        << "A-AAAA E-EEEE" << 1 << QStringList{"A-AAAA:0", "E-EEEE:0", "Amarr:1", "B-BBBB:1", "D-DDDD:1"}
+        << "L-2222:4";
+    QTest::newRow("a home off the map left out, one twice")
+        << "X-XXXX b-bbbb B-BBBB" << 1 << QStringList{"B-BBBB:0", "A-AAAA:1", "C-CCCC:1"} << "E-EEEE:3";
 }
 
 void TestStarMap::distances()
 {
-    QFETCH(QString, home);
+    QFETCH(QString, homes);
     QFETCH(int, radius);
+    QFETCH(QStringList, expected);
     QCOMPARE(fixture().size(), 12);
-    QTEST(reached(fixture(), home, radius), "expected");
+    QCOMPARE(reached(fixture(), homes.split(' '), radius), expected);
+    // Rules that follow the player count as far as the map goes.
+    MapRules saved = buildMapRules(fixture(), fixture().find("Z-ZZZZ"), 1, {"%1", "x"});
+    saved.followsPlayer = true;
+    FollowedRules followed(fixture());
+    followed.setLines(mergeMapRules({}, saved).lines);
+    QMap<QString, QString> rules;
+    QCOMPARE(followed.moveTo(homes.split(' '), &rules), !expected.isEmpty());
+    QFETCH(QString, beyond);
+    for (const QString &r : expected + QStringList{beyond})
+        QCOMPARE(followed.jumpsTo(r.section(':', 0, 0)), r.section(':', 1).toInt());
 }
 
 void TestStarMap::rules_data()
@@ -148,33 +176,39 @@ void TestStarMap::merge()
 void TestStarMap::blockSettings_data()
 {
     QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("read"); // readable, from where I am, centre, radius, words before/after
+    // readable, from where I am, centre, radius, jumps to D-DDDD, words before/after
+    QTest::addColumn<QString>("read");
     MapRules written = buildMapRules(fixture(), fixture().find("A-AAAA"), 3, {"\\ say \"%1\"", " \"\\"});
     written.followsPlayer = true;
-    QTest::newRow("written") << mergeMapRules({"x|B-BBBB|y"}, written).lines << "1 1 A-AAAA 3 \\ say \"%1\"/ \"\\";
+    QTest::newRow("written") << mergeMapRules({"x|B-BBBB|y"}, written).lines << "1 1 A-AAAA 3 3 \\ say \"%1\"/ \"\\";
+    MapRules two = buildMapRules(fixture(), found(fixture(), {"E-EEEE", "Q-QQQQ", "A-AAAA"}), 2, {"a", "b"});
+    two.followsPlayer = true;
+    QTest::newRow("written from two systems") << mergeMapRules({}, two).lines << "1 1 A-AAAA, E-EEEE 2 1 a/b";
     QTest::newRow("made before the words were kept")
         << QStringList{"# map rules from Kor-Azor Prime within 5 jumps (replaced whole when generated again)", End}
-        << "1 0 Kor-Azor Prime 5 /";
+        << "1 0 Kor-Azor Prime 5 -1 /";
     const QString damaged = "# map rules from where I am, now A-AAAA, within %1 jumps%2 (replaced whole when generated again)";
-    QTest::newRow("damaged: no words") << QStringList{damaged.arg("3", ""), End} << "0 1  0 /";
-    QTest::newRow("damaged: radius") << QStringList{damaged.arg("11", ", words \"a\" \"b\""), End} << "0 1  0 /";
-    QTest::newRow("no end mark") << QStringList(mergeMapRules({}, written).lines.mid(0, 2)) << "0 1  0 /";
-    QTest::newRow("two blocks") << mergeMapRules({}, written).lines + QStringList{damaged.arg("3", ""), End} << "0 1  0 /";
+    QTest::newRow("damaged: no words") << QStringList{damaged.arg("3", ""), End} << "0 1  0 -1 /";
+    QTest::newRow("damaged: radius") << QStringList{damaged.arg("11", ", words \"a\" \"b\""), End} << "0 1  0 -1 /";
+    QTest::newRow("no end mark") << QStringList(mergeMapRules({}, written).lines.mid(0, 2)) << "0 1  0 -1 /";
+    QTest::newRow("two blocks") << mergeMapRules({}, written).lines + QStringList{damaged.arg("3", ""), End} << "0 1  0 -1 /";
 }
 
 void TestStarMap::blockSettings()
 {
     QFETCH(QStringList, lines);
     const MapBlock b = readMapBlock(lines);
-    QTEST(QString("%1 %2 %3 %4 %5/%6").arg(b.readable).arg(b.followsPlayer).arg(b.centre).arg(b.radius)
-              .arg(b.words.before, b.words.after), "read");
+    FollowedRules followed(fixture());
+    followed.setLines(lines);
+    QTEST(QString("%1 %2 %3 %4 %5 %6/%7").arg(b.readable).arg(b.followsPlayer).arg(b.centre).arg(b.radius)
+              .arg(followed.jumpsTo("D-DDDD")).arg(b.words.before, b.words.after), "read");
 }
 
 void TestStarMap::bundledMap()
 {
     const StarMap &map = StarMap::bundled();
     QCOMPARE(map.size(), 5215);
-    QCOMPARE(reached(map, "1dq1-a", 1),
+    QCOMPARE(reached(map, {"1dq1-a"}, 1),
              (QStringList{"1DQ1-A:0", "8WA-Z6:1", "MO-GZ5:1", "N-8YET:1", "T5ZI-S:1"}));
     QCOMPARE(map.within(map.find("1DQ1-A"), 5).size(), 22);
 }

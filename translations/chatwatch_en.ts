@@ -147,20 +147,24 @@ The previous settings are kept.</translation>
         <translation>In %1</translation>
     </message>
     <message>
-        <source>In %1 (not on the map): jump counts from %2</source>
-        <translation>In %1 (not on the map): jump counts from %2</translation>
-    </message>
-    <message>
-        <source>In %1 (not on the map)</source>
-        <translation>In %1 (not on the map)</translation>
-    </message>
-    <message>
         <source>In %1, as the game says in %2.</source>
         <translation>In %1, as the game says in %2.</translation>
     </message>
     <message>
         <source>Map rules count jumps from %1.</source>
         <translation>Map rules count jumps from %1.</translation>
+    </message>
+    <message>
+        <source>%1 (not on the map)</source>
+        <translation>%1 (not on the map)</translation>
+    </message>
+    <message>
+        <source>In %1: jump counts from %2</source>
+        <translation>In %1: jump counts from %2</translation>
+    </message>
+    <message>
+        <source>Your characters are in %1, as the game says in their Local logs.</source>
+        <translation>Your characters are in %1, as the game says in their Local logs.</translation>
     </message>
 </context>
 <context>

@@ -144,20 +144,24 @@ The previous settings are kept.</source>
         <translation>位于 %1</translation>
     </message>
     <message>
-        <source>In %1 (not on the map): jump counts from %2</source>
-        <translation>位于 %1（不在星图上）：跳数从 %2 算起</translation>
-    </message>
-    <message>
-        <source>In %1 (not on the map)</source>
-        <translation>位于 %1（不在星图上）</translation>
-    </message>
-    <message>
         <source>In %1, as the game says in %2.</source>
         <translation>位于 %1，依据游戏在 %2 中的记录。</translation>
     </message>
     <message>
         <source>Map rules count jumps from %1.</source>
         <translation>星图规则的跳数从 %1 算起。</translation>
+    </message>
+    <message>
+        <source>%1 (not on the map)</source>
+        <translation>%1（不在星图上）</translation>
+    </message>
+    <message>
+        <source>In %1: jump counts from %2</source>
+        <translation>位于 %1：跳数从 %2 算起</translation>
+    </message>
+    <message>
+        <source>Your characters are in %1, as the game says in their Local logs.</source>
+        <translation>你的角色位于 %1，依据游戏在各角色本地频道日志中的记录。</translation>
     </message>
 </context>
 <context>

@@ -28,8 +28,8 @@ void LocationStatus::reload()
     // listening: else the system the file counts from, which may be the one
     // just typed in From map….
     QMap<QString, QString> rules;
-    if ((m_loader->isListening() && m_rules.moveTo(m_loader->playerSystem(), &rules))
-        || m_rules.moveTo(m_rules.centre(), &rules))
+    if ((m_loader->isListening() && m_rules.moveTo(playerSystems(), &rules))
+        || m_rules.moveTo(centreSystems(m_rules.centre()), &rules))
         SharedConfig::locations = rules;
     show();
 }
@@ -48,11 +48,22 @@ QString LocationStatus::keep()
     return error;
 }
 
-// Only the rules in memory change.
-void LocationStatus::playerMoved(const QString &system)
+QStringList LocationStatus::playerSystems() const
+{
+    QStringList systems;
+    const QMap<QString, QString> byCharacter = m_loader->playerSystems();
+    for (const QString &system : byCharacter) {
+        if (!system.isEmpty() && !systems.contains(system))
+            systems << system;
+    }
+    return systems;
+}
+
+// Only the rules in memory change, counted from the nearest character.
+void LocationStatus::playerMoved()
 {
     QMap<QString, QString> rules;
-    if (m_rules.moveTo(system, &rules))
+    if (m_rules.moveTo(playerSystems(), &rules))
         SharedConfig::locations = rules;
     show();
 }
@@ -61,7 +72,8 @@ void LocationStatus::playerMoved(const QString &system)
 // warnings: the counts said may then be wrong.
 void LocationStatus::show()
 {
-    const QString system = m_loader->playerSystem(), centre = m_rules.centre();
+    const QStringList systems = playerSystems();
+    const QString centre = m_rules.centre();
     const bool listening = m_loader->isListening(), follows = m_rules.follows();
     const QString damaged = tr("Map rules cannot follow you: their marker lines are damaged");
     m_line->setTopic(StatusLine::MapRules, listening && m_rules.block().followsPlayer && !follows ? damaged : QString(),
@@ -69,19 +81,27 @@ void LocationStatus::show()
                         "so they count jumps from where they were made. Make them again in 选项 > Location > From "
                         "map…."));
     const QString unknown = tr("Where you are is not known: jump counts from %1").arg(centre);
-    m_line->setTopic(StatusLine::Unlocated, listening && follows && system.isEmpty() ? unknown : QString(),
+    m_line->setTopic(StatusLine::Unlocated, listening && follows && systems.isEmpty() ? unknown : QString(),
                      tr("No line of the game's in a Local log says which system you are in: Local is not logged, "
                         "or the game is not running. The rules counted from %1 stay in force.")
                          .arg(centre));
-    if (!listening || system.isEmpty()) {
+    if (!listening || systems.isEmpty()) {
         m_line->clearTopic(StatusLine::Location);
         return;
     }
-    const bool onMap = StarMap::bundled().find(system) >= 0;
-    const QString brief = onMap ? tr("In %1").arg(system)
-        : follows               ? tr("In %1 (not on the map): jump counts from %2").arg(system, centre)
-                                : tr("In %1 (not on the map)").arg(system);
-    QString full = tr("In %1, as the game says in %2.").arg(system, QFileInfo(m_loader->locationLog()).fileName());
+    QStringList named;
+    bool onMap = false;
+    for (const QString &system : systems) {
+        const bool found = StarMap::bundled().find(system) >= 0;
+        onMap = onMap || found;
+        named << (found ? system : tr("%1 (not on the map)").arg(system));
+    }
+    const QString where = named.join(QStringLiteral(", "));
+    // With none on the map the last counts stay.
+    const QString brief = follows && !onMap ? tr("In %1: jump counts from %2").arg(where, centre) : tr("In %1").arg(where);
+    QString full = systems.size() == 1
+        ? tr("In %1, as the game says in %2.").arg(where, QFileInfo(m_loader->locationLog()).fileName())
+        : tr("Your characters are in %1, as the game says in their Local logs.").arg(where);
     if (follows)
         full += QLatin1Char('\n') + tr("Map rules count jumps from %1.").arg(centre);
     m_line->setTopic(StatusLine::Location, brief, full);

@@ -10,8 +10,8 @@
 class FileLoader;
 class StatusLine;
 
-// Where the player is, as the status line shows it, and the map rules that
-// follow the player: made again in memory at each jump the loader reports,
+// Where the player's characters are, as the status line shows it, and the map
+// rules that follow them: made again in memory at each jump the loader reports,
 // and kept in the rules file only when asked (listening stopped, the rules
 // about to be edited, the program closing).
 class LocationStatus : public QObject
@@ -27,9 +27,13 @@ public:
     QString keep();
     // The status line's topics, for listening started, stopped or retargeted.
     void show();
+    // The jumps from where the rules count to `system`; -1 when not known.
+    int jumpsTo(const QString &system) const { return m_rules.jumpsTo(system); }
 
 private:
-    void playerMoved(const QString &system);
+    void playerMoved();
+    // The systems the characters are in, each once.
+    QStringList playerSystems() const;
 
     FileLoader *m_loader;
     StatusLine *m_line;

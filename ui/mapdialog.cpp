@@ -38,7 +38,8 @@ MapDialog::MapDialog(const QStringList &editor, const QLocale &voice, const QStr
     ui->after->setText(words.after);
     if (saved.readable) {
         ui->radius->setValue(saved.radius);
-        ui->home->setText(saved.centre);
+        // Made from several characters' systems: the first, as one is typed.
+        ui->home->setText(centreSystems(saved.centre).value(0));
         ui->centreHere->setChecked(saved.followsPlayer);
     }
     centreChosen();
