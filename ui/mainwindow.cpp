@@ -290,7 +290,7 @@ void MainWindow::showSaveFailure(const QString &path, const QString &error)
 void MainWindow::followSettings()
 {
     if (fileLoader->isListening())
-        logWatcher->start(SharedConfig::effectiveChatlogDir(), fileLoader->readChannels(), fileLoader->channelFiles());
+        logWatcher->start(SharedConfig::effectiveChatlogDir(), fileLoader->readChannels(), fileLoader->logFiles());
     else
         logWatcher->stop();
     statusLine->clearTopic(StatusLine::Logs);
@@ -320,8 +320,8 @@ void MainWindow::rememberListening(bool on)
 void MainWindow::showFollowed(const QStringList &taken)
 {
     QStringList channels;
+    logWatcher->setFollowed(fileLoader->logFiles());
     for (const QString &channel : taken) {
-        logWatcher->setFollowed(channel, fileLoader->channelFiles().value(channel));
         // Local read for where the player is only follows the game unseen.
         if (!fileLoader->locationOnly(channel))
             channels.append(channel);
