@@ -177,8 +177,16 @@ void FileLoader::followNewer(const QString &channel, const QString &path)
         at = logs.insert(at, waiting);
         ++generation; // a tick under way would read one log twice
     }
-    if (!at->file || at->file->fileName() != path)
-        at->next = path;
+    if (at->file && at->file->fileName() == path)
+        return;
+    at->next = path;
+    // Another character's log that was there before (written again after a
+    // quiet day) goes on from its end; one the game started since, whose
+    // session (the name's date and time) is no older than the channel's
+    // newest, is read from its first line, as a newer log is.
+    const auto session = [&channel](const QString &log) { return QFileInfo(log).fileName().left(channel.size() + 16); };
+    const QString newest = channel_files.value(channel);
+    at->nextFromEnd = !at->file && !newest.isEmpty() && session(path) < session(newest);
 }
 
 QStringList FileLoader::unopenedFiles() const
@@ -252,7 +260,7 @@ bool FileLoader::takeOver(Log *log)
     if (!QFileInfo::exists(path))
         return false;
     close(log);
-    *log = open_chatlog({log->channel, log->character}, path, true);
+    *log = open_chatlog({log->channel, log->character}, path, !log->nextFromEnd);
     return true;
 }
 

@@ -93,6 +93,7 @@ private:
         QFile *file = nullptr; // null: the channel had no log yet
         ChatLogStream *stream = nullptr; // null when the file did not open
         QString next; // a newer log waiting to take over
+        bool nextFromEnd = false; // it was there before listening: its old lines are not read
         bool alerts = true; // false: read only for where the player is
     };
 

@@ -314,7 +314,7 @@ void TestAlertPath::queue()
 void TestAlertPath::followsTheGame_data()
 {
     // Steps while listening: "new FILE [TEXT]" a log as the game starts one,
-    // "empty FILE", "say FILE TEXT" a pilot's line, "jump FILE SYSTEM" the
+    // "empty FILE", "age FILE H" last written H hours ago, "say FILE TEXT" a pilot's line, "jump FILE SYSTEM" the
     // game's line for the player's new system (the Chinese client's in
     // 本地), "rm FILE", "renew" the folder deleted and made again, "wait MS",
     // "restart" 停止 and 开始监听, "settings" OK in 选项 > Channel once a
@@ -358,6 +358,10 @@ void TestAlertPath::followsTheGame_data()
     QTest::newRow("two clients: the older heard after the newer stopped, and after a restart")
         << any << "Local Corp" << "new Corp_07_2 A-1111;wait 1000;say Corp_06 A-2222;wait 500;restart;say Corp_06 A-3333"
         << a("A-1111 A-2222 A-3333") << 3 << "";
+    QTest::newRow("a quiet character's old log written again: from its end")
+        << any << "Local Corp"
+        << "new Corp_05_3 A-9999;age Corp_05_3 30;restart;say Corp_05_3 A-8888;new Corp_07_4 A-1111;wait 1000;"
+           "say Corp_05_3 A-2222" << a("A-1111 A-2222") << 4 << "";
     QTest::newRow("two clients: one relogs")
         << any << "Local Corp"
         << "new Corp_06_2;wait 1000;new Corp_07_2 A-1111;wait 1000;say Corp_06_2 A-9999;say Corp_06 A-2222;"
@@ -426,6 +430,11 @@ void TestAlertPath::followsTheGame()
             writeGameLog(path, w[1].section('_', 0, 0), w.mid(2));
         } else if (w[0] == "empty") {
             writeBytes(path, "");
+        } else if (w[0] == "age") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * text.toInt()),
+                                     QFileDevice::FileModificationTime));
         } else if (w[0] == "say") {
             appendBytes(path, gameLine(text));
         } else if (w[0] == "jump") {
