@@ -17,10 +17,11 @@ class QTimer;
 // Tells, while listening, when the folder's newest log of a character in a
 // selected channel is not the one followed: the game started a newer log (a
 // relog, the daily restart, a channel joined, another client), or the
-// followed log was removed or renamed. A followed log that is no longer among
-// those followedLogs() picks (an old character's, quiet for a day) stays. It does not change what is followed. It wakes only when
-// entries of the folder are created, removed or renamed, not when logs grow,
-// and then lists the folder again.
+// followed log was removed or renamed. A followed log that followedLogs() no
+// longer picks (an old character's, quiet for a day) is no change. It does
+// not change what is followed. It wakes only when entries of the folder are
+// created, removed or renamed, not when logs grow, and then lists the folder
+// again.
 class ChatlogWatcher : public QObject
 {
     Q_OBJECT

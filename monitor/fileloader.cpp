@@ -76,7 +76,7 @@ void FileLoader::findPlayer(const QStringList &opened)
 {
     struct Seen {
         QString stamp, system, log;
-        // Lines of one second: the later session's log, whose name is later.
+        // Equal time stamps: the later session's log (the later name) wins.
         bool after(const Seen &o) const
         {
             return o.system.isEmpty() || stamp > o.stamp
@@ -214,7 +214,8 @@ QStringList FileLoader::followedFiles() const
 // their end.
 void FileLoader::scan_chatlogs()
 {
-    const QMap<ChatlogKey, QString> wanted = followedLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
+    const QMap<ChatlogKey, QString> wanted =
+        followedLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
     QList<Log> kept;
     QStringList opened;
     for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
