@@ -358,7 +358,9 @@ void MainWindow::showChangedLogs()
     }
     QStringList details;
     int removed = 0;
+    QSet<QString> channels; // changes are per character
     for (const ChatlogWatcher::Change &change : changes) {
+        channels.insert(change.channel);
         const QString newest = QFileInfo(change.newest).fileName(), was = QFileInfo(change.followed).fileName();
         if (change.removed) {
             ++removed;
@@ -370,8 +372,8 @@ void MainWindow::showChangedLogs()
         }
     }
     QString brief;
-    if (changes.size() > 1)
-        brief = (removed ? tr("Logs of %1 channels changed") : tr("Newer logs for %1 channels")).arg(changes.size());
+    if (channels.size() > 1)
+        brief = (removed ? tr("Logs of %1 channels changed") : tr("Newer logs for %1 channels")).arg(channels.size());
     else if (removed)
         brief = tr("\"%1\" log removed").arg(changes.first().channel);
     else
