@@ -37,20 +37,75 @@ Encoding detectEncoding(const QByteArray &head)
     return {"UTF-8", 0, 1, false};
 }
 
-// The index of the last line end in data[0, end), on a code-unit boundary
-// counted from data[0]; -1 when there is none.
-int lastLineEnd(const QByteArray &data, int end, const Encoding &enc)
+// Whether the '\n' byte at b[at] (of `size` bytes) ends a line, `phase`
+// bytes past a code-unit boundary. Returns where the line's bytes end and
+// sets *next to where the next line starts; -1 when it does not end a line,
+// -2 when more bytes are needed to tell.
+int lineEndAt(const char *b, int size, int at, int phase, int unit, bool bigEndian, int *next)
+{
+    const auto bytesAre = [b, size](int from, const char *want, int n) {
+        return from >= 0 && from + n <= size && memcmp(b + from, want, size_t(n)) == 0;
+    };
+    switch (unit) {
+    case 1:
+        *next = at + 1;
+        return at;
+    case 2:
+        if (!bigEndian) {
+            if (at + 1 >= size)
+                return -2;
+            if (phase == 0 && b[at + 1] == 0) {
+                *next = at + 2;
+                return at;
+            }
+            // Out of step by one byte: CR LF as U+0D00 U+0A00 never occurs
+            // in real text, so it is a line end seen through damage.
+            if (phase == 1 && bytesAre(at - 2, "\r\0\n\0", 4)) {
+                *next = at + 2;
+                return at - 2;
+            }
+            return -1;
+        }
+        if (phase == 1 && at >= 1 && b[at - 1] == 0) {
+            *next = at + 1;
+            return at - 1;
+        }
+        if (phase == 0 && bytesAre(at - 3, "\0\r\0\n", 4)) {
+            *next = at + 1;
+            return at - 3;
+        }
+        return -1;
+    default:
+        if (!bigEndian) {
+            if (at + 3 >= size)
+                return -2;
+            if (phase == 0 && bytesAre(at, "\n\0\0\0", 4)) {
+                *next = at + 4;
+                return at;
+            }
+            return -1;
+        }
+        if (phase == 3 && bytesAre(at - 3, "\0\0\0\n", 4)) {
+            *next = at + 1;
+            return at - 3;
+        }
+        return -1;
+    }
+}
+
+// Where the last line end in `data` begins, with *next where the line
+// after it starts; -1 when there is none. data[0] lies on a code-unit
+// boundary counted from the file's start; a line end one byte out of step
+// (a stray byte earlier) counts too, as for the forward read.
+int lastLineEnd(const QByteArray &data, const Encoding &enc, int *next)
 {
     const char *b = data.constData();
-    for (int at = end - enc.unitSize; at >= 0; at -= enc.unitSize) {
-        const int low = enc.bigEndian ? at + enc.unitSize - 1 : at;
-        if (b[low] != '\n')
+    for (int at = data.size() - 1; at >= 0; --at) {
+        if (b[at] != '\n')
             continue;
-        bool zeros = true;
-        for (int i = at; i < at + enc.unitSize; ++i)
-            zeros = zeros && (i == low || b[i] == 0);
-        if (zeros)
-            return at;
+        const int end = lineEndAt(b, data.size(), at, at % enc.unitSize, enc.unitSize, enc.bigEndian, next);
+        if (end >= 0)
+            return end;
     }
     return -1;
 }
@@ -85,30 +140,32 @@ QString ChatLogStream::lastLine(QFile *file, const std::function<bool(const QStr
     limit += (enc.unitSize - (limit - enc.bomLength) % enc.unitSize) % enc.unitSize;
     // The part after the file's last line end is a line still being written.
     QByteArray data;
-    qint64 pos = size - (size - enc.bomLength) % enc.unitSize;
+    qint64 pos = size;
     bool complete = false;
     while (pos > limit) {
-        const qint64 from = qMax(limit, pos - ChunkSize);
+        qint64 from = qMax(limit, pos - ChunkSize);
+        from -= (from - enc.bomLength) % enc.unitSize;
         if (!file->seek(from))
             return QString();
         data.prepend(file->read(pos - from));
         pos = from;
         // data[0] lies on a code-unit boundary; each line after a line end is whole.
-        int end = lastLineEnd(data, data.size(), enc);
+        int next = 0;
+        int end = lastLineEnd(data, enc, &next);
         if (!complete && end >= 0) {
             data.truncate(end);
             complete = true;
-            end = lastLineEnd(data, data.size(), enc);
+            end = lastLineEnd(data, enc, &next);
         }
         while (complete && (end >= 0 || pos == enc.bomLength)) {
-            const int start = end < 0 ? 0 : end + enc.unitSize;
+            const int start = end < 0 ? 0 : next;
             const QString line = cleanLine(decoder.decode(data.constData() + start, data.size() - start));
             if (wanted(line))
                 return line;
             if (end < 0)
                 return QString();
             data.truncate(end);
-            end = lastLineEnd(data, data.size(), enc);
+            end = lastLineEnd(data, enc, &next);
         }
     }
     return QString();
@@ -134,6 +191,17 @@ bool ChatLogStream::startDecoding(qint64 position)
     // Stay on a code-unit boundary so that later text decodes correctly.
     qint64 start = qMax<qint64>(position, enc.bomLength);
     start -= (start - enc.bomLength) % enc.unitSize;
+    // A log whose last line ends out of step (a stray byte earlier) is read
+    // from that line end, else the first line written next would be lost.
+    if (start != position && position - 4 >= enc.bomLength && m_file->seek(position - 4)) {
+        const QByteArray tail = m_file->read(4);
+        const int at = tail.lastIndexOf('\n');
+        const int phase = int((position - 4 + at - enc.bomLength) % enc.unitSize);
+        int next = 0;
+        if (at >= 0 && lineEndAt(tail.constData(), tail.size(), at, phase, enc.unitSize, enc.bigEndian, &next) >= 0
+            && next == tail.size())
+            start = position;
+    }
     if (!m_file->seek(start))
         return false;
     m_decoder = TextDecoder(enc.codec);
@@ -181,62 +249,13 @@ void ChatLogStream::fill()
     }
 }
 
-// Whether the '\n' byte at m_pending[at] ends a line. Returns the index
-// where the line's bytes end and sets *next to where the next line starts;
-// -1 when it does not end a line, -2 when more bytes are needed to tell.
+// Whether the '\n' byte at m_pending[at] ends a line, as lineEndAt() tells.
 int ChatLogStream::lineEnd(int at, int *next) const
 {
-    const char *b = m_pending.constData();
-    const int size = m_pending.size();
-    const qint64 offset = m_pendingPos + at - m_lineStart;
-    const auto bytesAre = [b, size](int from, const char *want, int n) {
-        return from >= 0 && from + n <= size && memcmp(b + from, want, size_t(n)) == 0;
-    };
-    switch (m_unit) {
-    case 1:
-        *next = at + 1;
-        return at;
-    case 2:
-        if (!m_bigEndian) {
-            if (at + 1 >= size)
-                return -2;
-            if (offset % 2 == 0 && b[at + 1] == 0) {
-                *next = at + 2;
-                return at;
-            }
-            // Out of step by one byte: CR LF as U+0D00 U+0A00 never occurs
-            // in real text, so it is a line end seen through damage.
-            if (offset % 2 == 1 && bytesAre(at - 2, "\r\0\n\0", 4)) {
-                *next = at + 2;
-                return at - 2;
-            }
-            return -1;
-        }
-        if (offset % 2 == 1 && at >= 1 && b[at - 1] == 0) {
-            *next = at + 1;
-            return at - 1;
-        }
-        if (offset % 2 == 0 && bytesAre(at - 3, "\0\r\0\n", 4)) {
-            *next = at + 1;
-            return at - 3;
-        }
-        return -1;
-    default:
-        if (!m_bigEndian) {
-            if (at + 3 >= size)
-                return -2;
-            if (offset % 4 == 0 && bytesAre(at, "\n\0\0\0", 4)) {
-                *next = at + 4;
-                return at;
-            }
-            return -1;
-        }
-        if (offset % 4 == 3 && bytesAre(at - 3, "\0\0\0\n", 4)) {
-            *next = at + 1;
-            return at - 3;
-        }
-        return -1;
-    }
+    // Counted from the line's start: after damage that is out of step with
+    // the file's start, and the lines that follow are whole again.
+    const int phase = int((m_pendingPos + at - m_lineStart) % m_unit);
+    return lineEndAt(m_pending.constData(), m_pending.size(), at, phase, m_unit, m_bigEndian, next);
 }
 
 void ChatLogStream::split()

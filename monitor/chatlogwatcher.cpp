@@ -18,12 +18,12 @@ ChatlogWatcher::ChatlogWatcher(QObject *parent)
 }
 
 void ChatlogWatcher::start(const QString &logFolder, const QSet<QString> &selected,
-                           const QMap<QString, QString> &followedLogs)
+                           const QMap<ChatlogKey, QString> &followedNow)
 {
     stop();
     folder = logFolder;
     channels = selected;
-    followed = followedLogs;
+    followed = followedNow;
     watcher = new QFileSystemWatcher(this);
     connect(watcher, &QFileSystemWatcher::directoryChanged, this, &ChatlogWatcher::folderChanged);
     watchFolder();
@@ -57,10 +57,10 @@ void ChatlogWatcher::stop()
     m_changes.clear();
 }
 
-void ChatlogWatcher::setFollowed(const QString &channel, const QString &path)
+void ChatlogWatcher::setFollowed(const QMap<ChatlogKey, QString> &followedNow)
 {
-    followed.insert(channel, path);
-    const auto settled = [&](const Change &c) { return c.channel == channel && c.newest == path; };
+    followed = followedNow;
+    const auto settled = [this](const Change &c) { return followed.value({c.channel, c.character}) == c.newest; };
     const auto end = std::remove_if(m_changes.begin(), m_changes.end(), settled);
     if (end == m_changes.end())
         return;
@@ -87,17 +87,19 @@ void ChatlogWatcher::folderChanged(const QString &path)
 void ChatlogWatcher::check()
 {
     lastCheck.start();
-    const QMap<QString, QString> newest = newestLogs(listChatlogs(folder), channels);
+    const QMap<ChatlogKey, QString> newest = followedLogs(listChatlogs(folder), channels);
+    QMap<ChatlogKey, QString> keys = followed;
+    keys.insert(newest);
     QVector<Change> changes;
-    QStringList names(channels.cbegin(), channels.cend());
-    names.sort();
-    for (const QString &channel : qAsConst(names)) {
-        const QString was = followed.value(channel), now = newest.value(channel);
-        if (was != now)
-            changes.append({channel, was, now, !was.isEmpty() && !QFileInfo::exists(was)});
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+        const QString was = followed.value(it.key()), now = newest.value(it.key());
+        const bool removed = !was.isEmpty() && !QFileInfo::exists(was);
+        if (was != now && (removed || !now.isEmpty()))
+            changes.append({it.key().first, it.key().second, was, now, removed});
     }
     const auto same = [](const Change &a, const Change &b) {
-        return a.channel == b.channel && a.newest == b.newest && a.removed == b.removed;
+        return a.channel == b.channel && a.character == b.character && a.newest == b.newest
+            && a.removed == b.removed;
     };
     if (std::equal(changes.cbegin(), changes.cend(), m_changes.cbegin(), m_changes.cend(), same))
         return;

@@ -9,15 +9,19 @@
 #include <QString>
 #include <QVector>
 
+#include "monitor/discovery.h"
+
 class QFileSystemWatcher;
 class QTimer;
 
-// Tells, while listening, when the folder's newest log of a selected channel
-// is no longer the one followed: the game started a newer log (a relog, the
-// daily restart, a channel joined), or the followed log was removed or
-// renamed. It does not change what is followed. It wakes only when
-// entries of the folder are created, removed or renamed, not when logs grow,
-// and then lists the folder again.
+// Tells, while listening, when the folder's newest log of a character in a
+// selected channel is not the one followed: the game started a newer log (a
+// relog, the daily restart, a channel joined, another client), or the
+// followed log was removed or renamed. A followed log that followedLogs() no
+// longer picks (an old character's, quiet for a day) is no change. It does
+// not change what is followed. It wakes only when entries of the folder are
+// created, removed or renamed, not when logs grow, and then lists the folder
+// again.
 class ChatlogWatcher : public QObject
 {
     Q_OBJECT
@@ -27,19 +31,20 @@ public:
 
     struct Change {
         QString channel;
-        QString followed; // empty: no log of the channel when listening started
+        QString character;
+        QString followed; // empty: no log of the character when listening started
         QString newest;   // empty: none any more
         bool removed;     // the followed log is gone from the folder
     };
 
     explicit ChatlogWatcher(QObject *parent = nullptr);
 
-    // `followed`: channel -> log, as listening started on `folder`.
-    void start(const QString &folder, const QSet<QString> &channels, const QMap<QString, QString> &followed);
+    // `followed`: the logs followed as listening started on `folder`.
+    void start(const QString &folder, const QSet<QString> &channels, const QMap<ChatlogKey, QString> &followed);
     void stop();
-    // `channel` follows `path` now; a change that named it is settled.
-    void setFollowed(const QString &channel, const QString &path);
-    // By channel name; empty while every followed log is still the newest.
+    // The logs followed now; the changes that named them are settled.
+    void setFollowed(const QMap<ChatlogKey, QString> &followed);
+    // By channel and character; empty while every followed log is still the newest.
     const QVector<Change> &changes() const { return m_changes; }
 
 signals:
@@ -55,7 +60,7 @@ private:
     QElapsedTimer lastCheck;
     QString folder;
     QSet<QString> channels;
-    QMap<QString, QString> followed;
+    QMap<ChatlogKey, QString> followed;
     QVector<Change> m_changes;
 };
 

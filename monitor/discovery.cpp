@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "monitor/discovery.h"
 
+#include <QDateTime>
 #include <QDir>
 
 QFileInfoList listChatlogs(const QString &folder)
@@ -35,36 +36,64 @@ int dateAt(const QString &s)
     return digitsAt(s, at + 1, 8) && digitsAt(s, at + 10, 6) ? at : -1;
 }
 
-} // namespace
-
-QString chatlogChannel(const QString &fileName)
+// The channel and character id of a chat log's name; false for any other file.
+bool splitChatlogName(const QString &fileName, QString *channel, QString *character)
 {
     // Hand-made rather than a regular expression: the folder watcher runs
     // this over every file of crowded folders.
     if (!fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-        return QString();
+        return false;
     const QString stem = fileName.chopped(4);
     int at = dateAt(stem);
+    int id = stem.size();
     if (at < 0) {
         // A character id after the date and time.
-        int id = stem.size();
         while (id > 0 && isDigit(stem.at(id - 1)))
             --id;
         if (id == stem.size() || id == 0 || stem.at(id - 1) != QLatin1Char('_'))
-            return QString();
+            return false;
         at = dateAt(stem.left(id - 1));
     }
-    return at > 0 ? stem.left(at) : QString();
+    if (at <= 0)
+        return false;
+    *channel = stem.left(at);
+    *character = stem.mid(id);
+    return true;
 }
 
-QMap<QString, QString> newestLogs(const QFileInfoList &entries, const QSet<QString> &channels)
+} // namespace
+
+QString chatlogChannel(const QString &fileName)
 {
-    QMap<QString, QString> newest;
+    QString channel, character;
+    return splitChatlogName(fileName, &channel, &character) ? channel : QString();
+}
+
+QString chatlogCharacter(const QString &fileName)
+{
+    QString channel, character;
+    return splitChatlogName(fileName, &channel, &character) ? character : QString();
+}
+
+QMap<ChatlogKey, QString> followedLogs(const QFileInfoList &entries, const QSet<QString> &channels)
+{
+    QMap<ChatlogKey, QFileInfo> newest;
+    QMap<QString, ChatlogKey> channelNewest;
+    QString channel, character;
     // Later entries win: game log names carry the date and time year first.
     for (const QFileInfo &entry : entries) {
-        const QString channel = chatlogChannel(entry.fileName());
-        if (!channel.isEmpty() && channels.contains(channel))
-            newest.insert(channel, entry.filePath());
+        if (splitChatlogName(entry.fileName(), &channel, &character) && channels.contains(channel)) {
+            newest.insert({channel, character}, entry);
+            channelNewest.insert(channel, {channel, character});
+        }
     }
-    return newest;
+    const QDateTime since = QDateTime::currentDateTime().addSecs(-RecentLogSeconds);
+    QMap<ChatlogKey, QString> followed;
+    for (auto it = newest.cbegin(); it != newest.cend(); ++it) {
+        // The channel's newest log is followed however old: a player who
+        // has not played today is still heard.
+        if (channelNewest.value(it.key().first) == it.key() || it.value().lastModified() >= since)
+            followed.insert(it.key(), it.value().filePath());
+    }
+    return followed;
 }

@@ -33,6 +33,7 @@ void FileLoader::start_monitoring()
     if (SharedConfig::channels.isEmpty() || SharedConfig::locations.isEmpty())
         return;
     player_system.clear();
+    player_systems.clear();
     timer = new QTimer(this);
     connect(timer, SIGNAL(timeout()), this, SLOT(chat_update()));
     timer->start(PollInterval);
@@ -52,15 +53,6 @@ bool FileLoader::locationOnly(const QString &channel) const
     return LocalChannels.contains(channel) && !SharedConfig::channels.contains(channel);
 }
 
-// Until every character's Local log is read: the one whose log named a system last.
-QMap<QString, QString> FileLoader::playerSystems() const
-{
-    QMap<QString, QString> systems;
-    if (!player_system.isEmpty())
-        systems.insert(QString(), player_system);
-    return systems;
-}
-
 QString FileLoader::locationLog() const
 {
     QString read;
@@ -75,13 +67,23 @@ QString FileLoader::locationLog() const
     return read;
 }
 
-// Where the player is when listening starts: the last line of the game's
-// that says so, in whichever Local log has the latest. Only the logs opened
-// just now (`opened`) are searched: a log read for a while may hold jumps
-// its stream has yet to reach, and the player would go back and forth.
+// Where each character is when listening starts: the last line of the
+// game's that says so, in whichever of its Local logs has the latest; the
+// latest of all is playerSystem(). Only the logs opened just now (`opened`)
+// are searched: a log read for a while may hold jumps its stream has yet to
+// reach, and the player would go back and forth.
 void FileLoader::findPlayer(const QStringList &opened)
 {
-    QString latest, system, from;
+    struct Seen {
+        QString stamp, system, log;
+        // Equal time stamps: the later session's log (the later name) wins.
+        bool after(const Seen &o) const
+        {
+            return o.system.isEmpty() || stamp > o.stamp
+                || (stamp == o.stamp && QFileInfo(log).fileName() > QFileInfo(o.log).fileName());
+        }
+    };
+    QMap<QString, Seen> seen; // by character
     for (const Log &log : qAsConst(logs)) {
         if (!log.stream || !LocalChannels.contains(log.channel) || !opened.contains(log.file->fileName()))
             continue;
@@ -92,17 +94,37 @@ void FileLoader::findPlayer(const QStringList &opened)
         });
         // Lines start with their time stamp, "[ 2026.12.07 06:10:02 ]".
         const QString stamp = line.section(QLatin1Char(']'), 0, 0);
-        if (!line.isEmpty() && (latest.isEmpty() || stamp > latest)) {
-            latest = stamp;
-            system = entered;
-            from = log.file->fileName();
-        }
+        const Seen found{stamp, entered, log.file->fileName()};
+        if (!line.isEmpty() && found.after(seen.value(log.character)))
+            seen.insert(log.character, found);
     }
-    if (system.isEmpty() || system == player_system)
-        return;
-    location_log = from;
+    bool moved = false;
+    Seen latest;
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
+        moved = moved || player_systems.value(it.key()) != it->system;
+        player_systems.insert(it.key(), it->system);
+        if (it->after(latest))
+            latest = *it;
+    }
+    if (!latest.system.isEmpty() && latest.system != player_system) {
+        moved = true;
+        location_log = latest.log;
+        player_system = latest.system;
+    }
+    if (moved)
+        emit playerMoved(player_system);
+}
+
+// The game says in `log` that `character` entered `system`: whether that
+// changes where a character or the player is.
+bool FileLoader::placePlayer(const QString &character, const QString &system, const QString &log)
+{
+    if (player_system == system && player_systems.value(character) == system)
+        return false;
+    location_log = log;
     player_system = system;
-    emit playerMoved(system);
+    player_systems.insert(character, system);
+    return true;
 }
 
 void FileLoader::stop_monitoring()
@@ -116,6 +138,7 @@ void FileLoader::stop_monitoring()
     for (Log &log : logs)
         close(&log);
     logs.clear();
+    shared.clear();
 }
 
 void FileLoader::close(Log *log)
@@ -142,17 +165,28 @@ void FileLoader::followNewer(const QString &channel, const QString &path)
 {
     if (!isListening() || !readChannels().contains(channel))
         return;
-    auto at = std::lower_bound(logs.begin(), logs.end(), channel,
-                               [](const Log &log, const QString &name) { return log.channel < name; });
-    if (at == logs.end() || at->channel != channel) {
+    const ChatlogKey key{channel, chatlogCharacter(QFileInfo(path).fileName())};
+    auto at = std::lower_bound(logs.begin(), logs.end(), key, [](const Log &log, const ChatlogKey &k) {
+        return ChatlogKey{log.channel, log.character} < k;
+    });
+    if (at == logs.end() || at->channel != channel || at->character != key.second) {
         Log waiting;
         waiting.channel = channel;
+        waiting.character = key.second;
         waiting.alerts = !locationOnly(channel);
         at = logs.insert(at, waiting);
         ++generation; // a tick under way would read one log twice
     }
-    if (!at->file || at->file->fileName() != path)
-        at->next = path;
+    if (at->file && at->file->fileName() == path)
+        return;
+    at->next = path;
+    // Another character's log that was there before (written again after a
+    // quiet day) goes on from its end; one the game started since, whose
+    // session (the name's date and time) is no older than the channel's
+    // newest, is read from its first line, as a newer log is.
+    const auto session = [&channel](const QString &log) { return QFileInfo(log).fileName().left(channel.size() + 16); };
+    const QString newest = channel_files.value(channel);
+    at->nextFromEnd = !at->file && !newest.isEmpty() && session(path) < session(newest);
 }
 
 QStringList FileLoader::unopenedFiles() const
@@ -175,22 +209,24 @@ QStringList FileLoader::followedFiles() const
     return paths;
 }
 
-// The newest log of each channel read: logs that stay keep their place,
-// the others are opened at their end.
+// The logs of each channel read, as followedLogs() picks them: logs that
+// stay (or wait to take over) keep their place, the others are opened at
+// their end.
 void FileLoader::scan_chatlogs()
 {
-    const QMap<QString, QString> wanted = newestLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
+    const QMap<ChatlogKey, QString> wanted =
+        followedLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
     QList<Log> kept;
     QStringList opened;
     for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
         auto same = std::find_if(logs.begin(), logs.end(), [&it](const Log &log) {
             const bool reading = log.file && log.file->fileName() == it.value();
-            return log.channel == it.key() && (reading || log.next == it.value());
+            return ChatlogKey{log.channel, log.character} == it.key() && (reading || log.next == it.value());
         });
         if (same != logs.end()) {
             kept.append(*same);
             logs.erase(same);
-            kept.last().alerts = !locationOnly(it.key());
+            kept.last().alerts = !locationOnly(it.key().first);
         } else {
             kept.append(open_chatlog(it.key(), it.value()));
             opened.append(it.value());
@@ -203,11 +239,12 @@ void FileLoader::scan_chatlogs()
     findPlayer(opened);
 }
 
-FileLoader::Log FileLoader::open_chatlog(const QString &channel, const QString &path, bool fromStart)
+FileLoader::Log FileLoader::open_chatlog(const ChatlogKey &key, const QString &path, bool fromStart)
 {
     Log log;
-    log.channel = channel;
-    log.alerts = !locationOnly(channel);
+    log.channel = key.first;
+    log.character = key.second;
+    log.alerts = !locationOnly(key.first);
     log.file = new QFile(path);
     // Binary: the stream finds line ends itself, in any encoding.
     if (log.file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -224,16 +261,22 @@ bool FileLoader::takeOver(Log *log)
     if (!QFileInfo::exists(path))
         return false;
     close(log);
-    *log = open_chatlog(log->channel, path, true);
+    *log = open_chatlog({log->channel, log->character}, path, !log->nextFromEnd);
     return true;
 }
 
 void FileLoader::updateChannelFiles()
 {
     channel_files.clear();
+    log_files.clear();
     for (const Log &log : qAsConst(logs)) {
-        if (log.file)
-            channel_files.insert(log.channel, log.file->fileName());
+        if (!log.file)
+            continue;
+        const QString path = log.file->fileName(), was = channel_files.value(log.channel);
+        // Names carry the date and time: the later name is the newer log.
+        if (was.isEmpty() || QFileInfo(path).fileName() > QFileInfo(was).fileName())
+            channel_files.insert(log.channel, path);
+        log_files.insert({log.channel, log.character}, path);
     }
 }
 
@@ -250,7 +293,8 @@ void FileLoader::chat_update()
         // lost; the pace stays one line per log and tick.
         const bool drained = line.isEmpty() && !(log.stream && log.stream->hasLine());
         if (drained && !log.next.isEmpty() && takeOver(&log)) {
-            tookOver.append(log.channel);
+            if (!tookOver.contains(log.channel))
+                tookOver.append(log.channel);
             if (log.stream)
                 line = log.stream->readLine();
         }
@@ -262,15 +306,14 @@ void FileLoader::chat_update()
             continue;
         if (LocalChannels.contains(log.channel)) {
             const QString entered = enteredSystem(line);
-            if (!entered.isEmpty() && entered != player_system) {
-                location_log = log.file->fileName();
-                player_system = entered;
+            if (!entered.isEmpty() && placePlayer(log.character, entered, log.file->fileName())) {
                 emit playerMoved(entered);
                 if (generation != started)
                     break;
             }
         }
-        if (!log.alerts)
+        // Another client's copy of a line already examined is passed over.
+        if (!log.alerts || !shared.isNew(log.channel, log.file->fileName(), line))
             continue;
         examined_channel = log.channel;
         examine(line, started);

@@ -13,15 +13,20 @@
 #include <QStringList>
 #include <QVector>
 
+#include "monitor/discovery.h"
+#include "monitor/sharedlines.h"
+
 class ChatLogStream;
 class QFile;
 class QTimer;
 
-// Follows the newest chat log of every selected channel while listening and
-// announces every system name found in the lines appended to them. A newer
-// log of a channel takes over once the one followed has no unread line left,
-// and is read from its first line. The Local channel's log is always read too,
-// followed or not, for the game's lines that say where the player is.
+// Follows the chat logs of every selected channel while listening, the
+// newest log of each character (each game client writes its own; see
+// followedLogs()), and announces every system name found in the lines
+// appended to them, a line several logs hold once. A character's newer log
+// takes over once the one followed has no unread line left, and is read from
+// its first line. The Local channel's logs are always read too, followed or
+// not, for the game's lines that say where each character is.
 class FileLoader : public QObject
 {
     Q_OBJECT
@@ -43,7 +48,8 @@ public:
     // Logs that stay followed keep their place; new ones start at their end.
     void retarget();
     // While listening: `path`, a newer log of `channel`, is read from its
-    // first line as soon as the log followed now has nothing unread.
+    // first line as soon as its character's log followed now has nothing
+    // unread; a character not followed yet is followed at once.
     void followNewer(const QString &channel, const QString &path);
 
     bool isListening() const { return timer != nullptr; }
@@ -51,13 +57,17 @@ public:
     QSet<QString> readChannels() const;
     // Whether `channel` is read for where the player is only, raising no alert.
     bool locationOnly(const QString &channel) const;
-    // Channel -> the log it reads now, the Local log read for the location too.
+    // Channel -> the newest log it reads now, the Local log read for the location too.
     const QMap<QString, QString> &channelFiles() const { return channel_files; }
-    // The system the game last said the player is in; empty until it does.
+    // Every log read now, by channel and character.
+    const QMap<ChatlogKey, QString> &logFiles() const { return log_files; }
+    // The system the game last said the player is in, of any character;
+    // empty until it does.
     const QString &playerSystem() const { return player_system; }
-    // Character -> the system the game last named in its Local log.
-    QMap<QString, QString> playerSystems() const;
-    // The Local log read for the player's system; empty when there is none.
+    // Character id ("" for logs without one) -> the system the game last
+    // named in that character's Local log.
+    QMap<QString, QString> playerSystems() const { return player_systems; }
+    // The Local log that named playerSystem(), else one read; empty when there is none.
     QString locationLog() const;
     // Paths of the chosen logs that could not be opened.
     QStringList unopenedFiles() const;
@@ -71,9 +81,10 @@ public:
 
 signals:
     void detectedLocation(QString location);
-    // The game says the player has entered `system` (a jump, a log in).
+    // The game says a character has entered `system` (a jump, a log in);
+    // playerSystems() has changed.
     void playerMoved(const QString &system);
-    // Newer logs given to followNewer() have taken over, for these channels.
+    // Logs given to followNewer() have taken over, for these channels.
     void followed(const QStringList &channels);
 
 private slots:
@@ -82,26 +93,32 @@ private slots:
 private:
     struct Log {
         QString channel;
+        QString character;
         QFile *file = nullptr; // null: the channel had no log yet
         ChatLogStream *stream = nullptr; // null when the file did not open
         QString next; // a newer log waiting to take over
+        bool nextFromEnd = false; // it was there before listening: its old lines are not read
         bool alerts = true; // false: read only for where the player is
     };
 
     void scan_chatlogs();
-    Log open_chatlog(const QString &channel, const QString &path, bool fromStart = false);
+    Log open_chatlog(const ChatlogKey &key, const QString &path, bool fromStart = false);
     static void close(Log *log);
     bool takeOver(Log *log);
     void examine(const QString &line, quint64 started);
     void updateChannelFiles();
     void findPlayer(const QStringList &opened);
+    bool placePlayer(const QString &character, const QString &system, const QString &log);
 
     QMap<QString, QString> channel_files;
+    QMap<ChatlogKey, QString> log_files;
     QTimer *timer;
-    QList<Log> logs; // in channel name order
+    QList<Log> logs; // in channel name order, then character
+    SharedLines shared;
     QString examined_channel;
     LineKind examined_kind = LineKind::Report;
     QString player_system;
+    QMap<QString, QString> player_systems;
     QString location_log; // the log that named it
     QList<QRegularExpression> patterns;
     quint64 generation = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
+#include "monitor/chatlogwatcher.h"
 #include "monitor/fileloader.h"
 #include "starmap/maprules.h"
 #include "starmap/starmap.h"
@@ -359,10 +360,13 @@ void TestAlertPath::queue()
 void TestAlertPath::followsTheGame_data()
 {
     // Steps while listening: "new FILE [TEXT]" a log as the game starts one,
-    // "empty FILE", "say FILE TEXT" a pilot's line, "jump FILE SYSTEM" the
+    // "empty FILE", "age FILE H" last written H hours ago, "say FILE TEXT" a pilot's line, "jump FILE SYSTEM" the
     // game's line for the player's new system (the Chinese client's in
     // 本地), "rm FILE", "renew" the folder deleted and made again, "wait MS",
-    // "restart" 停止 and 开始监听; "Local_07" is Local_20261207_070000.txt.
+    // "restart" 停止 and 开始监听, "settings" OK in 选项 > Channel once a
+    // newer log waits to take over, "systems C=S ..." each character's system;
+    // "Local_07" is Local_20261207_070000.txt, "Local_07_2" the log of
+    // character 2.
     // Channels are followed but "-X"; each has a log but "+X".
     QTest::addColumn<QByteArray>("rules");
     QTest::addColumn<QString>("channels");
@@ -385,8 +389,30 @@ void TestAlertPath::followsTheGame_data()
                                                   << a("A-1111 A-2222 A-3333") << 1 << "";
     QTest::newRow("removed before it is followed")
         << any << "Local" << "new Local_07 A-1111;rm Local_07;wait 1000;say Local_06 A-2222" << a("A-2222") << 1 << "";
-    QTest::newRow("two clients: the newest wins")
+    QTest::newRow("relog: the newest wins")
         << any << "Local" << "new Local_07;wait 1000;say Local_06 A-1111;say Local_07 A-2222" << a("A-2222") << 1 << "";
+    QTest::newRow("settings changed while a newer log waits")
+        << any << "Local"
+        << "say Local_06 A-1111" + QString(";say Local_06 o7").repeated(15) + ";say Local_06 A-2222;new Local_07 A-3333;settings"
+        << a("A-1111 A-2222 A-3333") << 1 << "";
+    // Two game clients log Corp, character 2's the newer.
+    QTest::newRow("two clients: a line both hold said once")
+        << any << "Local Corp" << "new Corp_07_2;wait 1000;say Corp_06 A-1111;say Corp_07_2 A-1111;say Corp_07_2 A-2222"
+        << a("A-1111 A-2222") << 3 << "";
+    QTest::newRow("two clients: a line one holds twice said twice")
+        << any << "Local Corp" << "new Corp_07_2;wait 1000;say Corp_06 A-1111;say Corp_06 A-1111;say Corp_07_2 A-1111"
+        << a("A-1111 A-1111") << 3 << "";
+    QTest::newRow("two clients: the older heard after the newer stopped, and after a restart")
+        << any << "Local Corp" << "new Corp_07_2 A-1111;wait 1000;say Corp_06 A-2222;wait 500;restart;say Corp_06 A-3333"
+        << a("A-1111 A-2222 A-3333") << 3 << "";
+    QTest::newRow("a quiet character's old log written again: from its end")
+        << any << "Local Corp"
+        << "new Corp_05_3 A-9999;age Corp_05_3 30;restart;say Corp_05_3 A-8888;new Corp_07_4 A-1111;wait 1000;"
+           "say Corp_05_3 A-2222" << a("A-1111 A-2222") << 4 << "";
+    QTest::newRow("two clients: one relogs")
+        << any << "Local Corp"
+        << "new Corp_06_2;wait 1000;new Corp_07_2 A-1111;wait 1000;say Corp_06_2 A-9999;say Corp_06 A-2222;"
+           "say Corp_07_2 A-3333" << a("A-1111 A-2222 A-3333") << 3 << "";
     QTest::newRow("folder deleted and made again") << any << "Local" << "renew;new Local_07 A-1111" << a("A-1111") << 1
                                                    << "";
     QStringList twenty, steps, said;
@@ -426,6 +452,10 @@ void TestAlertPath::followsTheGame_data()
         << "Where you are is not known: jump counts from 1DQ1-A";
     QTest::newRow("relog: the newer Local log") << follow << "Corp -Local" << "new Local_07;jump Local_07 N-8YET;say Corp_06 N-8YET"
                                                 << QStringList{none} << 1 << "In N-8YET";
+    QTest::newRow("two characters' Local logs: two systems")
+        << own << "Corp -Local"
+        << "new Local_07_2;wait 1000;jump Local_06 1DQ1-A;jump Local_07_2 N-8YET;systems =1DQ1-A 2=N-8YET;restart;"
+           "systems =1DQ1-A 2=N-8YET" << QStringList{} << 1 << "In N-8YET";
     QTest::newRow("own rule wins") << "mine|N-8YET|own\n" + follow << "Corp -Local" << "jump Local_06 N-8YET;say Corp_06 N-8YET"
                                    << QStringList{"mine,N 杠 8 Y E T,own"} << 1 << "In N-8YET";
 }
@@ -439,12 +469,19 @@ void TestAlertPath::followsTheGame()
     auto *loader = s.window->findChild<FileLoader *>();
     for (const QString &step : steps.split(';')) {
         const QStringList w = step.split(' ');
-        const QString path = s.logs.filePath(w.value(1) + "0000.txt").replace("_0", "_20261207_0"),
+        const QStringList name = w.value(1).split('_');
+        const QString path = s.logs.filePath(name.value(0) + "_20261207_" + name.value(1) + "0000"
+                                             + (name.size() > 2 ? "_" + name[2] : "") + ".txt"),
                       text = w.mid(2).join(' ');
         if (w[0] == "new") {
             writeGameLog(path, w[1].section('_', 0, 0), w.mid(2));
         } else if (w[0] == "empty") {
             writeBytes(path, "");
+        } else if (w[0] == "age") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * text.toInt()),
+                                     QFileDevice::FileModificationTime));
         } else if (w[0] == "say") {
             appendBytes(path, gameLine(text));
         } else if (w[0] == "jump") {
@@ -460,6 +497,17 @@ void TestAlertPath::followsTheGame()
         } else if (w[0] == "restart") {
             s.stop();
             s.start();
+        } else if (w[0] == "settings") {
+            QTRY_VERIFY_WITH_TIMEOUT(!s.window->findChild<ChatlogWatcher *>()->changes().isEmpty(), 5000);
+            QTimer::singleShot(50, [] {
+                QApplication::activeModalWidget()->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            });
+            s.window->findChild<QAction *>("actionChannel")->trigger();
+        } else if (w[0] == "systems") {
+            QMap<QString, QString> systems;
+            for (const QString &seen : w.mid(1))
+                systems.insert(seen.section(QLatin1Char('='), 0, 0), seen.section(QLatin1Char('='), 1));
+            QCOMPARE(loader->playerSystems(), systems);
         } else {
             QTest::qWait(w[1].toInt());
         }

@@ -223,7 +223,8 @@ void TestChatlogReading::encodings()
 
 void TestChatlogReading::startsWhereThePlayerIs_data()
 {
-    // Lines before and after `megabytes` of chat; "J:X" is the game's jump line.
+    // Lines before and after `megabytes` of chat; "J:X" is the game's jump
+    // line, "!" one stray byte.
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<int>("megabytes");
     QTest::addColumn<QStringList>("after");
@@ -232,6 +233,8 @@ void TestChatlogReading::startsWhereThePlayerIs_data()
     QTest::newRow("50 MB, no jump") << QStringList() << 50 << QStringList{"o7"} << "";
     QTest::newRow("the jump 50 MB back: past the bound") << QStringList{"J:N-8YET"} << 50 << QStringList() << "";
     QTest::newRow("the last of two") << QStringList{"J:A-1111"} << 0 << QStringList{"J:N-8YET", "o7"} << "N-8YET";
+    QTest::newRow("a stray byte before the last jump") << QStringList{"J:A-1111", "!", "o7"} << 0
+                                                       << QStringList{"J:N-8YET", "o7"} << "N-8YET";
     QTest::newRow("a jump line still being written") << QStringList{"J:A-1111"} << 0 << QStringList{"J:N-8YET", "~"}
                                                      << "A-1111";
 }
@@ -247,6 +250,8 @@ void TestChatlogReading::startsWhereThePlayerIs()
         for (const QString &text : texts) {
             if (text == "~")
                 bytes.chop(4); // no CR LF yet
+            else if (text == "!")
+                bytes += 'x'; // a stray byte: later lines are out of step with the file's start
             else
                 bytes += text.startsWith("J:") ? gameLine("Channel changed to Local : " + text.mid(2) + "*", "EVE System")
                                                : gameLine(text);

@@ -8,8 +8,6 @@
 #include <QDir>
 #include <QtTest>
 
-using Choice = QMap<QString, QString>;
-Q_DECLARE_METATYPE(Choice)
 using Ages = QMap<QString, int>;
 Q_DECLARE_METATYPE(Ages)
 
@@ -36,56 +34,71 @@ void TestDiscovery::init()
 
 void TestDiscovery::choice_data()
 {
-    // Entries ending in "/" are folders; "a/b" lies inside folder a.
+    // Entries ending in "/" are folders; "a/b" lies inside folder a; "@H"
+    // after a name: written H hours ago.
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QStringList>("channels");
-    QTest::addColumn<Choice>("chosen");
+    QTest::addColumn<QStringList>("chosen");
     QTest::addColumn<int>("streams");
 
     QTest::newRow("newest of two") << QStringList{"Local_20261207_060000.txt", "Local_20261207_070000.txt"}
-                                   << QStringList{"Local"} << Choice{{"Local", "Local_20261207_070000.txt"}} << 1;
-    QTest::newRow("game names, newest by date and time")
-        << QStringList{"Local_20261206_235959.txt", "Local_20261207_060000.txt",
-                       "Local_20261207_060000_1234567890.txt", "Corp_20261207_070000.txt"}
-        << QStringList{"Local"} << Choice{{"Local", "Local_20261207_060000_1234567890.txt"}} << 1;
+                                   << QStringList{"Local"} << QStringList{"Local_20261207_070000.txt"} << 1;
+    QTest::newRow("game names, newest by date and time; another character's log of 25 h ago left")
+        << QStringList{"Local_20261206_235959.txt", "Local_20261207_060000.txt@25",
+                       "Local_20261207_060000_1234567890.txt@30", "Corp_20261207_070000.txt"}
+        << QStringList{"Local"} << QStringList{"Local_20261207_060000_1234567890.txt"} << 1;
+    QTest::newRow("each character's newest")
+        << QStringList{"Intel_20261206_060000_90000001.txt@20", "Intel_20261207_060000_90000001.txt@1",
+                       "Intel_20261207_060500_90000002.txt", "Intel_20261207_070000.txt@23"}
+        << QStringList{"Intel"}
+        << QStringList{"Intel_20261207_070000.txt", "Intel_20261207_060000_90000001.txt",
+                       "Intel_20261207_060500_90000002.txt"} << 3;
+    QTest::newRow("the channel's newest log, however old")
+        << QStringList{"Local_20261201_060000_1.txt@150", "Local_20261203_060000_2.txt@100"} << QStringList{"Local"}
+        << QStringList{"Local_20261203_060000_2.txt"} << 1;
     QTest::newRow("names with _, a character id")
         << QStringList{"Intel_North_20261207_060000_123456.txt", "Intel_South_20261207_070000.txt"}
         << QStringList{"Intel", "Intel_North", "Intel_South"}
-        << Choice{{"Intel_North", "Intel_North_20261207_060000_123456.txt"},
-                  {"Intel_South", "Intel_South_20261207_070000.txt"}} << 2;
+        << QStringList{"Intel_North_20261207_060000_123456.txt", "Intel_South_20261207_070000.txt"} << 2;
     // Local is read all the same, for where the player is, raising no alert.
     QTest::newRow("name respects case") << QStringList{"Local_20261207_060000.txt"} << QStringList{"local"}
-                                        << Choice{{"Local", "Local_20261207_060000.txt"}} << 0;
+                                        << QStringList{"Local_20261207_060000.txt"} << 0;
     QTest::newRow("Corp is not Corporate Intel")
         << QStringList{"Corp_20261207_060000.txt", "Corp_20261207_070000.txt", "Corporate Intel_20261207_080000.txt"}
-        << QStringList{"Corp"} << Choice{{"Corp", "Corp_20261207_070000.txt"}} << 1;
+        << QStringList{"Corp"} << QStringList{"Corp_20261207_070000.txt"} << 1;
     QTest::newRow("files that are no logs")
         << QStringList{"Local_20261207_060000.txt", "Local_20261207_070000.txt.bak", "Local_20261207_080000_x.txt",
                        "Local_2026120_090000.txt", "Local_notes.txt", "Local_20261207_100000"}
-        << QStringList{"Local"} << Choice{{"Local", "Local_20261207_060000.txt"}} << 1;
+        << QStringList{"Local"} << QStringList{"Local_20261207_060000.txt"} << 1;
     QTest::newRow("empty channel name names no log")
-        << QStringList{"a.txt", "Z_20261207_060000.txt", "_20261207_060000.txt"} << QStringList{""} << Choice() << 0;
+        << QStringList{"a.txt", "Z_20261207_060000.txt", "_20261207_060000.txt"} << QStringList{""} << QStringList() << 0;
     QTest::newRow("subfolders ignored")
         << QStringList{"Local_20261207_060000.txt", "Local_20261207_090000.txt/",
                        "Local_20261207_090000.txt/Local_20261207_100000.txt"}
-        << QStringList{"Local"} << Choice{{"Local", "Local_20261207_060000.txt"}} << 1;
+        << QStringList{"Local"} << QStringList{"Local_20261207_060000.txt"} << 1;
     QTest::newRow("channel without a file") << QStringList{"Local_20261207_060000.txt"} << QStringList{"Local", "Corp"}
-                                            << Choice{{"Local", "Local_20261207_060000.txt"}} << 1;
-    QTest::newRow("empty folder") << QStringList{} << QStringList{"Local"} << Choice() << 0;
+                                            << QStringList{"Local_20261207_060000.txt"} << 1;
+    QTest::newRow("empty folder") << QStringList{} << QStringList{"Local"} << QStringList() << 0;
 }
 
 void TestDiscovery::choice()
 {
     QFETCH(QStringList, entries);
     QFETCH(QStringList, channels);
-    QFETCH(Choice, chosen);
+    QFETCH(QStringList, chosen);
     QFETCH(int, streams);
     QTemporaryDir logs;
     for (const QString &entry : entries) {
-        if (entry.endsWith('/'))
+        const QString name = entry.section('@', 0, 0);
+        if (entry.endsWith('/')) {
             QDir(logs.path()).mkdir(entry);
-        else
-            writeGameLog(logs.filePath(entry), entry.section('_', 0, 0));
+            continue;
+        }
+        writeGameLog(logs.filePath(name), name.section('_', 0, 0));
+        QFile file(logs.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const int hours = entry.section('@', 1).toInt();
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * hours), QFileDevice::FileModificationTime));
     }
     SharedConfig::chatlogDir = logs.path();
     SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
@@ -94,10 +107,10 @@ void TestDiscovery::choice()
     loader.start_monitoring();
 
     QVERIFY(loader.isListening());
-    Choice expected;
-    for (auto it = chosen.cbegin(); it != chosen.cend(); ++it)
-        expected.insert(it.key(), logs.filePath(it.value()));
-    QCOMPARE(loader.channelFiles(), expected);
+    QStringList followed;
+    for (const QString &path : loader.logFiles())
+        followed << QFileInfo(path).fileName();
+    QCOMPARE(followed, chosen);
     QCOMPARE(loader.followedCount(), streams);
 }
 

@@ -298,7 +298,7 @@ void MainWindow::showSaveFailure(const QString &path, const QString &error)
 void MainWindow::followSettings()
 {
     if (fileLoader->isListening())
-        logWatcher->start(SharedConfig::effectiveChatlogDir(), fileLoader->readChannels(), fileLoader->channelFiles());
+        logWatcher->start(SharedConfig::effectiveChatlogDir(), fileLoader->readChannels(), fileLoader->logFiles());
     else
         logWatcher->stop();
     statusLine->clearTopic(StatusLine::Logs);
@@ -328,8 +328,8 @@ void MainWindow::rememberListening(bool on)
 void MainWindow::showFollowed(const QStringList &taken)
 {
     QStringList channels;
+    logWatcher->setFollowed(fileLoader->logFiles());
     for (const QString &channel : taken) {
-        logWatcher->setFollowed(channel, fileLoader->channelFiles().value(channel));
         // Local read for where the player is only follows the game unseen.
         if (!fileLoader->locationOnly(channel))
             channels.append(channel);
@@ -366,7 +366,9 @@ void MainWindow::showChangedLogs()
     }
     QStringList details;
     int removed = 0;
+    QSet<QString> channels; // changes are per character
     for (const ChatlogWatcher::Change &change : changes) {
+        channels.insert(change.channel);
         const QString newest = QFileInfo(change.newest).fileName(), was = QFileInfo(change.followed).fileName();
         if (change.removed) {
             ++removed;
@@ -378,8 +380,8 @@ void MainWindow::showChangedLogs()
         }
     }
     QString brief;
-    if (changes.size() > 1)
-        brief = (removed ? tr("Logs of %1 channels changed") : tr("Newer logs for %1 channels")).arg(changes.size());
+    if (channels.size() > 1)
+        brief = (removed ? tr("Logs of %1 channels changed") : tr("Newer logs for %1 channels")).arg(channels.size());
     else if (removed)
         brief = tr("\"%1\" log removed").arg(changes.first().channel);
     else
