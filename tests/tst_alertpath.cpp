@@ -452,10 +452,11 @@ void TestAlertPath::followsTheGame_data()
         << "Where you are is not known: jump counts from 1DQ1-A";
     QTest::newRow("relog: the newer Local log") << follow << "Corp -Local" << "new Local_07;jump Local_07 N-8YET;say Corp_06 N-8YET"
                                                 << QStringList{none} << 1 << "In N-8YET";
-    QTest::newRow("two characters' Local logs: two systems")
-        << own << "Corp -Local"
-        << "new Local_07_2;wait 1000;jump Local_06 1DQ1-A;jump Local_07_2 N-8YET;systems =1DQ1-A 2=N-8YET;restart;"
-           "systems =1DQ1-A 2=N-8YET" << QStringList{} << 1 << "In N-8YET";
+    // The last to jump is 1 jump off: the counts are from the nearest character.
+    QTest::newRow("two characters' Local logs: two systems, counts from the nearest")
+        << follow << "Corp -Local"
+        << "new Local_07_2;wait 1000;jump Local_07_2 N-8YET;jump Local_06 1DQ1-A;systems =1DQ1-A 2=N-8YET;"
+           "say Corp_06 N-8YET;wait 500;restart;systems =1DQ1-A 2=N-8YET" << QStringList{none} << 1 << "In 1DQ1-A, N-8YET";
     QTest::newRow("own rule wins") << "mine|N-8YET|own\n" + follow << "Corp -Local" << "jump Local_06 N-8YET;say Corp_06 N-8YET"
                                    << QStringList{"mine,N 杠 8 Y E T,own"} << 1 << "In N-8YET";
 }

@@ -60,8 +60,23 @@ QStringList LocationStatus::playerSystems() const
 }
 
 // Only the rules in memory change, counted from the nearest character.
+int LocationStatus::jumpsTo(const QString &system) const
+{
+    const int at = StarMap::bundled().find(system);
+    if (at >= 0 && at < m_playerJumps.size())
+        return m_playerJumps.at(at);
+    return m_rules.jumpsTo(system);
+}
+
 void LocationStatus::playerMoved()
 {
+    QVector<int> homes;
+    for (const QString &system : playerSystems()) {
+        const int at = StarMap::bundled().find(system);
+        if (at >= 0)
+            homes << at;
+    }
+    m_playerJumps = homes.isEmpty() ? QVector<int>() : StarMap::bundled().jumps(homes);
     QMap<QString, QString> rules;
     if (m_rules.moveTo(playerSystems(), &rules))
         SharedConfig::locations = rules;

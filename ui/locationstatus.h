@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 class FileLoader;
 class StatusLine;
@@ -27,8 +28,9 @@ public:
     QString keep();
     // The status line's topics, for listening started, stopped or retargeted.
     void show();
-    // The jumps from where the rules count to `system`; -1 when not known.
-    int jumpsTo(const QString &system) const { return m_rules.jumpsTo(system); }
+    // The jumps to `system` from the nearest character the map knows, else
+    // from where the rules count; -1 when not known.
+    int jumpsTo(const QString &system) const;
 
 private:
     void playerMoved();
@@ -38,6 +40,7 @@ private:
     FileLoader *m_loader;
     StatusLine *m_line;
     FollowedRules m_rules;
+    QVector<int> m_playerJumps; // by system, from the characters; one search per move
 };
 
 #endif

@@ -157,7 +157,8 @@ void MainWindow::on_detectLocation(QString location)
     // not spoken. The list then shows the rule line.
     if (text.isEmpty())
         showUnspokenLanguage();
-    speechPanel->say(text, history->add(fileLoader->examinedChannel(), text.isEmpty() ? message : text), -1);
+    speechPanel->say(text, history->add(fileLoader->examinedChannel(), text.isEmpty() ? message : text),
+                     locationStatus->jumpsTo(location));
 }
 
 // Shown at the first silent alert of a listening session and kept until the
