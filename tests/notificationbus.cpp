@@ -2,7 +2,9 @@
 #include "notificationbus.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
 #include <QFile>
+#include <QSignalSpy>
 
 static const QString Connection = QStringLiteral("test-notifications");
 
@@ -46,7 +48,7 @@ void NotificationBus::setService(Service service)
 }
 
 uint NotificationBus::Notify(const QString &, uint replacesId, const QString &, const QString &summary,
-                             const QString &body, const QStringList &, const QVariantMap &, int)
+                             const QString &body, const QStringList &, const QVariantMap &hints, int)
 {
     calls << summary;
     if (m_service == NeverAnswers) {
@@ -56,9 +58,30 @@ uint NotificationBus::Notify(const QString &, uint replacesId, const QString &, 
     // Read as a desktop that takes the body as markup reads it.
     QString text = body;
     text.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
-    if (replacesId == 0 || replacesId > uint(shown.size()))
-        shown << QString();
-    const uint id = replacesId ? replacesId : uint(shown.size());
-    shown[int(id) - 1] = summary + '\n' + text;
+    // A closed one is not brought back.
+    const uint id = m_open.contains(replacesId) ? replacesId : ++m_lastId;
+    seen << (id == replacesId ? "=" : "+") + QString::number(id) + (hints.value("urgency").toInt() == 2 ? "!" : "");
+    m_open[id] = summary + '\n' + text;
+    shown = m_open.values();
     return id;
+}
+
+void NotificationBus::CloseNotification(uint id)
+{
+    seen << "-" + QString::number(id);
+    m_open.remove(id);
+    shown = m_open.values();
+}
+
+void NotificationBus::settle()
+{
+    // One connection's calls are answered in order and their answers read in
+    // order. Again while that brought new calls (a send held for an answer).
+    for (int before = -1; before != seen.size();) {
+        before = seen.size();
+        QDBusPendingCallWatcher call(QDBusConnection::sessionBus().asyncCall(QDBusMessage::createMethodCall(
+            "org.freedesktop.Notifications", "/org/freedesktop/Notifications", "org.freedesktop.Notifications",
+            "GetCapabilities")));
+        QSignalSpy(&call, &QDBusPendingCallWatcher::finished).wait(5000);
+    }
 }

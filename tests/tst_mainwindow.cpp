@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -52,6 +53,8 @@ private slots:
     void listeningStatus();
     void newerLogNotice_data();
     void newerLogNotice();
+    void desktopNotifications_data();
+    void desktopNotifications();
     void reopensAsClosed();
     void actionRunsOncePerTrigger();
 
@@ -465,9 +468,53 @@ void TestMainWindow::newerLogNotice()
     // The desktop shows it once, however many steps the change came in.
     QTRY_COMPARE(bus->shown, brief.isEmpty() ? QStringList() : QStringList{brief + "\n" + full});
 
-    // After 停止 it no longer applies.
+    // After 停止 it no longer applies, on the desktop too.
     window.findChild<QPushButton *>("pushButton_2")->click();
     QCOMPARE(line->brief(StatusLine::Logs), QString());
+    QTRY_COMPARE(bus->shown, QStringList());
+}
+
+void TestMainWindow::desktopNotifications_data()
+{
+    // Steps on the status line: "Topic=N" a warning, "-Topic" it clears,
+    // "~" the service's answers come, "quit" the program quits, "hung" the
+    // service no longer answers. What the service saw is as in `seen`.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("seen");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a change replaces it; drops are no danger") << "Dropped=1 ~ Dropped=2" << "+1 =1" << "Dropped=2";
+    QTest::newRow("three in one poll, one notification") << "Dropped=1 Dropped=2 Dropped=3" << "+1 =1" << "Dropped=3";
+    QTest::newRow("cleared before the answer: closed") << "Dropped=1 -Dropped" << "+1 -1" << "";
+    QTest::newRow("cleared and back: a new one") << "Speech=1 ~ -Speech ~ Speech=2" << "+1! -1 +2!" << "Speech=2";
+    QTest::newRow("all withdrawn at quit") << "Language=1 ~ Logs=1 quit" << "+1! +2! -1 -2" << "";
+    QTest::newRow("a hung service holds no quit") << "hung Unopened=1 quit" << "" << "";
+}
+
+void TestMainWindow::desktopNotifications()
+{
+    QFETCH(QString, steps);
+    WorkingFolder folder;
+    MainWindow window;
+    auto *line = window.findChild<StatusLine *>();
+    const QMetaEnum topics = QMetaEnum::fromType<StatusLine::Topic>();
+    for (const QString &step : steps.split(' ')) {
+        if (step == "~") {
+            bus->settle();
+        } else if (step == "hung") {
+            bus->setService(NotificationBus::NeverAnswers);
+        } else if (step == "quit") {
+            QTimer::singleShot(0, [] { QCoreApplication::exit(); });
+            qApp->exec();
+        } else if (step.startsWith('-')) {
+            line->clearTopic(StatusLine::Topic(topics.keyToValue(qPrintable(step.mid(1)))));
+        } else {
+            line->setTopic(StatusLine::Topic(topics.keyToValue(qPrintable(step.section('=', 0, 0)))), step);
+        }
+    }
+    bus->settle();
+    QTEST(bus->seen.join(' '), "seen");
+    QFETCH(QString, shown);
+    QCOMPARE(bus->shown, shown.isEmpty() ? QStringList() : QStringList{shown + '\n' + shown});
 }
 
 // Listening at exit resumes at the next start, in the window's last place.

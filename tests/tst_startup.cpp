@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
@@ -16,7 +17,13 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { initTestEnvironment(); }
+    void initTestCase()
+    {
+        initTestEnvironment();
+        // A program started here must reach its event loop, whatever the
+        // machine's speech service does.
+        qputenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent/speechd.sock");
+    }
     void init() { resetSharedConfig(); }
     void withoutConfigFolder();
     void withConfigFolder();
@@ -66,13 +73,23 @@ void TestStartup::withConfigFolder()
 
 void TestStartup::oneInstancePerFolder_data()
 {
+    // The first: "process" the program, "killed" it gone and its lock left,
+    // "=TEXT" a lock file of that text and no process, "held" a lock of this
+    // process's, years old, "quitting" that and a socket that takes the
+    // message but never answers.
     QTest::addColumn<QString>("first");
-    QTest::newRow("first one running") << "process";
-    QTest::newRow("first one killed, its lock left") << "killed";
+    QTest::addColumn<int>("start");
+    QTest::newRow("first one running") << "process" << int(SingleInstance::Activated);
+    QTest::newRow("first one killed, its lock left") << "killed" << int(SingleInstance::First);
+    QTest::newRow("lock left empty by a power cut") << "=" << int(SingleInstance::First);
+    QTest::newRow("lock of garbage") << "=\x7f\x01zz" << int(SingleInstance::First);
+    QTest::newRow("lock of another host") << "=4242\nchatwatch\nfar-away\n" << int(SingleInstance::First);
+    QTest::newRow("old lock, its holder alive") << "held" << int(SingleInstance::Blocked);
+    QTest::newRow("first one quitting: no answer") << "quitting" << int(SingleInstance::Blocked);
 }
 
-// A second start finds the first and brings it forward; a lock left by a
-// process that is gone never blocks a start.
+// A second start finds the first and brings it forward; a lock whose holder
+// is gone never blocks a start, a live holder's always does.
 void TestStartup::oneInstancePerFolder()
 {
     QFETCH(QString, first);
@@ -84,34 +101,49 @@ void TestStartup::oneInstancePerFolder()
         process.start(qEnvironmentVariable("CHATWATCH_BINARY"), QStringList());
     };
     QProcess running;
-    startProgram(running);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::lockPath(config)) && [&name] {
-        QLocalSocket socket;
-        socket.connectToServer(name);
-        return socket.waitForConnected(100);
-    }(), 20000);
-    if (first == "killed") {
-        running.kill();
-        QVERIFY(running.waitForFinished());
+    QLockFile held(SingleInstance::lockPath(config));
+    QLocalServer silent;
+    if (first.startsWith('=')) {
+        writeBytes(SingleInstance::lockPath(config), first.mid(1).toUtf8());
+    } else if (first == "held" || first == "quitting") {
+        QVERIFY(held.tryLock(0));
+        QFile file(SingleInstance::lockPath(config));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
+        QVERIFY(first == "held" || silent.listen(name));
+    } else {
+        startProgram(running);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::lockPath(config)) && [&name] {
+            QLocalSocket socket;
+            socket.connectToServer(name);
+            return socket.waitForConnected(100);
+        }(), 20000);
+        if (first == "killed") {
+            running.kill();
+            QVERIFY(running.waitForFinished());
+        }
     }
     SingleInstance second(config);
-    QCOMPARE(second.claim(), first == "killed");
+    QTEST(int(second.start(1000)), "start");
     if (first == "process") {
-        QProcess again;
-        startProgram(again);
-        QVERIFY(again.waitForFinished(20000));
-        QCOMPARE(again.exitCode(), 0);
         QCOMPARE(running.state(), QProcess::Running);
         running.kill();
         QVERIFY(running.waitForFinished());
-        return;
     }
-    // The one that took over is the one a later start reaches.
-    SingleInstance later(config);
-    QVERIFY(!later.claim());
+    if (held.isLocked() || first == "process")
+        return;
+    // The one that took over is the one a later start reaches, until it quits.
     QSignalSpy asked(&second, &SingleInstance::activationRequested);
-    QVERIFY(later.activateRunning());
-    QTRY_COMPARE(asked.count(), 1);
+    QProcess again;
+    startProgram(again);
+    QTRY_COMPARE_WITH_TIMEOUT(again.state(), QProcess::NotRunning, 20000);
+    QCOMPARE(again.exitCode(), 0);
+    QCOMPARE(asked.count(), 1);
+    QTimer::singleShot(0, [] { QCoreApplication::exit(); });
+    qApp->exec();
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    QVERIFY(!socket.waitForConnected(1000));
 }
 
 QTEST_MAIN(TestStartup)
