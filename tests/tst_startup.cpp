@@ -74,9 +74,9 @@ void TestStartup::withConfigFolder()
 void TestStartup::oneInstancePerFolder_data()
 {
     // The first: "process" the program, "killed" it gone and its lock left,
-    // "=TEXT" a lock file of that text and no process, "held" a lock of this
-    // process's, years old, "quitting" that and a socket that takes the
-    // message but never answers.
+    // "=TEXT" a lock file of that text and no process, "held" one naming this
+    // process, years old, "quitting" a lock of this process's and a socket
+    // that takes the message but never answers.
     QTest::addColumn<QString>("first");
     QTest::addColumn<int>("start");
     QTest::newRow("first one running") << "process" << int(SingleInstance::Activated);
@@ -94,26 +94,24 @@ void TestStartup::oneInstancePerFolder()
 {
     QFETCH(QString, first);
     WorkingFolder folder;
-    const QString config = folder.file("config"), name = SingleInstance::serverName(config);
+    const QString config = folder.file("config"), name = SingleInstance::serverName(config),
+                  lock = SingleInstance::lockPath(config);
     const auto cleanup = qScopeGuard([name] { QLocalServer::removeServer(name); });
     const auto startProgram = [&folder](QProcess &process) {
         process.setWorkingDirectory(folder.path());
         process.start(qEnvironmentVariable("CHATWATCH_BINARY"), QStringList());
     };
     QProcess running;
-    QLockFile held(SingleInstance::lockPath(config));
+    QLockFile held(lock);
     QLocalServer silent;
     if (first.startsWith('=')) {
-        writeBytes(SingleInstance::lockPath(config), first.mid(1).toUtf8());
+        writeBytes(lock, first.mid(1).toUtf8());
     } else if (first == "held" || first == "quitting") {
         QVERIFY(held.tryLock(0));
-        QFile file(SingleInstance::lockPath(config));
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
         QVERIFY(first == "held" || silent.listen(name));
     } else {
         startProgram(running);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(SingleInstance::lockPath(config)) && [&name] {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock) && [&name] {
             QLocalSocket socket;
             socket.connectToServer(name);
             return socket.waitForConnected(100);
@@ -123,14 +121,24 @@ void TestStartup::oneInstancePerFolder()
             QVERIFY(running.waitForFinished());
         }
     }
+    if (first == "held") {
+        // Naming this live process, with no lock of the file system's on it.
+        const QByteArray contents = readBytes(lock);
+        held.unlock();
+        writeBytes(lock, contents);
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
+    }
     SingleInstance second(config);
-    QTEST(int(second.start(1000)), "start");
+    const int start = second.start(1000);
+    QTEST(start, "start");
     if (first == "process") {
         QCOMPARE(running.state(), QProcess::Running);
         running.kill();
         QVERIFY(running.waitForFinished());
     }
-    if (held.isLocked() || first == "process")
+    if (start != SingleInstance::First)
         return;
     // The one that took over is the one a later start reaches, until it quits.
     QSignalSpy asked(&second, &SingleInstance::activationRequested);
