@@ -58,9 +58,10 @@ uint NotificationBus::Notify(const QString &, uint replacesId, const QString &, 
     // Read as a desktop that takes the body as markup reads it.
     QString text = body;
     text.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
-    // A closed one is not brought back.
+    // A closed one is not brought back: a new one opens.
     const uint id = m_open.contains(replacesId) ? replacesId : ++m_lastId;
-    seen << (id == replacesId ? "=" : "+") + QString::number(id) + (hints.value("urgency").toInt() == 2 ? "!" : "");
+    seen << (replacesId ? "=" + QString::number(replacesId) : "+" + QString::number(id))
+            + (hints.value("urgency").toInt() == 2 ? "!" : "");
     m_open[id] = summary + '\n' + text;
     shown = m_open.values();
     return id;
