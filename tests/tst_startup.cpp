@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
@@ -17,13 +16,8 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        initTestEnvironment();
-        // A program started here must reach its event loop, whatever the
-        // machine's speech service does.
-        qputenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent/speechd.sock");
-    }
+    // A program started here must answer whatever the machine's speech service does.
+    void initTestCase() { initTestEnvironment(); qputenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent"); }
     void init() { resetSharedConfig(); }
     void withoutConfigFolder();
     void withConfigFolder();
@@ -73,10 +67,9 @@ void TestStartup::withConfigFolder()
 
 void TestStartup::oneInstancePerFolder_data()
 {
-    // The first: "process" the program, "killed" it gone and its lock left,
-    // "=TEXT" a lock file of that text and no process, "held" one naming this
-    // process, years old, "quitting" a lock of this process's and a socket
-    // that takes the message but never answers.
+    // "=TEXT": a lock file of that text, years old, and no process; "quitting":
+    // one naming this live process and a socket that takes the message but
+    // never answers.
     QTest::addColumn<QString>("first");
     QTest::addColumn<int>("start");
     QTest::newRow("first one running") << "process" << int(SingleInstance::Activated);
@@ -84,12 +77,12 @@ void TestStartup::oneInstancePerFolder_data()
     QTest::newRow("lock left empty by a power cut") << "=" << int(SingleInstance::First);
     QTest::newRow("lock of garbage") << "=\x7f\x01zz" << int(SingleInstance::First);
     QTest::newRow("lock of another host") << "=4242\nchatwatch\nfar-away\n" << int(SingleInstance::First);
-    QTest::newRow("old lock, its holder alive") << "held" << int(SingleInstance::Blocked);
+    QTest::newRow("old lock, its holder alive") << "=PID\ntst_startup\nHOST\n" << int(SingleInstance::Blocked);
     QTest::newRow("first one quitting: no answer") << "quitting" << int(SingleInstance::Blocked);
 }
 
-// A second start finds the first and brings it forward; a lock whose holder
-// is gone never blocks a start, a live holder's always does.
+// A second start finds the first and brings it forward; a lock left by a
+// process that is gone never blocks a start, a live one's always does.
 void TestStartup::oneInstancePerFolder()
 {
     QFETCH(QString, first);
@@ -102,50 +95,49 @@ void TestStartup::oneInstancePerFolder()
         process.start(qEnvironmentVariable("CHATWATCH_BINARY"), QStringList());
     };
     QProcess running;
-    QLockFile held(lock);
     QLocalServer silent;
+    if (first == "quitting" && silent.listen(name))
+        first = "=PID\ntst_startup\nHOST\n";
     if (first.startsWith('=')) {
-        writeBytes(lock, first.mid(1).toUtf8());
-    } else if (first == "held" || first == "quitting") {
-        QVERIFY(held.tryLock(0));
-        QVERIFY(first == "held" || silent.listen(name));
+        writeBytes(lock, first.mid(1).replace("PID", QString::number(qApp->applicationPid()))
+                             .replace("HOST", QSysInfo::machineHostName()).toUtf8());
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::ReadWrite)
+                && file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
     } else {
         startProgram(running);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock) && [&name] {
-            QLocalSocket socket;
-            socket.connectToServer(name);
-            return socket.waitForConnected(100);
-        }(), 20000);
-        if (first == "killed") {
-            running.kill();
-            QVERIFY(running.waitForFinished());
-        }
     }
-    if (first == "held") {
-        // Naming this live process, with no lock of the file system's on it.
-        const QByteArray contents = readBytes(lock);
-        held.unlock();
-        writeBytes(lock, contents);
-        QFile file(lock);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
-    }
-    SingleInstance second(config);
-    const int start = second.start(1000);
-    QTEST(start, "start");
-    if (first == "process") {
-        QCOMPARE(running.state(), QProcess::Running);
+    QTRY_VERIFY_WITH_TIMEOUT(first.startsWith('=') || [&name] {
+        QLocalSocket socket;
+        socket.connectToServer(name);
+        return socket.waitForConnected(100);
+    }(), 20000);
+    if (first == "killed") {
         running.kill();
         QVERIFY(running.waitForFinished());
     }
-    if (start != SingleInstance::First)
+    SingleInstance second(config);
+    // A live one that does not answer is waited for in full.
+    const int start = second.start(first.startsWith('=') ? 1000 : 20000);
+    QTEST(start, "start");
+    if (first == "process") {
+        QProcess again;
+        startProgram(again);
+        QVERIFY(again.waitForFinished(20000));
+        QCOMPARE(again.exitCode(), 0);
+        QCOMPARE(running.state(), QProcess::Running);
+        running.kill();
+        QVERIFY(running.waitForFinished());
+        return;
+    }
+    if (start == SingleInstance::Blocked)
         return;
     // The one that took over is the one a later start reaches, until it quits.
+    QProcess later;
+    startProgram(later);
     QSignalSpy asked(&second, &SingleInstance::activationRequested);
-    QProcess again;
-    startProgram(again);
-    QTRY_COMPARE_WITH_TIMEOUT(again.state(), QProcess::NotRunning, 20000);
-    QCOMPARE(again.exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(later.state(), QProcess::NotRunning, 20000);
+    QCOMPARE(later.exitCode(), 0);
     QCOMPARE(asked.count(), 1);
     QTimer::singleShot(0, [] { QCoreApplication::exit(); });
     qApp->exec();
