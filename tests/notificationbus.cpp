@@ -2,9 +2,7 @@
 #include "notificationbus.h"
 
 #include <QDBusConnection>
-#include <QDBusPendingCallWatcher>
 #include <QFile>
-#include <QSignalSpy>
 
 static const QString Connection = QStringLiteral("test-notifications");
 
@@ -72,17 +70,4 @@ void NotificationBus::CloseNotification(uint id)
     seen << "-" + QString::number(id);
     m_open.remove(id);
     shown = m_open.values();
-}
-
-void NotificationBus::settle()
-{
-    // One connection's calls are answered in order and their answers read in
-    // order. Again while that brought new calls (a send held for an answer).
-    for (int before = -1; before != seen.size();) {
-        before = seen.size();
-        QDBusPendingCallWatcher call(QDBusConnection::sessionBus().asyncCall(QDBusMessage::createMethodCall(
-            "org.freedesktop.Notifications", "/org/freedesktop/Notifications", "org.freedesktop.Notifications",
-            "GetCapabilities")));
-        QSignalSpy(&call, &QDBusPendingCallWatcher::finished).wait(5000);
-    }
 }

@@ -3,7 +3,6 @@
 #define NOTIFICATIONBUS_H
 
 #include <QDBusContext>
-#include <QMap>
 #include <QObject>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -24,9 +23,6 @@ public:
     bool isRunning() const { return m_started; }
     void setService(Service service);
     void clear() { setService(Answers); calls.clear(); shown.clear(); seen.clear(); m_open.clear(); m_lastId = 0; }
-    // Returns once the service answered every call made so far from the
-    // session bus, and the answers were read.
-    void settle();
 
     QStringList calls;  // each call's summary
     QStringList shown;  // "summary\nbody" as shown now, in the order opened
@@ -36,7 +32,6 @@ public slots:
     uint Notify(const QString &, uint replacesId, const QString &, const QString &summary, const QString &body,
                 const QStringList &, const QVariantMap &hints, int);
     void CloseNotification(uint id);
-    QStringList GetCapabilities() { return {"body"}; }
 
 private:
     QTemporaryDir m_config;
