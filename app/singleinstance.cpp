@@ -85,7 +85,8 @@ SingleInstance::Start SingleInstance::start(int timeoutMs)
         }
         if (askRunning(deadline))
             return Activated;
-        // Qt removes only an unlocked file here: never a live holder's.
+        // On Unix Qt removes only a file no process holds a file-system lock
+        // on: never a live holder's.
         if (!holderAlive() && m_lock.removeStaleLockFile())
             continue;
         if (deadline.hasExpired())
