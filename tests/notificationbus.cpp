@@ -59,7 +59,7 @@ uint NotificationBus::Notify(const QString &, uint replacesId, const QString &, 
     // A closed one is not brought back: a new one opens.
     const uint id = m_open.contains(replacesId) ? replacesId : ++m_lastId;
     seen << (replacesId ? "=" + QString::number(replacesId) : "+" + QString::number(id))
-            + (hints.value("urgency").toInt() == 2 ? "!" : "");
+            + (hints.value("urgency").toInt() == 2 ? "! " : " ") + summary;
     m_open[id] = summary + '\n' + text;
     shown = m_open.values();
     return id;

@@ -26,7 +26,7 @@ public:
 
     QStringList calls;  // each call's summary
     QStringList shown;  // "summary\nbody" as shown now, in the order opened
-    QStringList seen;   // "+id" opened, "=id" asked to replace, "-id" closed; "!": critical
+    QStringList seen;   // "+id summary" opened, "=id summary" asked to replace, "-id" closed; "!": critical
 
 public slots:
     uint Notify(const QString &, uint replacesId, const QString &, const QString &summary, const QString &body,

@@ -85,8 +85,7 @@ void TestStartup::oneInstancePerFolder()
 {
     QFETCH(QString, first);
     WorkingFolder folder;
-    const QString config = folder.file("config"), name = SingleInstance::serverName(config),
-                  lock = SingleInstance::lockPath(config);
+    const QString config = folder.file("config"), name = SingleInstance::serverName(config);
     const auto cleanup = qScopeGuard([name] { QLocalServer::removeServer(name); });
     const auto startProgram = [&folder](QProcess &process) {
         process.setWorkingDirectory(folder.path());
@@ -97,9 +96,9 @@ void TestStartup::oneInstancePerFolder()
     if (first == "quitting" && silent.listen(name))
         first = "=PID\ntst_startup\nHOST\n";
     if (first.startsWith('=')) {
-        writeBytes(lock, first.mid(1).replace("PID", QString::number(qApp->applicationPid()))
-                             .replace("HOST", QSysInfo::machineHostName()).toUtf8());
-        QFile file(lock);
+        QString text = first.mid(1).replace("PID", QString::number(qApp->applicationPid()));
+        writeBytes(SingleInstance::lockPath(config), text.replace("HOST", QSysInfo::machineHostName()).toUtf8());
+        QFile file(SingleInstance::lockPath(config));
         QVERIFY(file.open(QIODevice::ReadWrite)
                 && file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
     } else {
