@@ -106,7 +106,7 @@ void SingleInstance::listen()
 
 bool SingleInstance::askRunning(const QDeadlineTimer &deadline)
 {
-    const auto left = [&deadline] { return int(qBound<qint64>(1, deadline.remainingTime(), 60000)); };
+    const auto left = [&deadline] { return int(qBound(qint64(1), deadline.remainingTime(), qint64(60000))); };
     QLocalSocket socket;
     socket.connectToServer(serverName(m_configDir));
     if (!socket.waitForConnected(left()))
