@@ -17,9 +17,12 @@ int main(int argc, char *argv[])
     installTranslations();
     SharedConfig::load();
     SingleInstance instance(SharedConfig::configDir);
-    if (!instance.claim()) {
-        if (instance.activateRunning())
-            return 0;
+    switch (instance.start()) {
+    case SingleInstance::First:
+        break;
+    case SingleInstance::Activated:
+        return 0;
+    case SingleInstance::Blocked:
         QMessageBox::warning(nullptr, QStringLiteral("ChatWatch"),
                              QCoreApplication::translate("main", "ChatWatch already runs with the settings in %1 "
                                                                  "but does not answer. End it, then start "

@@ -46,7 +46,7 @@ void NotificationBus::setService(Service service)
 }
 
 uint NotificationBus::Notify(const QString &, uint replacesId, const QString &, const QString &summary,
-                             const QString &body, const QStringList &, const QVariantMap &, int)
+                             const QString &body, const QStringList &, const QVariantMap &hints, int)
 {
     calls << summary;
     if (m_service == NeverAnswers) {
@@ -56,9 +56,18 @@ uint NotificationBus::Notify(const QString &, uint replacesId, const QString &, 
     // Read as a desktop that takes the body as markup reads it.
     QString text = body;
     text.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
-    if (replacesId == 0 || replacesId > uint(shown.size()))
-        shown << QString();
-    const uint id = replacesId ? replacesId : uint(shown.size());
-    shown[int(id) - 1] = summary + '\n' + text;
+    // A closed one is not brought back: a new one opens.
+    const uint id = m_open.contains(replacesId) ? replacesId : ++m_lastId;
+    seen << (replacesId ? "=" + QString::number(replacesId) : "+" + QString::number(id))
+            + (hints.value("urgency").toInt() == 2 ? "! " : " ") + summary;
+    m_open[id] = summary + '\n' + text;
+    shown = m_open.values();
     return id;
+}
+
+void NotificationBus::CloseNotification(uint id)
+{
+    seen << "-" + QString::number(id);
+    m_open.remove(id);
+    shown = m_open.values();
 }

@@ -52,6 +52,8 @@ private slots:
     void listeningStatus();
     void newerLogNotice_data();
     void newerLogNotice();
+    void desktopNotifications_data();
+    void desktopNotifications();
     void reopensAsClosed();
     void actionRunsOncePerTrigger();
 
@@ -468,6 +470,39 @@ void TestMainWindow::newerLogNotice()
     // After 停止 it no longer applies.
     window.findChild<QPushButton *>("pushButton_2")->click();
     QCOMPARE(line->brief(StatusLine::Logs), QString());
+    QTRY_COMPARE(bus->shown, QStringList());
+}
+
+void TestMainWindow::desktopNotifications_data()
+{
+    // Steps on the status line: "Topic=N" a warning, "Topic=" it clears, "~N"
+    // the service saw N calls, "quit" the program quits. What the service saw
+    // is as in NotificationBus::seen.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("seen");
+    QTest::newRow("three in one poll: one, normal") << "Dropped=1 Dropped=2 Dropped=3" << "+1 Dropped=1 =1 Dropped=3";
+    QTest::newRow("cleared and back: a new one") << "Speech=1 ~1 Speech= ~2 Speech=2" << "+1! Speech=1 -1 +2! Speech=2";
+    QTest::newRow("gone at quit, answered or not") << "Language=1 ~1 Logs=1 quit" << "+1! Language=1 +2! Logs=1 -1 -2";
+}
+
+void TestMainWindow::desktopNotifications()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, seen);
+    WorkingFolder folder;
+    MainWindow window;
+    for (const QString &step : steps.split(' ')) {
+        if (step.startsWith('~')) {
+            QTRY_COMPARE(bus->seen.size(), step.mid(1).toInt());
+        } else if (step == "quit") {
+            QTimer::singleShot(0, [] { QCoreApplication::exit(); });
+            qApp->exec();
+        } else {
+            const int topic = QMetaEnum::fromType<StatusLine::Topic>().keyToValue(qPrintable(step.section('=', 0, 0)));
+            window.findChild<StatusLine *>()->setTopic(StatusLine::Topic(topic), step.endsWith('=') ? QString() : step);
+        }
+    }
+    QTRY_COMPARE(bus->seen.join(' '), seen);
 }
 
 // Listening at exit resumes at the next start, in the window's last place.

@@ -2,6 +2,8 @@
 #include "ui/notifier.h"
 
 #include "ui/trayicon.h"
+
+#include <QCoreApplication>
 #ifdef CHATWATCH_DESKTOP_NOTIFICATIONS
 #include "app/desktopnotifications.h"
 #endif
@@ -13,7 +15,19 @@ Notifier::Notifier(TrayIcon *tray, QObject *parent)
 #ifdef CHATWATCH_DESKTOP_NOTIFICATIONS
     m_desktop = new DesktopNotifications(this);
     connect(m_desktop, &DesktopNotifications::undelivered, m_tray, &TrayIcon::showMessage);
+    // What it warned of is no longer watched once it is gone.
+    connect(qApp, &QCoreApplication::aboutToQuit, m_desktop, &DesktopNotifications::withdrawAll);
 #endif
+}
+
+// While these hold, alerts are not heard: a log that is not read (gone,
+// unopened, a newer one not followed), an engine that does not speak, a
+// voice whose language is not spoken. Dropped alerts and map rules that
+// cannot follow are news, but the next alert is still said.
+static bool unprotected(StatusLine::Topic topic)
+{
+    return topic == StatusLine::Speech || topic == StatusLine::Logs || topic == StatusLine::Unopened
+        || topic == StatusLine::Language;
 }
 
 void Notifier::warningChanged(StatusLine::Topic topic, const QString &brief, const QString &full)
@@ -25,9 +39,9 @@ void Notifier::warningChanged(StatusLine::Topic topic, const QString &brief, con
         return;
 #ifdef CHATWATCH_DESKTOP_NOTIFICATIONS
     if (brief.isEmpty())
-        m_desktop->forget(topic);
+        m_desktop->withdraw(topic);
     else
-        m_desktop->send(topic, brief, full);
+        m_desktop->send(topic, brief, full, unprotected(topic));
 #else
     if (!brief.isEmpty())
         m_tray->showMessage(brief, full);

@@ -12,6 +12,7 @@ class TrayIcon;
 // Tells the desktop about each lasting warning once, when it appears or its
 // cause changes: the one place a player with the game full-screen looks.
 // The desktop's notification service where there is one, else the tray.
+// A warning that clears, and every one at quit, leaves the desktop.
 class Notifier : public QObject
 {
     Q_OBJECT
