@@ -222,6 +222,10 @@ void SpeechPanel::showNewEngineState(QTextToSpeech::State state)
 void SpeechPanel::engineSelected(int index)
 {
     const QString name = engineName(index);
+    // Qt 6 says an engine deleted while speaking became Ready: that is no
+    // alert said to its end, and the next must not go to that engine.
+    if (m_engine)
+        disconnect(m_engine, &QTextToSpeech::stateChanged, nullptr, nullptr);
     delete m_engine;
     m_engine = nullptr;
     QTextToSpeech *speech = name.isEmpty() ? new QTextToSpeech(this) : new QTextToSpeech(name, this);
