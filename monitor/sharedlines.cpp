@@ -37,5 +37,7 @@ bool SharedLines::isNew(const QString &channel, const QString &log, const QStrin
         while (c.lines.cbegin().value().stamp < stamp - KeptSeconds)
             c.lines.erase(c.lines.begin());
     }
+    if (c.lines.size() > KeptLines)
+        c.lines.erase(c.lines.begin());
     return n > most;
 }

@@ -17,6 +17,9 @@ public:
     // than the newest of its channel: clients write a line within moments
     // of each other, and the memory stays small.
     static constexpr int KeptSeconds = 300;
+    // ... and while it is among the last this many of its channel, so that
+    // a flood does not hold every line of five minutes.
+    static constexpr int KeptLines = 1000;
 
     // Whether `log`'s next copy of `line`, of `channel`, is one no other log
     // gave before. A line without a time stamp always is.
