@@ -20,6 +20,9 @@ DesktopNotifications::DesktopNotifications(QObject *parent)
 
 void DesktopNotifications::send(int key, const QString &summary, const QString &body, bool critical)
 {
+    // The program goes on for a moment while its notifications are withdrawn.
+    if (m_closed)
+        return;
     if (!m_bus.isConnected()) {
         emit undelivered(summary, body);
         return;
@@ -98,6 +101,7 @@ void DesktopNotifications::withdraw(int key)
 
 void DesktopNotifications::withdrawAll()
 {
+    m_closed = true;
     const QList<int> keys = m_notes.keys();
     for (int key : keys)
         withdraw(key);

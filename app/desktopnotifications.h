@@ -58,6 +58,7 @@ private:
     quint64 m_serial = 0;
     int m_unanswered = 0;
     QEventLoop *m_quitting = nullptr;
+    bool m_closed = false; // withdrawn at quit: nothing new is shown
 };
 
 #endif

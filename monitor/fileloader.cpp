@@ -312,11 +312,10 @@ void FileLoader::chat_update()
                     break;
             }
         }
-        // Another client's copy of a line already examined is passed over;
-        // a channel with one log has none, and its lines are not kept.
-        const bool several = (i > 0 && logs.at(i - 1).channel == log.channel)
-            || (i + 1 < logs.size() && logs.at(i + 1).channel == log.channel);
-        if (!log.alerts || (several && !shared.isNew(log.channel, log.file->fileName(), line)))
+        // Another client's copy of a line already examined is passed over.
+        const bool alone = !(i > 0 && logs.at(i - 1).channel == log.channel)
+            && !(i + 1 < logs.size() && logs.at(i + 1).channel == log.channel);
+        if (!log.alerts || !shared.isNew(log.channel, log.file->fileName(), line, alone))
             continue;
         examined_channel = log.channel;
         examine(line, started);

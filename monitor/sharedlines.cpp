@@ -20,7 +20,7 @@ qint64 stampSeconds(const QString &line)
 
 } // namespace
 
-bool SharedLines::isNew(const QString &channel, const QString &log, const QString &line)
+bool SharedLines::isNew(const QString &channel, const QString &log, const QString &line, bool alone)
 {
     const qint64 stamp = stampSeconds(line);
     if (stamp < 0)
@@ -37,7 +37,7 @@ bool SharedLines::isNew(const QString &channel, const QString &log, const QStrin
         while (c.lines.cbegin().value().stamp < stamp - KeptSeconds)
             c.lines.erase(c.lines.begin());
     }
-    if (c.lines.size() > KeptLines)
+    while (c.lines.size() > (alone ? KeptAlone : KeptLines))
         c.lines.erase(c.lines.begin());
     return n > most;
 }

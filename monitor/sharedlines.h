@@ -18,12 +18,15 @@ public:
     // of each other, and the memory stays small.
     static constexpr int KeptSeconds = 300;
     // ... and while it is among the last this many of its channel, so that
-    // a flood does not hold every line of five minutes.
+    // a flood does not hold every line of five minutes; a channel with one
+    // log keeps a few, for a second client's log that is yet to be seen.
     static constexpr int KeptLines = 1000;
+    static constexpr int KeptAlone = 50;
 
     // Whether `log`'s next copy of `line`, of `channel`, is one no other log
-    // gave before. A line without a time stamp always is.
-    bool isNew(const QString &channel, const QString &log, const QString &line);
+    // gave before. A line without a time stamp always is. `alone`: the
+    // channel has one log now.
+    bool isNew(const QString &channel, const QString &log, const QString &line, bool alone);
     void clear() { channels.clear(); }
 
 private:

@@ -101,6 +101,8 @@ void LocationStatus::show()
                         "or the game is not running. The rules counted from %1 stay in force.")
                          .arg(centre));
     if (!listening || systems.isEmpty()) {
+        // Not known now: no alert is ranked by where a character was before.
+        m_playerJumps.clear();
         m_line->clearTopic(StatusLine::Location);
         return;
     }
