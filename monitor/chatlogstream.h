@@ -35,8 +35,8 @@ public:
     ChatLogStream(const ChatLogStream &) = delete;
     ChatLogStream &operator=(const ChatLogStream &) = delete;
 
-    // The next complete line without its line end, or an empty string when
-    // no line has been completed since the last call.
+    // The next complete line without its line end (an empty line is an
+    // empty string), or a null string when no line is complete yet.
     QString readLine();
 
     // Whether a complete line is already waiting, so that readLine() needs

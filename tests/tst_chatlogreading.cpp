@@ -53,7 +53,8 @@ class TestChatlogReading : public QObject
 private slots:
     void initTestCase() { initTestEnvironment(); }
     void backlogNeverExamined();
-    void oneLinePerTick();
+    void wakes_data();
+    void wakes();
     void filesReadInChannelOrder();
     void emptyLinesAndIdleTicks();
     void restartSkipsBacklog_data();
@@ -66,7 +67,8 @@ private slots:
     void damagedInput_data();
     void damagedInput();
     void overlongLineBounded();
-    void timerPollsEvery100ms();
+    void notices_data();
+    void notices();
     void startsWhereThePlayerIs_data();
     void startsWhereThePlayerIs();
     void jumpsInOrderAcrossRetarget();
@@ -83,19 +85,44 @@ void TestChatlogReading::backlogNeverExamined()
     QCOMPARE(l.tick(50), QStringList());
 }
 
-void TestChatlogReading::oneLinePerTick()
+void TestChatlogReading::wakes_data()
 {
-    Listening l;
-    l.start();
-    QByteArray burst;
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second"); // written after the first's wakes
+    QTest::addColumn<int>("wakes"); // after each write
+    QTest::addColumn<QStringList>("found");
+    QTest::addColumn<QString>("system");
+    QByteArray burst, chat;
     QStringList names;
     for (int i = 0; i < 25; ++i) {
         names.append(QStringLiteral("A-%1").arg(1000 + i));
         burst += gameLine(names.last() + " red");
     }
-    l.append("Local", burst);
-    for (int i = 0; i < 25; ++i)
-        QCOMPARE(l.tick(), QStringList{names.at(i)});
+    QTest::newRow("a burst in one write, one wake") << burst << QByteArray() << 1 << names << QString();
+    for (int i = 0; i < 10000; ++i)
+        chat += gameLine("o7");
+    const QByteArray jump = gameLine("Channel changed to Local : N-8YET*", "EVE System");
+    QTest::newRow("a jump behind 10,000 Local lines") << chat + jump + gameLine("A-4321") << QByteArray() << 11
+                                                       << QStringList{"A-4321"} << "N-8YET";
+    const QByteArray line = gameLine("A-4242");
+    QTest::newRow("a line across two writes") << line.left(21) << line.mid(21) << 1 << QStringList{"A-4242"}
+                                               << QString();
+}
+
+void TestChatlogReading::wakes()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(int, wakes);
+    Listening l;
+    l.start();
+    l.append("Local", first);
+    if (!second.isEmpty()) {
+        QCOMPARE(l.tick(wakes), QStringList());
+        l.append("Local", second);
+    }
+    QTEST(l.tick(wakes), "found");
+    QTEST(l.loader.playerSystem(), "system");
     QCOMPARE(l.tick(3), QStringList());
 }
 
@@ -135,8 +162,8 @@ void TestChatlogReading::restartSkipsBacklog()
     Listening l;
     l.start();
     l.say("Local", "A-1111");
-    l.say("Local", "A-2222");
     QCOMPARE(l.tick(), QStringList{"A-1111"});
+    l.say("Local", "A-2222");
     if (stopFirst) {
         l.loader.stop_monitoring();
         QVERIFY(!l.loader.isListening());
@@ -354,18 +381,31 @@ void TestChatlogReading::overlongLineBounded()
     QCOMPARE(line, QString("[ 2026.12.07 06:00:01 ] Pilot > A-BCDE"));
 }
 
-void TestChatlogReading::timerPollsEvery100ms()
+void TestChatlogReading::notices_data()
 {
+    QTest::addColumn<bool>("notices");
+    QTest::newRow("the change notice alone, the poll stopped") << true;
+    QTest::newRow("the poll alone, as where no notice comes") << false;
+}
+
+void TestChatlogReading::notices()
+{
+    QFETCH(bool, notices);
     Listening l;
+    FileLoader::setChangeNotices(notices);
     l.start();
-    auto *timer = l.loader.findChild<QTimer *>();
-    QVERIFY(timer);
-    QCOMPARE(timer->interval(), 100);
-    QVERIFY(timer->isActive());
+    FileLoader::setChangeNotices(true);
+    QTimer *poll = nullptr;
+    for (QTimer *timer : l.loader.findChildren<QTimer *>())
+        poll = timer->isActive() && timer->interval() == 100 ? timer : poll;
+    QVERIFY(poll);
+    if (notices)
+        poll->stop();
     l.say("Local", "0-G8NO");
     QTRY_COMPARE_WITH_TIMEOUT(l.finds(), QStringList{"0-G8NO"}, 2000);
     l.loader.stop_monitoring();
-    QVERIFY(!l.loader.findChild<QTimer *>());
+    for (QTimer *timer : l.loader.findChildren<QTimer *>())
+        QVERIFY(!timer->isActive());
 }
 
 QTEST_GUILESS_MAIN(TestChatlogReading)
