@@ -39,10 +39,6 @@ public:
     // empty string), or a null string when no line is complete yet.
     QString readLine();
 
-    // Whether a complete line is already waiting, so that readLine() needs
-    // no read from the file.
-    bool hasLine() const { return m_next < m_lines.size(); }
-
     // The last complete line of `file` (open for reading) that `wanted`
     // accepts, searched backwards from the end through at most `maxBytes`,
     // so that the time it takes does not grow with the log. Empty: none.

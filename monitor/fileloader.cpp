@@ -20,12 +20,8 @@ bool FileLoader::changeNotices = true;
 FileLoader::FileLoader(QObject *parent)
     : QObject(parent)
     , timer(nullptr)
-    , wake(new QTimer(this))
     , patterns(systemNamePatterns())
 {
-    wake->setSingleShot(true);
-    wake->setInterval(0);
-    connect(wake, &QTimer::timeout, this, &FileLoader::chat_update);
 }
 
 FileLoader::~FileLoader()
@@ -43,6 +39,9 @@ void FileLoader::start_monitoring()
     timer = new QTimer(this);
     connect(timer, SIGNAL(timeout()), this, SLOT(chat_update()));
     timer->start(PollInterval);
+    wake = new QTimer(this);
+    wake->setSingleShot(true);
+    connect(wake, &QTimer::timeout, this, &FileLoader::chat_update);
     // Qt's watcher rather than an inotify descriptor of our own: the same code
     // on every system, and its inotify backend reports each write (IN_MODIFY).
     // A notice only wakes the reading, later in the event loop, so that a
@@ -148,8 +147,9 @@ void FileLoader::stop_monitoring()
         timer->stop();
         delete timer;
         timer = nullptr;
+        delete wake;
+        wake = nullptr;
     }
-    wake->stop();
     delete notices;
     notices = nullptr;
     for (Log &log : logs)

@@ -125,7 +125,7 @@ private:
     QMap<QString, QString> channel_files;
     QMap<ChatlogKey, QString> log_files;
     QTimer *timer;
-    QTimer *wake; // zero delay: a change notice, or lines left by the last wake
+    QTimer *wake = nullptr; // zero delay: a change notice, or lines left by the last wake
     QFileSystemWatcher *notices = nullptr;
     static bool changeNotices;
     QList<Log> logs; // in channel name order, then character

@@ -360,9 +360,9 @@ void TestAlertPath::queue()
 void TestAlertPath::followsTheGame_data()
 {
     // Steps while listening: "new FILE [TEXT]" a log as the game starts one,
-    // "empty FILE", "age FILE H" last written H hours ago, "say FILE TEXT" a pilot's line, "jump FILE SYSTEM" the
-    // game's line for the player's new system (the Chinese client's in
-    // 本地), "rm FILE", "renew" the folder deleted and made again, "wait MS",
+    // "empty FILE", "age FILE H" last written H hours ago, "say FILE TEXT" a pilot's line,
+    // "chat FILE N" N lines in one write, "jump FILE SYSTEM" the game's line for
+    // the player's new system (the Chinese client's in 本地), "rm FILE", "renew" the folder deleted and made again, "wait MS",
     // "restart" 停止 and 开始监听, "settings" OK in 选项 > Channel once the
     // newest logs are followed, "systems C=S ..." each character's system;
     // "Local_07" is Local_20261207_070000.txt, "Local_07_2" the log of
@@ -440,6 +440,9 @@ void TestAlertPath::followsTheGame_data()
     QTest::newRow("jump: the new count") << follow << "Corp -Local"
                                          << "jump Local_06 1DQ1-A;say Corp_06 N-8YET;jump Local_06 N-8YET;say Corp_06 N-8YET"
                                          << QStringList{one, none} << 1 << "In N-8YET";
+    QTest::newRow("jump: behind 10,000 Local lines") << follow << "Corp -Local"
+                                                     << "chat Local_06 10000;jump Local_06 N-8YET;say Corp_06 N-8YET"
+                                                     << QStringList{none} << 1 << "In N-8YET";
     QTest::newRow("where, read at the start")
         << follow << "Corp -Local" << "jump Local_06 N-8YET;restart;say Corp_06 N-8YET;jump Local_06 1DQ1-A"
         << QStringList{none} << 1 << "In 1DQ1-A";
@@ -483,6 +486,8 @@ void TestAlertPath::followsTheGame()
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * text.toInt()),
                                      QFileDevice::FileModificationTime));
+        } else if (w[0] == "chat") {
+            appendBytes(path, gameLine("o7").repeated(text.toInt()));
         } else if (w[0] == "say") {
             appendBytes(path, gameLine(text));
         } else if (w[0] == "jump") {

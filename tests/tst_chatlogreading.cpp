@@ -53,8 +53,6 @@ class TestChatlogReading : public QObject
 private slots:
     void initTestCase() { initTestEnvironment(); }
     void backlogNeverExamined();
-    void wakes_data();
-    void wakes();
     void filesReadInChannelOrder();
     void emptyLinesAndIdleTicks();
     void restartSkipsBacklog_data();
@@ -85,57 +83,17 @@ void TestChatlogReading::backlogNeverExamined()
     QCOMPARE(l.tick(50), QStringList());
 }
 
-void TestChatlogReading::wakes_data()
-{
-    QTest::addColumn<QByteArray>("first");
-    QTest::addColumn<QByteArray>("second"); // written after the first's wakes
-    QTest::addColumn<int>("wakes"); // after each write
-    QTest::addColumn<QStringList>("found");
-    QTest::addColumn<QString>("system");
-    QByteArray burst, chat;
-    QStringList names;
-    for (int i = 0; i < 25; ++i) {
-        names.append(QStringLiteral("A-%1").arg(1000 + i));
-        burst += gameLine(names.last() + " red");
-    }
-    QTest::newRow("a burst in one write, one wake") << burst << QByteArray() << 1 << names << QString();
-    for (int i = 0; i < 10000; ++i)
-        chat += gameLine("o7");
-    const QByteArray jump = gameLine("Channel changed to Local : N-8YET*", "EVE System");
-    QTest::newRow("a jump behind 10,000 Local lines") << chat + jump + gameLine("A-4321") << QByteArray() << 11
-                                                       << QStringList{"A-4321"} << "N-8YET";
-    const QByteArray line = gameLine("A-4242");
-    QTest::newRow("a line across two writes") << line.left(21) << line.mid(21) << 1 << QStringList{"A-4242"}
-                                               << QString();
-}
-
-void TestChatlogReading::wakes()
-{
-    QFETCH(QByteArray, first);
-    QFETCH(QByteArray, second);
-    QFETCH(int, wakes);
-    Listening l;
-    l.start();
-    l.append("Local", first);
-    if (!second.isEmpty()) {
-        QCOMPARE(l.tick(wakes), QStringList());
-        l.append("Local", second);
-    }
-    QTEST(l.tick(wakes), "found");
-    QTEST(l.loader.playerSystem(), "system");
-    QCOMPARE(l.tick(3), QStringList());
-}
-
 void TestChatlogReading::filesReadInChannelOrder()
 {
     Listening l({"Corp", "Alliance", "Local"});
     l.start();
-    for (const char *logged : {"\"A-AAAA\"", "\"B-BBBB\"", "\"C-CCCC\""})
+    for (const char *logged : {"\"A-AAAA\"", "\"A-BBBB\"", "\"A-CCCC\"", "\"B-BBBB\"", "\"C-CCCC\""})
         QTest::ignoreMessage(QtDebugMsg, logged);
     l.say("Local", "C-CCCC");
-    l.say("Alliance", "A-AAAA");
+    // A burst in one write is read in one wake.
+    l.append("Alliance", gameLine("A-AAAA", "Alliance") + gameLine("A-BBBB", "Alliance") + gameLine("A-CCCC", "Alliance"));
     l.say("Corp", "B-BBBB");
-    QCOMPARE(l.tick(), (QStringList{"A-AAAA", "B-BBBB", "C-CCCC"}));
+    QCOMPARE(l.tick(), (QStringList{"A-AAAA", "A-BBBB", "A-CCCC", "B-BBBB", "C-CCCC"}));
 }
 
 void TestChatlogReading::emptyLinesAndIdleTicks()
