@@ -360,9 +360,10 @@ void TestAlertPath::queue()
 void TestAlertPath::followsTheGame_data()
 {
     // Steps while listening: "new FILE [TEXT]" a log as the game starts one,
-    // "empty FILE", "age FILE H" last written H hours ago, "say FILE TEXT" a pilot's line,
-    // "chat FILE N" N lines in one write, "jump FILE SYSTEM" the game's line for
-    // the player's new system (the Chinese client's in 本地), "rm FILE", "renew" the folder deleted and made again, "wait MS",
+    // "empty FILE", "age FILE H" last written H hours ago, "say FILE TEXT" a pilot's line, "jump FILE SYSTEM" the
+    // game's line for the player's new system (the Chinese client's in
+    // 本地), "chat FILE N" N lines in one write, "rm FILE", "renew" the folder
+    // deleted and made again, "wait MS",
     // "restart" 停止 and 开始监听, "settings" OK in 选项 > Channel once the
     // newest logs are followed, "systems C=S ..." each character's system;
     // "Local_07" is Local_20261207_070000.txt, "Local_07_2" the log of
