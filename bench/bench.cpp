@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
         {"decidefolder", decideFolder}, {"soak", soak}, {"start", startOverBigLogs}, {"map", starMap},
         {"restart", speechRestart}, {"rulecheck", ruleCheck}, {"match", matching},
         {"bursts", alertBursts}, {"notify", notifications}, {"startlocal", startOverLocalLog},
-        {"where", followingPlayer},
+        {"where", followingPlayer}, {"bigappend", bigAppend},
     };
     const QStringList only = app.arguments().mid(1);
     int failed = 0;

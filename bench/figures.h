@@ -30,6 +30,7 @@ void startOverLocalLog();
 void followingPlayer();
 void idleCpuCharacters();
 void twoClients();
+void bigAppend();
 
 // The bench's own session bus with a recording notification service,
 // made before any window so that every window uses it.

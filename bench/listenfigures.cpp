@@ -278,6 +278,43 @@ void newLogNotice()
            "< 1000 ms");
 }
 
+// 100 MB appended to a followed log at once: how long the event loop is held
+// at most while it is read, every line examined.
+void bigAppend()
+{
+    QTemporaryDir dir;
+    prepareTwentyLogs(dir);
+    FileLoader loader;
+    bool last = false;
+    QObject::connect(&loader, &FileLoader::detectedLocation,
+                     [&last](const QString &system) { last = last || system == QLatin1String("N-8YET"); });
+    loader.start_monitoring();
+    QByteArray block;
+    while (block.size() < 1 << 20)
+        block += gameLine(QStringLiteral("o7 anyone seen a red in MJ-5F9 or 0-G8NO? 不明"));
+    QFile file(followedLog(dir, 7));
+    if (!file.open(QIODevice::Append))
+        fail(QStringLiteral("big append: cannot open %1").arg(file.fileName()));
+    for (int i = 0; i < 100; ++i)
+        file.write(block);
+    file.write(gameLine(QStringLiteral("N-8YET red")));
+    file.close();
+    qint64 beat = nowNs(), longest = 0;
+    const qint64 written = beat;
+    QTimer beats;
+    beats.setInterval(0);
+    QObject::connect(&beats, &QTimer::timeout, [&beat, &longest] {
+        const qint64 now = nowNs();
+        longest = qMax(longest, now - beat);
+        beat = now;
+    });
+    beats.start();
+    waitUntil([&last] { return last; }, 300000, QStringLiteral("big append: its last line"));
+    report("100 MB appended at once: longest the event loop is held", QString::number(longest / 1e6, 'f', 1) + " ms",
+           "< 50 ms");
+    report("same, all of it read and examined in", QString::number((nowNs() - written) / 1e9, 'f', 1) + " s");
+}
+
 // Choosing the default folder when listening starts: one listing with
 // modification times per candidate that exists.
 void decideFolder()

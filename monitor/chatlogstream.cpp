@@ -308,5 +308,7 @@ void ChatLogStream::split()
 void ChatLogStream::finishLine(const char *data, int size)
 {
     // The game starts every line it appends with a byte-order mark.
-    m_lines.append(cleanLine(m_decoder.decode(data, size)));
+    const QString line = cleanLine(m_decoder.decode(data, size));
+    // Never null: a null string tells readLine() found none.
+    m_lines.append(line.isNull() ? QString(QLatin1String("")) : line);
 }

@@ -35,13 +35,9 @@ public:
     ChatLogStream(const ChatLogStream &) = delete;
     ChatLogStream &operator=(const ChatLogStream &) = delete;
 
-    // The next complete line without its line end, or an empty string when
-    // no line has been completed since the last call.
+    // The next complete line without its line end (an empty line is an
+    // empty string), or a null string when no line is complete yet.
     QString readLine();
-
-    // Whether a complete line is already waiting, so that readLine() needs
-    // no read from the file.
-    bool hasLine() const { return m_next < m_lines.size(); }
 
     // The last complete line of `file` (open for reading) that `wanted`
     // accepts, searched backwards from the end through at most `maxBytes`,

@@ -8,12 +8,14 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QTimer>
 #include <QtDebug>
 
 #include <algorithm>
 
 const QStringList FileLoader::LocalChannels = {QStringLiteral("Local"), QStringLiteral("\u672C\u5730")};
+bool FileLoader::changeNotices = true;
 
 FileLoader::FileLoader(QObject *parent)
     : QObject(parent)
@@ -37,6 +39,17 @@ void FileLoader::start_monitoring()
     timer = new QTimer(this);
     connect(timer, SIGNAL(timeout()), this, SLOT(chat_update()));
     timer->start(PollInterval);
+    wake = new QTimer(this);
+    wake->setSingleShot(true);
+    connect(wake, &QTimer::timeout, this, &FileLoader::chat_update);
+    // Qt's watcher rather than an inotify descriptor of our own: the same code
+    // on every system, and its inotify backend reports each write (IN_MODIFY).
+    // A notice only wakes the reading, later in the event loop, so that a
+    // receiver may stop listening while the watcher is still in its signal.
+    if (changeNotices) {
+        notices = new QFileSystemWatcher(this);
+        connect(notices, &QFileSystemWatcher::fileChanged, this, &FileLoader::wakeSoon);
+    }
     scan_chatlogs();
 }
 
@@ -134,7 +147,11 @@ void FileLoader::stop_monitoring()
         timer->stop();
         delete timer;
         timer = nullptr;
+        delete wake;
+        wake = nullptr;
     }
+    delete notices;
+    notices = nullptr;
     for (Log &log : logs)
         close(&log);
     logs.clear();
@@ -187,6 +204,34 @@ void FileLoader::followNewer(const QString &channel, const QString &path)
     const auto session = [&channel](const QString &log) { return QFileInfo(log).fileName().left(channel.size() + 16); };
     const QString newest = channel_files.value(channel);
     at->nextFromEnd = !at->file && !newest.isEmpty() && session(path) < session(newest);
+    wakeSoon();
+}
+
+void FileLoader::wakeSoon()
+{
+    if (isListening() && !wake->isActive())
+        wake->start();
+}
+
+// The files read now are the ones watched.
+void FileLoader::watchLogs()
+{
+    if (!notices)
+        return;
+    QStringList wanted;
+    for (const Log &log : qAsConst(logs)) {
+        if (log.stream)
+            wanted.append(log.file->fileName());
+    }
+    QStringList gone;
+    for (const QString &path : notices->files()) {
+        if (!wanted.removeOne(path))
+            gone.append(path);
+    }
+    if (!gone.isEmpty())
+        notices->removePaths(gone);
+    if (!wanted.isEmpty())
+        notices->addPaths(wanted); // one that cannot be watched is polled
 }
 
 QStringList FileLoader::unopenedFiles() const
@@ -278,48 +323,60 @@ void FileLoader::updateChannelFiles()
             channel_files.insert(log.channel, path);
         log_files.insert({log.channel, log.character}, path);
     }
+    watchLogs();
 }
 
 void FileLoader::chat_update()
 {
     // A receiver may stop or restart listening while a find is announced;
-    // the logs are gone then and this tick ends.
+    // the logs are gone then and this wake ends.
     const quint64 started = generation;
     QStringList tookOver;
+    bool more = false;
     for (int i = 0; i < logs.size() && generation == started; ++i) {
-        Log &log = logs[i];
-        QString line = log.stream ? log.stream->readLine() : QString();
-        // Only once the old log has nothing unread, so that no line of it is
-        // lost; the pace stays one line per log and tick.
-        const bool drained = line.isEmpty() && !(log.stream && log.stream->hasLine());
-        if (drained && !log.next.isEmpty() && takeOver(&log)) {
-            if (!tookOver.contains(log.channel))
-                tookOver.append(log.channel);
-            if (log.stream)
-                line = log.stream->readLine();
-        }
-        // A new log's header block holds no chat: it takes no tick of its own,
-        // so its first chat line is read at once.
-        for (int n = 0; n < MaxLinesSkipped && log.stream && log.stream->hasLine() && !hasMessage(line); ++n)
-            line = log.stream->readLine();
-        if (line.isEmpty())
-            continue;
-        if (LocalChannels.contains(log.channel)) {
-            const QString entered = enteredSystem(line);
-            if (!entered.isEmpty() && placePlayer(log.character, entered, log.file->fileName())) {
-                emit playerMoved(entered);
-                if (generation != started)
-                    break;
+        int lines = 0, chars = 0;
+        while (generation == started) {
+            if (lines == MaxLinesPerWake || chars >= MaxCharsPerWake) {
+                more = true;
+                break;
             }
+            Log &log = logs[i];
+            const QString line = log.stream ? log.stream->readLine() : QString();
+            if (line.isNull()) {
+                // Only once the old log has nothing unread, so that no line
+                // of it is lost.
+                if (log.next.isEmpty() || !takeOver(&log))
+                    break;
+                if (!tookOver.contains(log.channel))
+                    tookOver.append(log.channel);
+                continue;
+            }
+            ++lines;
+            chars += line.size();
+            // A log's header block and empty lines hold no chat.
+            if (!hasMessage(line))
+                continue;
+            if (LocalChannels.contains(log.channel)) {
+                const QString entered = enteredSystem(line);
+                if (!entered.isEmpty() && placePlayer(log.character, entered, log.file->fileName())) {
+                    emit playerMoved(entered);
+                    if (generation != started)
+                        break;
+                }
+            }
+            // Another client's copy of a line already examined is passed over.
+            const bool alone = !(i > 0 && logs.at(i - 1).channel == log.channel)
+                && !(i + 1 < logs.size() && logs.at(i + 1).channel == log.channel);
+            if (!log.alerts || !shared.isNew(log.channel, log.file->fileName(), line, alone))
+                continue;
+            examined_channel = log.channel;
+            examine(line, started);
         }
-        // Another client's copy of a line already examined is passed over.
-        const bool alone = !(i > 0 && logs.at(i - 1).channel == log.channel)
-            && !(i + 1 < logs.size() && logs.at(i + 1).channel == log.channel);
-        if (!log.alerts || !shared.isNew(log.channel, log.file->fileName(), line, alone))
-            continue;
-        examined_channel = log.channel;
-        examine(line, started);
     }
+    // Lines left behind, by the bound or by a receiver's change, are read
+    // as soon as the events waiting meanwhile have been handled.
+    if (more || generation != started)
+        wakeSoon();
     if (tookOver.isEmpty())
         return;
     updateChannelFiles();

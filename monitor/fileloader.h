@@ -18,6 +18,7 @@
 
 class ChatLogStream;
 class QFile;
+class QFileSystemWatcher;
 class QTimer;
 
 // Follows the chat logs of every selected channel while listening, the
@@ -27,14 +28,23 @@ class QTimer;
 // takes over once the one followed has no unread line left, and is read from
 // its first line. The Local channel's logs are always read too, followed or
 // not, for the game's lines that say where each character is.
+//
+// A log is read when the system reports that it grew, every complete line it
+// holds at once up to a bound per wake, the rest at the next wake; the poll
+// is the fallback where no change notice comes (network shares, Windows).
 class FileLoader : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int PollInterval = 100;
-    // Lines without a message (a header block, empty lines) passed over in
-    // one tick, besides the line it reads, at most.
-    static constexpr int MaxLinesSkipped = 32;
+    // What one wake reads of one log at most, so that a huge append never
+    // holds the window up; the rest follows at once, after pending events.
+    static constexpr int MaxLinesPerWake = 1000;
+    static constexpr int MaxCharsPerWake = 128 * 1024;
+
+    // Whether listening asks for the system's change notices; off, only the
+    // poll reads (for tests of the fallback). Taken when listening starts.
+    static void setChangeNotices(bool on) { changeNotices = on; }
 
     // The Local channel's name in each client language.
     static const QStringList LocalChannels;
@@ -107,12 +117,17 @@ private:
     bool takeOver(Log *log);
     void examine(const QString &line, quint64 started);
     void updateChannelFiles();
+    void watchLogs();
+    void wakeSoon();
     void findPlayer(const QStringList &opened);
     bool placePlayer(const QString &character, const QString &system, const QString &log);
 
     QMap<QString, QString> channel_files;
     QMap<ChatlogKey, QString> log_files;
     QTimer *timer;
+    QTimer *wake = nullptr; // zero delay: a change notice, or lines left by the last wake
+    QFileSystemWatcher *notices = nullptr;
+    static bool changeNotices;
     QList<Log> logs; // in channel name order, then character
     SharedLines shared;
     QString examined_channel;

@@ -362,9 +362,10 @@ void TestAlertPath::followsTheGame_data()
     // Steps while listening: "new FILE [TEXT]" a log as the game starts one,
     // "empty FILE", "age FILE H" last written H hours ago, "say FILE TEXT" a pilot's line, "jump FILE SYSTEM" the
     // game's line for the player's new system (the Chinese client's in
-    // 本地), "rm FILE", "renew" the folder deleted and made again, "wait MS",
-    // "restart" 停止 and 开始监听, "settings" OK in 选项 > Channel once a
-    // newer log waits to take over, "systems C=S ..." each character's system;
+    // 本地), "chat FILE N" N lines in one write, "rm FILE", "renew" the folder
+    // deleted and made again, "wait MS",
+    // "restart" 停止 and 开始监听, "settings" OK in 选项 > Channel once the
+    // newest logs are followed, "systems C=S ..." each character's system;
     // "Local_07" is Local_20261207_070000.txt, "Local_07_2" the log of
     // character 2.
     // Channels are followed but "-X"; each has a log but "+X".
@@ -391,7 +392,7 @@ void TestAlertPath::followsTheGame_data()
         << any << "Local" << "new Local_07 A-1111;rm Local_07;wait 1000;say Local_06 A-2222" << a("A-2222") << 1 << "";
     QTest::newRow("relog: the newest wins")
         << any << "Local" << "new Local_07;wait 1000;say Local_06 A-1111;say Local_07 A-2222" << a("A-2222") << 1 << "";
-    QTest::newRow("settings changed while a newer log waits")
+    QTest::newRow("settings changed after a newer log took over")
         << any << "Local"
         << "say Local_06 A-1111" + QString(";say Local_06 o7").repeated(15) + ";say Local_06 A-2222;new Local_07 A-3333;settings"
         << a("A-1111 A-2222 A-3333") << 1 << "";
@@ -440,6 +441,9 @@ void TestAlertPath::followsTheGame_data()
     QTest::newRow("jump: the new count") << follow << "Corp -Local"
                                          << "jump Local_06 1DQ1-A;say Corp_06 N-8YET;jump Local_06 N-8YET;say Corp_06 N-8YET"
                                          << QStringList{one, none} << 1 << "In N-8YET";
+    QTest::newRow("jump: behind 10,000 Local lines") << follow << "Corp -Local"
+                                                     << "chat Local_06 10000;jump Local_06 N-8YET;say Corp_06 N-8YET"
+                                                     << QStringList{none} << 1 << "In N-8YET";
     QTest::newRow("where, read at the start")
         << follow << "Corp -Local" << "jump Local_06 N-8YET;restart;say Corp_06 N-8YET;jump Local_06 1DQ1-A"
         << QStringList{none} << 1 << "In 1DQ1-A";
@@ -483,6 +487,8 @@ void TestAlertPath::followsTheGame()
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * text.toInt()),
                                      QFileDevice::FileModificationTime));
+        } else if (w[0] == "chat") {
+            appendBytes(path, gameLine("o7").repeated(text.toInt()));
         } else if (w[0] == "say") {
             appendBytes(path, gameLine(text));
         } else if (w[0] == "jump") {
@@ -499,7 +505,8 @@ void TestAlertPath::followsTheGame()
             s.stop();
             s.start();
         } else if (w[0] == "settings") {
-            QTRY_VERIFY_WITH_TIMEOUT(!s.window->findChild<ChatlogWatcher *>()->changes().isEmpty(), 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(loader->logFiles(), followedLogs(listChatlogs(s.logs.path()), loader->readChannels()),
+                                      5000);
             QTimer::singleShot(50, [] {
                 QApplication::activeModalWidget()->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
             });
@@ -557,8 +564,8 @@ void TestAlertPath::channelsApplyAtOnce()
     corp("B-1111");
     toggle("Corp");
     corp("B-2222");
-    // Both on one tick, in channel order.
-    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), (QStringList{"a,B 杠 2 2 2 2,b", "a,A 杠 1 1 1 1,b"}), 3000);
+    // Each read as it is written.
+    QTRY_COMPARE_WITH_TIMEOUT(spokenTexts(), (QStringList{"a,A 杠 1 1 1 1,b", "a,B 杠 2 2 2 2,b"}), 3000);
     toggle("Local");
     s.say("A-2222");
     corp("B-3333");

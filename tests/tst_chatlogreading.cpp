@@ -53,7 +53,6 @@ class TestChatlogReading : public QObject
 private slots:
     void initTestCase() { initTestEnvironment(); }
     void backlogNeverExamined();
-    void oneLinePerTick();
     void filesReadInChannelOrder();
     void emptyLinesAndIdleTicks();
     void restartSkipsBacklog_data();
@@ -66,7 +65,8 @@ private slots:
     void damagedInput_data();
     void damagedInput();
     void overlongLineBounded();
-    void timerPollsEvery100ms();
+    void notices_data();
+    void notices();
     void startsWhereThePlayerIs_data();
     void startsWhereThePlayerIs();
     void jumpsInOrderAcrossRetarget();
@@ -83,32 +83,17 @@ void TestChatlogReading::backlogNeverExamined()
     QCOMPARE(l.tick(50), QStringList());
 }
 
-void TestChatlogReading::oneLinePerTick()
-{
-    Listening l;
-    l.start();
-    QByteArray burst;
-    QStringList names;
-    for (int i = 0; i < 25; ++i) {
-        names.append(QStringLiteral("A-%1").arg(1000 + i));
-        burst += gameLine(names.last() + " red");
-    }
-    l.append("Local", burst);
-    for (int i = 0; i < 25; ++i)
-        QCOMPARE(l.tick(), QStringList{names.at(i)});
-    QCOMPARE(l.tick(3), QStringList());
-}
-
 void TestChatlogReading::filesReadInChannelOrder()
 {
     Listening l({"Corp", "Alliance", "Local"});
     l.start();
-    for (const char *logged : {"\"A-AAAA\"", "\"B-BBBB\"", "\"C-CCCC\""})
+    for (const char *logged : {"\"A-AAAA\"", "\"A-BBBB\"", "\"A-CCCC\"", "\"B-BBBB\"", "\"C-CCCC\""})
         QTest::ignoreMessage(QtDebugMsg, logged);
     l.say("Local", "C-CCCC");
-    l.say("Alliance", "A-AAAA");
+    // A burst in one write is read in one wake.
+    l.append("Alliance", gameLine("A-AAAA", "Alliance") + gameLine("A-BBBB", "Alliance") + gameLine("A-CCCC", "Alliance"));
     l.say("Corp", "B-BBBB");
-    QCOMPARE(l.tick(), (QStringList{"A-AAAA", "B-BBBB", "C-CCCC"}));
+    QCOMPARE(l.tick(), (QStringList{"A-AAAA", "A-BBBB", "A-CCCC", "B-BBBB", "C-CCCC"}));
 }
 
 void TestChatlogReading::emptyLinesAndIdleTicks()
@@ -135,8 +120,8 @@ void TestChatlogReading::restartSkipsBacklog()
     Listening l;
     l.start();
     l.say("Local", "A-1111");
-    l.say("Local", "A-2222");
     QCOMPARE(l.tick(), QStringList{"A-1111"});
+    l.say("Local", "A-2222");
     if (stopFirst) {
         l.loader.stop_monitoring();
         QVERIFY(!l.loader.isListening());
@@ -354,14 +339,26 @@ void TestChatlogReading::overlongLineBounded()
     QCOMPARE(line, QString("[ 2026.12.07 06:00:01 ] Pilot > A-BCDE"));
 }
 
-void TestChatlogReading::timerPollsEvery100ms()
+void TestChatlogReading::notices_data()
 {
+    QTest::addColumn<bool>("notices");
+    QTest::newRow("the change notice alone, the poll stopped") << true;
+    QTest::newRow("the poll alone, as where no notice comes") << false;
+}
+
+void TestChatlogReading::notices()
+{
+    QFETCH(bool, notices);
     Listening l;
+    FileLoader::setChangeNotices(notices);
     l.start();
-    auto *timer = l.loader.findChild<QTimer *>();
-    QVERIFY(timer);
-    QCOMPARE(timer->interval(), 100);
-    QVERIFY(timer->isActive());
+    FileLoader::setChangeNotices(true);
+    QTimer *poll = nullptr;
+    for (QTimer *timer : l.loader.findChildren<QTimer *>())
+        poll = timer->isActive() && timer->interval() == 100 ? timer : poll;
+    QVERIFY(poll);
+    if (notices)
+        poll->stop();
     l.say("Local", "0-G8NO");
     QTRY_COMPARE_WITH_TIMEOUT(l.finds(), QStringList{"0-G8NO"}, 2000);
     l.loader.stop_monitoring();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qtcompat.h"
 #include "app/sharedconfig.h"
+#include "monitor/chatlogwatcher.h"
 #include "notificationbus.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
@@ -441,7 +442,8 @@ void TestMainWindow::newerLogNotice()
     auto *line = window.findChild<StatusLine *>();
     start->click();
     const QString listening = line->line(), listeningFull = line->toolTip();
-    QSignalSpy woken(window.findChild<QFileSystemWatcher *>(), &QFileSystemWatcher::directoryChanged);
+    QSignalSpy woken(window.findChild<ChatlogWatcher *>()->findChild<QFileSystemWatcher *>(),
+                       &QFileSystemWatcher::directoryChanged);
 
     for (const QString &step : change.split(' ')) {
         const QString path = logFolder + '/' + step.mid(1);
