@@ -335,6 +335,9 @@ void FileLoader::chat_update()
     bool more = false;
     for (int i = 0; i < logs.size() && generation == started; ++i) {
         int lines = 0, chars = 0;
+        // Another client's copies come only where the channel has other logs.
+        const bool alone = !(i > 0 && logs.at(i - 1).channel == logs.at(i).channel)
+            && !(i + 1 < logs.size() && logs.at(i + 1).channel == logs.at(i).channel);
         while (generation == started) {
             if (lines == MaxLinesPerWake || chars >= MaxCharsPerWake) {
                 more = true;
@@ -365,8 +368,6 @@ void FileLoader::chat_update()
                 }
             }
             // Another client's copy of a line already examined is passed over.
-            const bool alone = !(i > 0 && logs.at(i - 1).channel == log.channel)
-                && !(i + 1 < logs.size() && logs.at(i + 1).channel == log.channel);
             if (!log.alerts || !shared.isNew(log.channel, log.file->fileName(), line, alone))
                 continue;
             examined_channel = log.channel;

@@ -12,26 +12,15 @@ void FollowedRules::setLines(const QStringList &lines)
     m_ownSystems = OwnSystems(m_own);
 }
 
-QVector<int> FollowedRules::onMap(const QStringList &systems) const
-{
-    QVector<int> found;
-    for (const QString &system : systems) {
-        const int at = m_map->find(system);
-        if (at >= 0)
-            found.append(at);
-    }
-    return found;
-}
-
 QVector<int> FollowedRules::jumpsFrom(const QString &centre) const
 {
-    const QVector<int> homes = onMap(centreSystems(centre));
+    const QVector<int> homes = m_map->find(centreSystems(centre));
     return homes.isEmpty() ? QVector<int>() : m_map->jumps(homes);
 }
 
 bool FollowedRules::moveTo(const QStringList &systems, QMap<QString, QString> *rules)
 {
-    const QVector<int> homes = onMap(systems);
+    const QVector<int> homes = m_map->find(systems);
     if (!follows() || homes.isEmpty())
         return false;
     const MapRules block = buildMapRules(*m_map, homes, m_block.radius, m_block.words);
@@ -61,7 +50,7 @@ QStringList FollowedRules::linesToKeep(const QStringList &lines) const
     const bool same = saved.readable && saved.followsPlayer && saved.centre == m_block.centre
         && saved.radius == m_block.radius && saved.words.before == m_block.words.before
         && saved.words.after == m_block.words.after;
-    const QVector<int> homes = onMap(centreSystems(m_centre));
+    const QVector<int> homes = m_map->find(centreSystems(m_centre));
     if (!follows() || !same || m_centre == m_block.centre || homes.isEmpty())
         return lines;
     MapRules rules = buildMapRules(*m_map, homes, m_block.radius, m_block.words);

@@ -42,7 +42,6 @@ public:
     void kept();
 
 private:
-    QVector<int> onMap(const QStringList &systems) const;
     QVector<int> jumpsFrom(const QString &centre) const;
 
     const StarMap *m_map;

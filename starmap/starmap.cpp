@@ -73,6 +73,17 @@ int StarMap::find(const QString &name) const
     return m_index.value(name.toCaseFolded(), -1);
 }
 
+QVector<int> StarMap::find(const QStringList &names) const
+{
+    QVector<int> found;
+    for (const QString &name : names) {
+        const int at = find(name);
+        if (at >= 0)
+            found.append(at);
+    }
+    return found;
+}
+
 QVector<StarMap::Reach> StarMap::search(const QVector<int> &homes, int maxJumps) const
 {
     QVector<Reach> reached;

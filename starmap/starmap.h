@@ -28,6 +28,8 @@ public:
     int size() const { return m_names.size(); }
     // The system's index, ignoring letter case; -1 when it is not on the map.
     int find(const QString &name) const;
+    // The indexes of those of `names` on the map, in order.
+    QVector<int> find(const QStringList &names) const;
     // The name as the map spells it.
     const QString &name(int system) const { return m_names.at(system); }
     const QStringList &names() const { return m_names; }

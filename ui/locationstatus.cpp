@@ -70,12 +70,7 @@ int LocationStatus::jumpsTo(const QString &system) const
 
 void LocationStatus::playerMoved()
 {
-    QVector<int> homes;
-    for (const QString &system : playerSystems()) {
-        const int at = StarMap::bundled().find(system);
-        if (at >= 0)
-            homes << at;
-    }
+    const QVector<int> homes = StarMap::bundled().find(playerSystems());
     m_playerJumps = homes.isEmpty() ? QVector<int>() : StarMap::bundled().jumps(homes);
     QMap<QString, QString> rules;
     if (m_rules.moveTo(playerSystems(), &rules))
