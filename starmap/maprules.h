@@ -18,7 +18,7 @@ struct MapRuleWords
 {
     QString before;
     QString after;
-    QString here;
+    QString here{};
 };
 
 // "%1跳位", "预警" and "本星系" for a Chinese voice, "%1 jumps", "hostile"

@@ -338,10 +338,7 @@ void TestDialogs::locationCheck()
     auto *check = dialog.findChild<QPushButton *>("pushButton");
     check->setFocus();
     // The count's "Check" does what the button does.
-    if (text.contains('|'))
-        check->click();
-    else
-        emit dialog.findChild<QLabel *>("ruleCheckCount")->linkActivated("check");
+    text.contains('|') ? check->click() : emit dialog.findChild<QLabel *>("ruleCheckCount")->linkActivated("check");
     QCOMPARE(watcher.shown, 1);
     QCOMPARE(dialog.focusWidget(), editor);
     QCOMPARE(watcher.text.section("\n\n", 1), found);

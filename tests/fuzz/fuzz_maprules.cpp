@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                               QStringLiteral("1 jumps|0-G8NO|hostile")};
     // Words as the dialog lets them through: without "|" or a line break.
     const QString first = fitsInRule(editor.first()) ? editor.first() : QStringLiteral("%1 jumps hostile");
-    rules.words = {first.left(first.size() / 2), first.mid(first.size() / 2), QString()};
+    rules.words = {first.left(first.size() / 2), first.mid(first.size() / 2)};
     rules.followsPlayer = first.size() % 2;
     const MergedRules merged = mergeMapRules(editor, rules);
     const QStringList &out = merged.lines;
