@@ -80,6 +80,49 @@ QString FileLoader::locationLog() const
     return read;
 }
 
+namespace {
+
+struct Seen {
+    QString stamp, system, log;
+    // Equal time stamps: the later session's log (the later name) wins.
+    bool after(const Seen &o) const
+    {
+        return o.system.isEmpty() || stamp > o.stamp
+            || (stamp == o.stamp && QFileInfo(log).fileName() > QFileInfo(o.log).fileName());
+    }
+};
+
+// The last line of the Local log `file` that says the player entered a system.
+Seen lastJump(QFile *file)
+{
+    QString entered;
+    const QString line = ChatLogStream::lastLine(file, [&entered](const QString &l) {
+        entered = enteredSystem(l);
+        return !entered.isEmpty();
+    });
+    if (line.isEmpty())
+        return {};
+    // Lines start with their time stamp, "[ 2026.12.07 06:10:02 ]".
+    return {line.section(QLatin1Char(']'), 0, 0), entered, file->fileName()};
+}
+
+} // namespace
+
+QString FileLoader::lastEnteredSystem(const QString &folder)
+{
+    const QSet<QString> local(LocalChannels.cbegin(), LocalChannels.cend());
+    Seen latest;
+    for (const QString &path : followedLogs(listChatlogs(folder), local)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const Seen found = lastJump(&file);
+        if (!found.system.isEmpty() && found.after(latest))
+            latest = found;
+    }
+    return latest.system;
+}
+
 // Where each character is when listening starts: the last line of the
 // game's that says so, in whichever of its Local logs has the latest; the
 // latest of all is playerSystem(). Only the logs opened just now (`opened`)
@@ -87,28 +130,12 @@ QString FileLoader::locationLog() const
 // reach, and the player would go back and forth.
 void FileLoader::findPlayer(const QStringList &opened)
 {
-    struct Seen {
-        QString stamp, system, log;
-        // Equal time stamps: the later session's log (the later name) wins.
-        bool after(const Seen &o) const
-        {
-            return o.system.isEmpty() || stamp > o.stamp
-                || (stamp == o.stamp && QFileInfo(log).fileName() > QFileInfo(o.log).fileName());
-        }
-    };
     QMap<QString, Seen> seen; // by character
     for (const Log &log : qAsConst(logs)) {
         if (!log.stream || !LocalChannels.contains(log.channel) || !opened.contains(log.file->fileName()))
             continue;
-        QString entered;
-        const QString line = ChatLogStream::lastLine(log.file, [&entered](const QString &l) {
-            entered = enteredSystem(l);
-            return !entered.isEmpty();
-        });
-        // Lines start with their time stamp, "[ 2026.12.07 06:10:02 ]".
-        const QString stamp = line.section(QLatin1Char(']'), 0, 0);
-        const Seen found{stamp, entered, log.file->fileName()};
-        if (!line.isEmpty() && found.after(seen.value(log.character)))
+        const Seen found = lastJump(log.file);
+        if (!found.system.isEmpty() && found.after(seen.value(log.character)))
             seen.insert(log.character, found);
     }
     bool moved = false;

@@ -77,6 +77,10 @@ public:
     // Character id ("" for logs without one) -> the system the game last
     // named in that character's Local log.
     QMap<QString, QString> playerSystems() const { return player_systems; }
+    // The system the game last said the player is in, read backwards from
+    // the Local logs of `folder` that listening would read, whether
+    // listening or not; empty when none says it.
+    static QString lastEnteredSystem(const QString &folder);
     // The Local log that named playerSystem(), else one read; empty when there is none.
     QString locationLog() const;
     // Paths of the chosen logs that could not be opened.

@@ -49,7 +49,7 @@ QStringList FollowedRules::linesToKeep(const QStringList &lines) const
     const MapBlock saved = readMapBlock(lines);
     const bool same = saved.readable && saved.followsPlayer && saved.centre == m_block.centre
         && saved.radius == m_block.radius && saved.words.before == m_block.words.before
-        && saved.words.after == m_block.words.after;
+        && saved.words.after == m_block.words.after && saved.words.here == m_block.words.here;
     const QVector<int> homes = m_map->find(centreSystems(m_centre));
     if (!follows() || !same || m_centre == m_block.centre || homes.isEmpty())
         return lines;

@@ -60,14 +60,21 @@ QString unquoted(const QString &words)
 
 QString blockBeginLine(const MapRules &rules)
 {
+    // Left out when empty, as markers written before these words were kept.
+    const QString here = rules.words.here.isEmpty() ? QString() : QLatin1Char(' ') + quoted(rules.words.here);
     const QString from = rules.followsPlayer ? QStringLiteral("where I am, now %1,").arg(rules.home) : rules.home;
     return BlockBegin
         + QStringLiteral("%1 within %2 jumps, words %3 %4 (replaced whole when generated again)")
-              .arg(from, QString::number(rules.radius), quoted(rules.words.before), quoted(rules.words.after));
+              .arg(from, QString::number(rules.radius), quoted(rules.words.before),
+                   quoted(rules.words.after) + here);
 }
+
+const QString EnglishJumps = QStringLiteral("%1 jumps");
 
 QString withJumps(QString words, int jumps)
 {
+    if (jumps == 1 && words == EnglishJumps)
+        return QStringLiteral("1 jump");
     return words.replace(QLatin1String("%1"), QString::number(jumps));
 }
 
@@ -82,8 +89,8 @@ bool fitsInRule(const QString &words)
 MapRuleWords defaultMapRuleWords(const QLocale &voice)
 {
     if (voice.language() == QLocale::Chinese)
-        return {QStringLiteral("%1跳位"), QStringLiteral("预警")};
-    return {QStringLiteral("%1 jumps"), QStringLiteral("hostile")};
+        return {QStringLiteral("%1跳位"), QStringLiteral("预警"), QStringLiteral("本星系")};
+    return {EnglishJumps, QStringLiteral("hostile"), QStringLiteral("in your system")};
 }
 
 MapRules buildMapRules(const StarMap &map, const QVector<int> &homes, int radius, const MapRuleWords &words)
@@ -109,7 +116,8 @@ MapRules buildMapRules(const StarMap &map, const QVector<int> &homes, int radius
         if (!isSystemName(name))
             rules.unnamed.append(name);
         else
-            rules.lines.append(withJumps(words.before, r.jumps) + QLatin1Char('|') + name + QLatin1Char('|')
+            rules.lines.append((r.jumps == 0 && !words.here.isEmpty() ? words.here : withJumps(words.before, r.jumps))
+                               + QLatin1Char('|') + name + QLatin1Char('|')
                                + withJumps(words.after, r.jumps));
     }
     return rules;
@@ -144,7 +152,7 @@ MapBlock readMapBlock(const QStringList &lines)
 {
     static const QRegularExpression settings(QStringLiteral(
         "^# map rules from (where I am, now )?(.+?),? within (\\d+) jumps"
-        "(?:, words \"((?:[^\"\\\\]|\\\\.)*)\" \"((?:[^\"\\\\]|\\\\.)*)\")? \\(replaced whole when generated again\\)$"));
+        "(?:, words \"((?:[^\"\\\\]|\\\\.)*)\" \"((?:[^\"\\\\]|\\\\.)*)\"(?: \"((?:[^\"\\\\]|\\\\.)*)\")?)? \\(replaced whole when generated again\\)$"));
     MapBlock block;
     for (int i = 0; i < lines.size(); ++i) {
         if (!isBlockBegin(lines.at(i)))
@@ -161,10 +169,10 @@ MapBlock readMapBlock(const QStringList &lines)
         // A second block would be dropped when this one is written again.
         const bool single = std::none_of(lines.cbegin() + end, lines.cend(), isBlockBegin);
         block.readable = m.hasMatch() && block.radius >= 1 && block.radius <= MaxMapRadius && hasEndMark(lines, end)
-            && single && (!block.followsPlayer || m.lastCapturedIndex() == 5);
+            && single && (!block.followsPlayer || m.lastCapturedIndex() >= 5);
         if (block.readable) {
             block.centre = m.captured(2);
-            block.words = {unquoted(m.captured(4)), unquoted(m.captured(5))};
+            block.words = {unquoted(m.captured(4)), unquoted(m.captured(5)), unquoted(m.captured(6))};
         } else {
             block.radius = 0;
         }

@@ -12,15 +12,18 @@
 class StarMap;
 
 // The words spoken before and after the system in a generated rule; "%1"
-// in either stands for the number of jumps.
+// in either stands for the number of jumps. `here` takes the place of
+// `before` for the system counted from; empty, `before` says 0 jumps.
 struct MapRuleWords
 {
     QString before;
     QString after;
+    QString here{};
 };
 
-// "%1跳位" and "预警" for a Chinese voice, "%1 jumps" and "hostile" for
-// any other (only Chinese and English are spoken).
+// "%1跳位", "预警" and "本星系" for a Chinese voice, "%1 jumps", "hostile"
+// and "in your system" for any other (only Chinese and English are spoken).
+// The English "%1 jumps" says "1 jump"; other words are used as typed.
 MapRuleWords defaultMapRuleWords(const QLocale &voice);
 
 // Words that keep a rule one line of three fields: no "|", no line break.

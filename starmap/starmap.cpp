@@ -73,6 +73,12 @@ int StarMap::find(const QString &name) const
     return m_index.value(name.toCaseFolded(), -1);
 }
 
+bool StarMap::hasNameStartingWith(const QString &typed) const
+{
+    return std::any_of(m_names.cbegin(), m_names.cend(),
+                       [&typed](const QString &name) { return name.startsWith(typed, Qt::CaseInsensitive); });
+}
+
 QVector<int> StarMap::find(const QStringList &names) const
 {
     QVector<int> found;

@@ -28,6 +28,9 @@ public:
     int size() const { return m_names.size(); }
     // The system's index, ignoring letter case; -1 when it is not on the map.
     int find(const QString &name) const;
+    // Whether some name starts with `typed`, ignoring letter case: a name
+    // still being typed.
+    bool hasNameStartingWith(const QString &typed) const;
     // The indexes of those of `names` on the map, in order.
     QVector<int> find(const QStringList &names) const;
     // The name as the map spells it.

@@ -433,7 +433,7 @@ void TestAlertPath::followsTheGame_data()
     MapRules here = buildMapRules(map, map.find("1DQ1-A"), 5, defaultMapRuleWords(QLocale::Chinese));
     here.followsPlayer = true;
     const QByteArray follow = joinConfigLines(mergeMapRules({}, here).lines).toUtf8();
-    const QString one = "1跳位,N 杠 8 Y E T,预警", none = "0跳位,N 杠 8 Y E T,预警";
+    const QString one = "1跳位,N 杠 8 Y E T,预警", none = "本星系,N 杠 8 Y E T,预警";
     QTest::newRow("English, then Chinese system line") << own << "Local 本地" << "jump Local_06 A-1111;jump 本地_06 N-8YET"
                                                        << QStringList{} << 2 << "In N-8YET";
     QTest::newRow("a player's same words") << own << "Local" << "say Local_06 Channel changed to Local : N-8YET*"

@@ -246,6 +246,8 @@ void TestChatlogReading::startsWhereThePlayerIs()
     Listening l;
     const QByteArray chat = gameLine("o7 fly safe, nothing in 0-G8NO for now");
     l.append("Local", lines(lines({}, before) + chat.repeated(megabytes * 1024 * 1024 / chat.size()), after));
+    // Not listening yet: what the map dialog's "where I am" is given.
+    QTEST(FileLoader::lastEnteredSystem(l.logs.path()), "system");
     l.start();
     QTEST(l.loader.playerSystem(), "system");
     QCOMPARE(l.tick(3), QStringList());

@@ -297,7 +297,7 @@ void TestDialogs::locationCheck_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("found"); // the box's text after its first line
-    const QString fire = " line(s) can never fire — Check", noBar = " — no “|”: a rule is words|system|words",
+    const QString fire = " line(s) can never fire — <a href=\"check\">Check</a>", noBar = " — no “|”: a rule is words|system|words",
                   three = " fields: a rule has three, words|system|words", around = " — spaces around the system name ",
                   shape = " is not a system name chat can report (shaped like 0-G8NO, or *-**** for any)";
     QTest::newRow("clean, notes and markers") << "5跳位|0-G8NO|预警\n\n  \n# note\n#a|b\n# map rules from 1DQ1-A within 1 jumps"
@@ -335,8 +335,12 @@ void TestDialogs::locationCheck()
     editor->setPlainText(text);
     QTEST(dialog.findChild<QLabel *>("ruleCheckCount")->text(), "count");
     WarningWatcher watcher;
-    dialog.findChild<QPushButton *>("pushButton")->click();
+    auto *check = dialog.findChild<QPushButton *>("pushButton");
+    check->setFocus();
+    // The count's "Check" does what the button does.
+    text.contains('|') ? check->click() : emit dialog.findChild<QLabel *>("ruleCheckCount")->linkActivated("check");
     QCOMPARE(watcher.shown, 1);
+    QCOMPARE(dialog.focusWidget(), editor);
     QCOMPARE(watcher.text.section("\n\n", 1), found);
     if (!found.isEmpty())
         QCOMPARE(editor->textCursor().blockNumber() + 1, found.section(':', 0, 0).mid(5).toInt());
@@ -388,9 +392,9 @@ void TestDialogs::locationFromMap()
     window.findChild<QAction *>("actionLocation")->trigger();
     QVERIFY(!okForUnknown);
     QCOMPARE(lines.mid(0, 3), (QStringList{"mine|N-8YET|own",
-                                           "# map rules from 1DQ1-A within 5 jumps, words \"%1跳位\" \"预警\" "
+                                           "# map rules from 1DQ1-A within 5 jumps, words \"%1跳位\" \"预警\" \"本星系\" "
                                            "(replaced whole when generated again)",
-                                           "0跳位|1DQ1-A|预警"}));
+                                           "本星系|1DQ1-A|预警"}));
     QCOMPARE(lines.size(), 1 + 1 + 21 + 1);
     QCOMPARE(readBytes(SharedConfig::locationFile), lines.join('\n').toUtf8());
 }
@@ -403,7 +407,9 @@ void TestDialogs::mapPreview_data()
     QTest::addColumn<QString>("summary");
     QTest::newRow("| in the words after") << "1DQ1-A" << "a|b"
                                           << "The words cannot contain \"|\": it separates the fields of a rule.";
-    QTest::newRow("systems without a rule counted") << "Jita" << "hostile" << "Systems within 1 jumps of Jita: %1";
+    QTest::newRow("systems without a rule counted") << "Jita" << "hostile" << "Systems within 1 jump(s) of Jita: %1";
+    QTest::newRow("a name still being typed") << "1dq" << "hostile" << "Go on typing, or choose one of the names offered.";
+    QTest::newRow("no name starts so") << "1dqx" << "hostile" << "There is no system \"1dqx\" on the map.";
 }
 
 void TestDialogs::mapPreview()

@@ -111,28 +111,28 @@ void TestStarMap::rules_data()
     QTest::addColumn<QString>("home");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("unnamed");
-    QTest::addColumn<QString>("after"); // empty: the voice's own words
-    QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::China) << "c-cccc"
-                             << QStringList{"0跳位|C-CCCC|预警", "1跳位|B-BBBB|预警", "1跳位|D-DDDD|预警",
-                                            "1跳位|L-1111|预警", "1跳位|L-3333|预警"}
-                             << QStringList() << QString();
+    QTest::addColumn<QStringList>("words"); // before, after, own system; none: the voice's own, 2 jumps out
+    QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::China) << "a-aaaa"
+                             << QStringList{"本星系|A-AAAA|预警", "1跳位|B-BBBB|预警", "2跳位|C-CCCC|预警"}
+                             << QStringList() << QStringList();
     QTest::newRow("English, Amarr not named in chat")
         << QLocale(QLocale::English, QLocale::UnitedStates) << "E-EEEE"
-        << QStringList{"0 jumps|E-EEEE|hostile", "1 jumps|D-DDDD|hostile"} << QStringList{"Amarr"} << QString();
-    QTest::newRow("%1 in the words after") << QLocale(QLocale::English, QLocale::UnitedStates) << "A-AAAA"
-                                           << QStringList{"0 jumps|A-AAAA|0 out", "1 jumps|B-BBBB|1 out"}
-                                           << QStringList() << "%1 out";
+        << QStringList{"in your system|E-EEEE|hostile", "1 jump|D-DDDD|hostile", "2 jumps|C-CCCC|hostile"}
+        << QStringList{"Amarr"} << QStringList();
+    QTest::newRow("custom words as typed") << QLocale(QLocale::English, QLocale::UnitedStates) << "A-AAAA"
+                                           << QStringList{"here|A-AAAA|0 out", "1 jump(s)|B-BBBB|1 out", "2 jump(s)|C-CCCC|2 out"}
+                                           << QStringList() << QStringList{"%1 jump(s)", "%1 out", "here"};
+    QTest::newRow("no own-system words") << QLocale::c() << "A-AAAA" << QStringList{"0 jumps|A-AAAA|x", "1 jump|B-BBBB|x",
+                                         "2 jumps|C-CCCC|x"} << QStringList() << QStringList{"%1 jumps", "x", ""};
 }
 
 void TestStarMap::rules()
 {
     QFETCH(QLocale, voice);
     QFETCH(QString, home);
-    QFETCH(QString, after);
-    MapRuleWords words = defaultMapRuleWords(voice);
-    if (!after.isEmpty())
-        words.after = after;
-    const MapRules rules = buildMapRules(fixture(), fixture().find(home), 1, words);
+    QFETCH(QStringList, words);
+    const MapRuleWords chosen = words.isEmpty() ? defaultMapRuleWords(voice) : MapRuleWords{words[0], words[1], words[2]};
+    const MapRules rules = buildMapRules(fixture(), fixture().find(home), 2, chosen);
     QTEST(rules.lines, "lines");
     QTEST(rules.unnamed, "unnamed");
 }
@@ -178,15 +178,17 @@ void TestStarMap::blockSettings_data()
     QTest::addColumn<QStringList>("lines");
     // readable, from where I am, centre, radius, jumps to D-DDDD, words before/after
     QTest::addColumn<QString>("read");
-    MapRules written = buildMapRules(fixture(), fixture().find("A-AAAA"), 3, {"\\ say \"%1\"", " \"\\"});
+    MapRules written = buildMapRules(fixture(), fixture().find("A-AAAA"), 3, {"\\ say \"%1\"", " \"\\", "h\"ere"});
     written.followsPlayer = true;
-    QTest::newRow("written") << mergeMapRules({"x|B-BBBB|y"}, written).lines << "1 1 A-AAAA 3 3 \\ say \"%1\"/ \"\\";
+    QTest::newRow("written") << mergeMapRules({"x|B-BBBB|y"}, written).lines << "1 1 A-AAAA 3 3 \\ say \"%1\"/ \"\\/h\"ere";
     MapRules two = buildMapRules(fixture(), found(fixture(), {"E-EEEE", "Q-QQQQ", "A-AAAA"}), 2, {"a", "b"});
     two.followsPlayer = true;
     QTest::newRow("written from two systems") << mergeMapRules({}, two).lines << "1 1 A-AAAA, E-EEEE 2 1 a/b";
     QTest::newRow("made before the words were kept")
         << QStringList{"# map rules from Kor-Azor Prime within 5 jumps (replaced whole when generated again)", End}
         << "1 0 Kor-Azor Prime 5 -1 /";
+    QTest::newRow("made before the own-system words were kept") << QStringList{"# map rules from A-AAAA within 3 jumps, "
+        "words \"a\" \"b\" (replaced whole when generated again)", End} << "1 0 A-AAAA 3 3 a/b";
     const QString damaged = "# map rules from where I am, now A-AAAA, within %1 jumps%2 (replaced whole when generated again)";
     QTest::newRow("damaged: no words") << QStringList{damaged.arg("3", ""), End} << "0 1  0 -1 /";
     QTest::newRow("damaged: radius") << QStringList{damaged.arg("11", ", words \"a\" \"b\""), End} << "0 1  0 -1 /";
@@ -201,7 +203,7 @@ void TestStarMap::blockSettings()
     FollowedRules followed(fixture());
     followed.setLines(lines);
     QTEST(QString("%1 %2 %3 %4 %5 %6/%7").arg(b.readable).arg(b.followsPlayer).arg(b.centre).arg(b.radius)
-              .arg(followed.jumpsTo("D-DDDD")).arg(b.words.before, b.words.after), "read");
+              .arg(followed.jumpsTo("D-DDDD")).arg(b.words.before, b.words.after + (b.words.here.isEmpty() ? "" : "/" + b.words.here)), "read");
 }
 
 void TestStarMap::bundledMap()

@@ -91,13 +91,6 @@ The previous settings are kept.</translation>
         <translation>Check</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) can never fire — Check</source>
-        <translation>
-            <numerusform>%n line can never fire — Check</numerusform>
-            <numerusform>%n lines can never fire — Check</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n line(s) can never fire:</source>
         <translation>
             <numerusform>%n line can never fire:</numerusform>
@@ -122,6 +115,29 @@ The previous settings are kept.</translation>
     <message>
         <source>Announce clear reports and questions too</source>
         <translation>Announce clear reports and questions too</translation>
+    </message>
+    <message>
+        <source>One rule a line: words before|SYSTEM|words after. An alert says the words before, the system and the words after.
+
+5 jumps|0-G8NO|hostile        a system, in any letter case
+near|*-****|spotted           *-**** stands for any other system
+# lines starting with # are notes
+
+From map… writes a rule for every system within some jumps of yours.</source>
+        <translation>One rule a line: words before|SYSTEM|words after. An alert says the words before, the system and the words after.
+
+5 jumps|0-G8NO|hostile        a system, in any letter case
+near|*-****|spotted           *-**** stands for any other system
+# lines starting with # are notes
+
+From map… writes a rule for every system within some jumps of yours.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) can never fire — %1</source>
+        <translation>
+            <numerusform>%n line can never fire — %1</numerusform>
+            <numerusform>%n lines can never fire — %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -469,14 +485,6 @@ No update page is set for this build.</translation>
         <translation>The words cannot contain &quot;|&quot;: it separates the fields of a rule.</translation>
     </message>
     <message>
-        <source>Systems within %1 jumps of %2: %3
-Rules to add: %4
-Kept, as you have a rule for them: %5</source>
-        <translation>Systems within %1 jumps of %2: %3
-Rules to add: %4
-Kept, as you have a rule for them: %5</translation>
-    </message>
-    <message>
         <source>
 No rule, as chat detection cannot find such names: %1 (%2)</source>
         <translation>
@@ -515,6 +523,39 @@ No rule, as chat detection cannot find such names: %1 (%2)</translation>
 While listening, these rules are made again from each system you enter, as the game writes it in the Local channel&apos;s log.</source>
         <translation>
 While listening, these rules are made again from each system you enter, as the game writes it in the Local channel&apos;s log.</translation>
+    </message>
+    <message>
+        <source>Words before &amp;your own system:</source>
+        <translation>Words before &amp;your own system:</translation>
+    </message>
+    <message>
+        <source>Said instead of the words before for the system the jumps are counted from; left empty, the words before say 0 jumps</source>
+        <translation>Said instead of the words before for the system the jumps are counted from; left empty, the words before say 0 jumps</translation>
+    </message>
+    <message>
+        <source>The rules go between the lines &quot;# map rules from …&quot; and &quot;# end of map rules&quot;. Made again, that block is replaced whole; the lines outside it stay as you wrote them.</source>
+        <translation>The rules go between the lines &quot;# map rules from …&quot; and &quot;# end of map rules&quot;. Made again, that block is replaced whole; the lines outside it stay as you wrote them.</translation>
+    </message>
+    <message>
+        <source>Go on typing, or choose one of the names offered.</source>
+        <translation>Go on typing, or choose one of the names offered.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Systems within %n jump(s) of %1: %2
+Rules to add: %3
+Kept, as you have a rule for them: %4</source>
+        <translation>
+            <numerusform>Systems within %n jump of %1: %2
+Rules to add: %3
+Kept, as you have a rule for them: %4</numerusform>
+            <numerusform>Systems within %n jumps of %1: %2
+Rules to add: %3
+Kept, as you have a rule for them: %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game&apos;s Local log says you are in %1.</source>
+        <translation>The game&apos;s Local log says you are in %1.</translation>
     </message>
 </context>
 <context>

@@ -91,12 +91,6 @@ The previous settings are kept.</source>
         <translation>检查</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) can never fire — Check</source>
-        <translation>
-            <numerusform>%n 行永远不会触发 — 检查</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n line(s) can never fire:</source>
         <translation>
             <numerusform>%n 行永远不会触发：</numerusform>
@@ -119,6 +113,28 @@ The previous settings are kept.</source>
     <message>
         <source>Announce clear reports and questions too</source>
         <translation>“清”的报告和询问也播报</translation>
+    </message>
+    <message>
+        <source>One rule a line: words before|SYSTEM|words after. An alert says the words before, the system and the words after.
+
+5 jumps|0-G8NO|hostile        a system, in any letter case
+near|*-****|spotted           *-**** stands for any other system
+# lines starting with # are notes
+
+From map… writes a rule for every system within some jumps of yours.</source>
+        <translation>每行一条规则：前面的话|星系|后面的话。预警依次说出前面的话、星系名和后面的话。
+
+5跳位|0-G8NO|预警        一个星系，字母大小写均可
+附近|*-****|出现敌对       *-**** 代表其他任何星系
+# 以 # 开头的行是备注
+
+“从星图生成…”会为你周围若干跳内的每个星系写好规则。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) can never fire — %1</source>
+        <translation>
+            <numerusform>%n 行永远不会触发 — %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -460,14 +476,6 @@ No update page is set for this build.</source>
         <translation>词中不能有“|”：它用来分隔规则的各个部分。</translation>
     </message>
     <message>
-        <source>Systems within %1 jumps of %2: %3
-Rules to add: %4
-Kept, as you have a rule for them: %5</source>
-        <translation>距 %2 %1 跳以内的星系：%3
-将添加的规则：%4
-已有你的规则而保留：%5</translation>
-    </message>
-    <message>
         <source>
 No rule, as chat detection cannot find such names: %1 (%2)</source>
         <translation>
@@ -506,6 +514,36 @@ No rule, as chat detection cannot find such names: %1 (%2)</source>
 While listening, these rules are made again from each system you enter, as the game writes it in the Local channel&apos;s log.</source>
         <translation>
 监听时，每进入一个星系（以游戏写入本地频道日志的为准），这些规则就从该星系重新生成。</translation>
+    </message>
+    <message>
+        <source>Words before &amp;your own system:</source>
+        <translation>你所在星系前的词(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>Said instead of the words before for the system the jumps are counted from; left empty, the words before say 0 jumps</source>
+        <translation>对计算跳数的起点星系，说这些词来代替“星系前的词”；留空则“星系前的词”说 0 跳</translation>
+    </message>
+    <message>
+        <source>The rules go between the lines &quot;# map rules from …&quot; and &quot;# end of map rules&quot;. Made again, that block is replaced whole; the lines outside it stay as you wrote them.</source>
+        <translation>生成的规则放在首尾两行 # 标记之间（标记行以英文写成）。再次生成时整块替换；块外的行保持你写的样子。</translation>
+    </message>
+    <message>
+        <source>Go on typing, or choose one of the names offered.</source>
+        <translation>请继续输入，或从提示的名称中选择。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Systems within %n jump(s) of %1: %2
+Rules to add: %3
+Kept, as you have a rule for them: %4</source>
+        <translation>
+            <numerusform>距 %1 %n 跳以内的星系：%2
+将添加的规则：%3
+已有你的规则而保留：%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game&apos;s Local log says you are in %1.</source>
+        <translation>游戏的本地频道日志显示你在 %1。</translation>
     </message>
 </context>
 <context>

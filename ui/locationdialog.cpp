@@ -4,6 +4,7 @@
 #include "app/configfile.h"
 #include "app/options.h"
 #include "app/sharedconfig.h"
+#include "monitor/fileloader.h"
 #include "speech/rulecheck.h"
 #include "ui/growtotext.h"
 #include "ui/mapdialog.h"
@@ -18,10 +19,16 @@
 
 namespace {
 
-QString neverFire(int n, bool withButton)
+QString neverFire(int n)
 {
-    return withButton ? LocationDialog::tr("%n line(s) can never fire — Check", nullptr, n)
-                      : LocationDialog::tr("%n line(s) can never fire:", nullptr, n);
+    return LocationDialog::tr("%n line(s) can never fire:", nullptr, n);
+}
+
+// The count under the editor, its "Check" a link that does what the button does.
+QString neverFireLink(int n)
+{
+    return LocationDialog::tr("%n line(s) can never fire — %1", nullptr, n)
+        .arg(QStringLiteral("<a href=\"check\">%1</a>").arg(LocationDialog::tr("Check").toHtmlEscaped()));
 }
 
 } // namespace
@@ -40,6 +47,7 @@ LocationDialog::LocationDialog(QWidget *parent)
     for (int key : {Qt::Key_Return, Qt::Key_Enter})
         connect(new QShortcut(QKeySequence(int(Qt::CTRL) | key), this), &QShortcut::activated, ok, &QPushButton::click);
     connect(ui->fromMapButton, &QPushButton::clicked, this, &LocationDialog::fromMap);
+    connect(ui->ruleCheckCount, &QLabel::linkActivated, this, &LocationDialog::on_pushButton_clicked);
     loadEditor();
     ui->announceQuiet->setChecked(loadOptions().announceQuiet);
     // Connected after loading, so that a long file is checked once.
@@ -98,7 +106,7 @@ QStringList LocationDialog::editorLines() const
 void LocationDialog::showCheckCount()
 {
     const int n = checkRules(editorLines()).size();
-    ui->ruleCheckCount->setText(n > 0 ? neverFire(n, true) : QString());
+    ui->ruleCheckCount->setText(n > 0 ? neverFireLink(n) : QString());
 }
 
 // Lists the lines that can never fire; the text stays as it is, and the
@@ -114,7 +122,7 @@ void LocationDialog::on_pushButton_clicked()
         QStringList all;
         for (const RuleFinding &finding : findings)
             all << describeFinding(finding);
-        QString text = neverFire(all.size(), false) + QStringLiteral("\n\n") + all.mid(0, Listed).join(QLatin1Char('\n'));
+        QString text = neverFire(all.size()) + QStringLiteral("\n\n") + all.mid(0, Listed).join(QLatin1Char('\n'));
         if (all.size() > Listed) {
             text += QLatin1Char('\n') + tr("…and %n more, under Show Details.", nullptr, all.size() - Listed);
             box.setDetailedText(all.join(QLatin1Char('\n')));
@@ -128,13 +136,20 @@ void LocationDialog::on_pushButton_clicked()
         if (block.isValid())
             ui->plainTextEdit->setTextCursor(QTextCursor(block));
     }
+    // Back to the text, to mend what was found.
+    ui->plainTextEdit->setFocus();
 }
 
 // The merged lines replace the editor's text as one edit, so Undo brings the
 // text back.
 void LocationDialog::fromMap()
 {
-    MapDialog dialog(editorLines(), voiceLocale, playerSystem, this);
+    // Read now, listening or not: the player may have jumped since listening
+    // last said where.
+    QString here = FileLoader::lastEnteredSystem(SharedConfig::effectiveChatlogDir());
+    if (here.isEmpty())
+        here = playerSystem;
+    MapDialog dialog(editorLines(), voiceLocale, here, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     QTextCursor cursor(ui->plainTextEdit->document());

@@ -31,11 +31,14 @@ MapDialog::MapDialog(const QStringList &editor, const QLocale &voice, const QStr
 
     // Made again, a block starts from what it was made with.
     const MapBlock saved = readMapBlock(editor);
-    // A block made before its words were kept has none in its marker.
+    // A block made before its words were kept has none in its marker, nor
+    // one made before the words for the player's own system were.
     const bool savedWords = saved.readable && !(saved.words.before.isEmpty() && saved.words.after.isEmpty());
-    const MapRuleWords words = savedWords ? saved.words : defaultMapRuleWords(voice);
+    const MapRuleWords defaults = defaultMapRuleWords(voice);
+    const MapRuleWords words = savedWords ? saved.words : defaults;
     ui->before->setText(words.before);
     ui->after->setText(words.after);
+    ui->here->setText(words.here.isEmpty() ? defaults.here : words.here);
     if (saved.readable) {
         ui->radius->setValue(saved.radius);
         // Made from several characters' systems: the first, as one is typed.
@@ -49,6 +52,7 @@ MapDialog::MapDialog(const QStringList &editor, const QLocale &voice, const QStr
     connect(ui->radius, QOverload<int>::of(&QSpinBox::valueChanged), this, &MapDialog::updatePreview);
     connect(ui->before, &QLineEdit::textChanged, this, &MapDialog::updatePreview);
     connect(ui->after, &QLineEdit::textChanged, this, &MapDialog::updatePreview);
+    connect(ui->here, &QLineEdit::textChanged, this, &MapDialog::updatePreview);
     updatePreview();
     ui->home->setFocus();
 }
@@ -74,16 +78,18 @@ void MapDialog::updatePreview()
     const StarMap &map = StarMap::bundled();
     const QString typed = ui->home->text().trimmed();
     const int home = map.find(typed);
-    const MapRuleWords words{ui->before->text(), ui->after->text()};
+    const MapRuleWords words{ui->before->text(), ui->after->text(), ui->here->text()};
 
     QString problem;
     const bool here = ui->centreHere->isChecked();
     if (typed.isEmpty())
         problem = here ? tr("Type the system you are in: the game's Local log has not said it yet.")
                        : tr("Type your home system: the names of the map are offered as you type.");
+    else if (home < 0 && map.hasNameStartingWith(typed))
+        problem = tr("Go on typing, or choose one of the names offered.");
     else if (home < 0)
         problem = tr("There is no system \"%1\" on the map.").arg(typed);
-    else if (!fitsInRule(words.before) || !fitsInRule(words.after))
+    else if (!fitsInRule(words.before) || !fitsInRule(words.after) || !fitsInRule(words.here))
         problem = tr("The words cannot contain \"|\": it separates the fields of a rule.");
     ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
     if (!problem.isEmpty()) {
@@ -96,9 +102,9 @@ void MapDialog::updatePreview()
     MapRules rules = buildMapRules(map, home, ui->radius->value(), words);
     rules.followsPlayer = here;
     merged = mergeMapRules(editor, rules);
-    QString summary = tr("Systems within %1 jumps of %2: %3\nRules to add: %4\nKept, as you have a rule for them: %5")
-                          .arg(QString::number(rules.radius), rules.home,
-                               QString::number(rules.lines.size() + rules.unnamed.size()),
+    QString summary = tr("Systems within %n jump(s) of %1: %2\nRules to add: %3\nKept, as you have a rule for them: %4",
+                         nullptr, rules.radius)
+                          .arg(rules.home, QString::number(rules.lines.size() + rules.unnamed.size()),
                                QString::number(merged.added.size()), QString::number(merged.kept));
     if (!rules.unnamed.isEmpty()) {
         QString examples = rules.unnamed.mid(0, UnnamedExamples).join(QStringLiteral(", "));
@@ -107,6 +113,8 @@ void MapDialog::updatePreview()
         summary += tr("\nNo rule, as chat detection cannot find such names: %1 (%2)")
                        .arg(QString::number(rules.unnamed.size()), examples);
     }
+    if (here && !player.isEmpty())
+        summary.prepend(tr("The game's Local log says you are in %1.").arg(player) + QLatin1Char('\n'));
     if (here)
         summary += tr("\nWhile listening, these rules are made again from each system you enter, as the game "
                       "writes it in the Local channel's log.");
