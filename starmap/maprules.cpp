@@ -60,8 +60,9 @@ QString unquoted(const QString &words)
 
 QString blockBeginLine(const MapRules &rules)
 {
-    // Left out when empty, as markers written before these words were kept.
-    const QString here = rules.words.here.isEmpty() ? QString() : QLatin1Char(' ') + quoted(rules.words.here);
+    // Written even when empty: only a marker made before these words were
+    // kept lacks them, and gets the default ones.
+    const QString here = QLatin1Char(' ') + quoted(rules.words.here);
     const QString from = rules.followsPlayer ? QStringLiteral("where I am, now %1,").arg(rules.home) : rules.home;
     return BlockBegin
         + QStringLiteral("%1 within %2 jumps, words %3 %4 (replaced whole when generated again)")
@@ -173,6 +174,15 @@ MapBlock readMapBlock(const QStringList &lines)
         if (block.readable) {
             block.centre = m.captured(2);
             block.words = {unquoted(m.captured(4)), unquoted(m.captured(5)), unquoted(m.captured(6))};
+            // Made with the default words before the player's own system had
+            // words: "0 jumps" was never chosen.
+            if (m.capturedStart(6) < 0) {
+                for (const QLocale &voice : {QLocale(QLocale::Chinese), QLocale(QLocale::English)}) {
+                    const MapRuleWords defaults = defaultMapRuleWords(voice);
+                    if (block.words.before == defaults.before)
+                        block.words.here = defaults.here;
+                }
+            }
         } else {
             block.radius = 0;
         }

@@ -44,7 +44,7 @@ static QStringList reached(const StarMap &map, const QStringList &homes, int rad
 }
 
 static const QString Begin
-    = "# map rules from H-HHHH within 2 jumps, words \"%1跳位\" \"预警\" (replaced whole when generated again)";
+    = "# map rules from H-HHHH within 2 jumps, words \"%1跳位\" \"预警\" \"\" (replaced whole when generated again)";
 static const QString End = "# end of map rules";
 
 class TestStarMap : public QObject
@@ -189,6 +189,11 @@ void TestStarMap::blockSettings_data()
         << "1 0 Kor-Azor Prime 5 -1 /";
     QTest::newRow("made before the own-system words were kept") << QStringList{"# map rules from A-AAAA within 3 jumps, "
         "words \"a\" \"b\" (replaced whole when generated again)", End} << "1 0 A-AAAA 3 3 a/b";
+    QTest::newRow("default words made before the own-system words") << QStringList{"# map rules from A-AAAA within 3 "
+        "jumps, words \"%1跳位\" \"预警\" (replaced whole when generated again)", End} << "1 0 A-AAAA 3 3 %1跳位/预警/本星系";
+    MapRules noHere = buildMapRules(fixture(), fixture().find("A-AAAA"), 3, {"%1 jumps", "hostile", ""});
+    noHere.followsPlayer = true;
+    QTest::newRow("own-system words left empty") << mergeMapRules({}, noHere).lines << "1 1 A-AAAA 3 3 %1 jumps/hostile";
     const QString damaged = "# map rules from where I am, now A-AAAA, within %1 jumps%2 (replaced whole when generated again)";
     QTest::newRow("damaged: no words") << QStringList{damaged.arg("3", ""), End} << "0 1  0 -1 /";
     QTest::newRow("damaged: radius") << QStringList{damaged.arg("11", ", words \"a\" \"b\""), End} << "0 1  0 -1 /";

@@ -31,14 +31,13 @@ MapDialog::MapDialog(const QStringList &editor, const QLocale &voice, const QStr
 
     // Made again, a block starts from what it was made with.
     const MapBlock saved = readMapBlock(editor);
-    // A block made before its words were kept has none in its marker, nor
-    // one made before the words for the player's own system were.
+    // A block made before its words were kept has none in its marker.
     const bool savedWords = saved.readable && !(saved.words.before.isEmpty() && saved.words.after.isEmpty());
     const MapRuleWords defaults = defaultMapRuleWords(voice);
     const MapRuleWords words = savedWords ? saved.words : defaults;
     ui->before->setText(words.before);
     ui->after->setText(words.after);
-    ui->here->setText(words.here.isEmpty() ? defaults.here : words.here);
+    ui->here->setText(words.here);
     if (saved.readable) {
         ui->radius->setValue(saved.radius);
         // Made from several characters' systems: the first, as one is typed.
