@@ -41,8 +41,13 @@ MockSpeechEngine::MockSpeechEngine(QObject *parent)
 
 QVector<QLocale> MockSpeechEngine::availableLocales() const
 {
-    return {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Chinese, QLocale::China),
-            QLocale(QLocale::German, QLocale::Germany)};
+    const QLocale en(QLocale::English, QLocale::UnitedStates), zh(QLocale::Chinese, QLocale::China),
+        de(QLocale::German, QLocale::Germany);
+#ifdef MOCK_SPEECH_SECOND
+    return {de, zh, en}; // a language not spoken first
+#else
+    return {en, zh, de};
+#endif
 }
 
 QVector<QVoice> MockSpeechEngine::voicesFor(const QLocale &locale) const
@@ -68,7 +73,7 @@ QVector<QVoice> MockSpeechEngine::voicesFor(const QLocale &locale) const
     case QLocale::German:
         return {voice(QStringLiteral("Hans, a German voice with a name as long as some platform voices have"), QVoice::Male, QVoice::Adult, 20),
                 // A "%1" in a name, as a platform may give one.
-                voice(QStringLiteral("Greta %1"), QVoice::Female, QVoice::Adult, 21)};
+                voice(QStringLiteral("Greta %1"), QVoice::Unknown, QVoice::Other, 21)};
     default:
         return {};
     }
