@@ -281,6 +281,9 @@ void SpeechPanel::engineSelected(int index)
         return !spokenA && names.at(a).localeAwareCompare(names.at(b)) < 0;
     });
     for (const int i : qAsConst(order)) {
+        // A language Qt does not know comes as "C": it names nothing to choose.
+        if (locales.at(i).language() == QLocale::C)
+            continue;
         m_ui.language->addItem(names.at(i), QVariant(locales.at(i)));
         m_ui.language->setItemData(m_ui.language->count() - 1, i, EngineOrderRole);
     }
