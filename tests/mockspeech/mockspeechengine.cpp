@@ -41,13 +41,10 @@ MockSpeechEngine::MockSpeechEngine(QObject *parent)
 
 QVector<QLocale> MockSpeechEngine::availableLocales() const
 {
+    // mock2 lists a language that alerts are not spoken in first.
     const QLocale en(QLocale::English, QLocale::UnitedStates), zh(QLocale::Chinese, QLocale::China),
         de(QLocale::German, QLocale::Germany);
-#ifdef MOCK_SPEECH_SECOND
-    return {de, zh, en}; // a language not spoken first
-#else
-    return {en, zh, de};
-#endif
+    return qstrcmp(MOCK_ENGINE_NAME, "mock2") ? QVector<QLocale>{en, zh, de} : QVector<QLocale>{de, zh, en};
 }
 
 QVector<QVoice> MockSpeechEngine::voicesFor(const QLocale &locale) const
