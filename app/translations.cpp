@@ -50,10 +50,16 @@ QString installTranslations(const QStringList &uiLanguages)
 
 QString languageName(const QLocale &locale, bool territory)
 {
-    if (installed == QLatin1String("zh_CN") && locale.language() != QLocale::C) {
-        const QString name = locale.nativeLanguageName();
-        return territory ? QStringLiteral("%1 (%2)").arg(name, nativeTerritoryName(locale)) : name;
-    }
-    const QString name = QLocale::languageToString(locale.language());
-    return territory ? QStringLiteral("%1 (%2)").arg(name, territoryName(locale)) : name;
+    // Qt lacks native names for some languages and territories: the English
+    // one then, never an empty name or "()".
+    const bool native = installed == QLatin1String("zh_CN") && locale.language() != QLocale::C;
+    QString name = native ? locale.nativeLanguageName() : QString();
+    if (name.isEmpty())
+        name = QLocale::languageToString(locale.language());
+    if (!territory)
+        return name;
+    QString place = native ? nativeTerritoryName(locale) : QString();
+    if (place.isEmpty())
+        place = territoryName(locale);
+    return place.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, place);
 }

@@ -43,14 +43,15 @@ void pressCancel(QDialog *dialog)
     dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
 }
 
+// In the list's order; all of them with the age each shows.
 QStringList entries(QListWidget *list, bool selectedOnly)
 {
     QStringList names;
     for (int i = 0; i < list->count(); ++i) {
+        const QString age = list->item(i)->data(ChannelDialog::AgeRole).toString();
         if (!selectedOnly || list->item(i)->isSelected())
-            names << list->item(i)->text();
+            names << (selectedOnly || age.isEmpty() ? list->item(i)->text() : list->item(i)->text() + ' ' + age);
     }
-    names.sort();
     return names;
 }
 
@@ -118,28 +119,40 @@ void TestDialogs::channelList_data()
 {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QByteArray>("channelFile");
+    // In the list's order, with the ages of the newest logs (untranslated: "hour(s)").
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QStringList>("selected");
-    const QStringList three{"Local_20201006_123456.txt", "Local_20201007_080000.txt", "Corp_20201006_120000.txt"};
-    QTest::newRow("Local and Corp from three files") << three << QByteArray("Corp\n") << QStringList{"Corp", "Local"}
+    // "@N": written N seconds ago; the newest log of Local is the older name.
+    const QStringList three{"Local_20201006_123456.txt@130", "Local_20201007_080000.txt@259300",
+                            "Corp_20201006_120000.txt@7300"};
+    QTest::newRow("Local and Corp from three files") << three << QByteArray("Corp\n")
+                                                     << QStringList{"Corp 2 hour(s) ago", "Local 2 min ago"}
                                                      << QStringList{"Corp"};
     QTest::newRow("exact comparison") << three << QByteArray("corp\nLocal \n")
-                                      << QStringList{"Corp", "Local", "Local ", "corp"} << QStringList{"Local ", "corp"};
+                                      << QStringList{"Corp 2 hour(s) ago", "corp", "Local 2 min ago", "Local "}
+                                      << QStringList{"corp", "Local "};
+    QTest::newRow("case ignored, logs and none mixed")
+        << QStringList{"alliance_20261207_060000.txt@20", "Corp_20261201_060000.txt@266400",
+                       "Local_20261207_060000.txt@3590", "Intel_20261206_060000.txt@86500"}
+        << QByteArray("Fleet\nbeta\n")
+        << QStringList{"alliance just now", "beta", "Corp 3 day(s) ago", "Fleet", "Intel 1 day(s) ago", "Local 59 min ago"}
+        << QStringList{"beta", "Fleet"};
     QTest::newRow("followed channel without a log kept") << three << QByteArray("Corp\nAlliance\n")
-                                                         << QStringList{"Alliance", "Corp", "Local"}
+                                                         << QStringList{"Alliance", "Corp 2 hour(s) ago", "Local 2 min ago"}
                                                          << QStringList{"Alliance", "Corp"};
-    QTest::newRow("no channel file") << three << QByteArray("<absent>") << QStringList{"Corp", "Local"}
-                                     << QStringList();
+    QTest::newRow("no channel file") << three << QByteArray("<absent>")
+                                     << QStringList{"Corp 2 hour(s) ago", "Local 2 min ago"} << QStringList();
     QTest::newRow("names with _, a character id")
         << QStringList{"Intel_North_20261207_060000_123456.txt", "Intel_South_20261207_060000.txt",
                        "Corporate Intel_20261207_060000.txt"}
-        << QByteArray("Intel_North\n") << QStringList{"Corporate Intel", "Intel_North", "Intel_South"}
+        << QByteArray("Intel_North\n")
+        << QStringList{"Corporate Intel just now", "Intel_North just now", "Intel_South just now"}
         << QStringList{"Intel_North"};
     QTest::newRow("no logs, empty line") << QStringList{"notes.txt", "_20261207_060000.txt", "Local_notes.txt"}
                                          << QByteArray("\n") << QStringList() << QStringList();
     QTest::newRow("subfolders ignored") << QStringList{"Local_20261207_060000.txt", "Corp_20261207_060000.txt/",
                                                        "Corp_20261207_060000.txt/Corp_20261207_070000.txt"}
-                                        << QByteArray("Local\r\n") << QStringList{"Local"}
+                                        << QByteArray("Local\r\n") << QStringList{"Local just now"}
                                         << QStringList{"Local"};
     QTest::newRow("missing folder, empty line") << QStringList{"<none>"} << QByteArray("Local\n\n")
                                                 << QStringList{"Local"} << QStringList{"Local"};
@@ -152,10 +165,15 @@ void TestDialogs::channelList()
     WorkingFolder folder;
     QTemporaryDir logs;
     for (const QString &f : files) {
+        const QString name = f.section('@', 0, 0);
         if (f.endsWith('/'))
             QDir(logs.path()).mkdir(f);
         else if (f != "<none>")
-            writeGameLog(logs.filePath(f), "Local");
+            writeGameLog(logs.filePath(name), "Local");
+        QFile file(logs.filePath(name));
+        if (f.contains('@') && file.open(QIODevice::Append))
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-f.section('@', 1).toInt()),
+                             QFileDevice::FileModificationTime);
     }
     SharedConfig::chatlogDir = files.contains("<none>") ? logs.filePath("missing") : logs.path();
     if (channelFile != "<absent>")
@@ -166,6 +184,7 @@ void TestDialogs::channelList()
     auto *list = dialog.findChild<QListWidget *>("listWidget");
     QTEST(entries(list, false), "listed");
     QTEST(entries(list, true), "selected");
+    QCOMPARE(dialog.focusWidget(), list); // typing a letter goes to a channel
     QCOMPARE(list->selectionMode(), QAbstractItemView::MultiSelection);
     QCOMPARE(dialog.size(), QSize(717, 545));
     QCOMPARE(list->geometry(), QRect(30, 30, 651, 421));
@@ -466,17 +485,21 @@ void TestDialogs::voiceDialogApplies_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("voiceName");
     QTest::addColumn<QString>("engineName");
+    QTest::addColumn<QString>("voiceEntry"); // Greta's gender and age are not known
     QTest::newRow("80 -3 5 0 2 1") << QByteArray("80\n-3\n5\n0\n2\n1\n") << QList<int>{80, -3, 5}
-                                   << QList<double>{0.8, -0.3, 0.5} << "de_DE" << "Greta %1" << "Default";
+                                   << QList<double>{0.8, -0.3, 0.5} << "de_DE" << "Greta %1" << "Default" << "Greta %1";
     QTest::newRow("empty lines, seventh value") << QByteArray("\n80\n\n-3\n5\n\n0\n2\n1\n9\n")
                                                 << QList<int>{80, -3, 5} << QList<double>{0.8, -0.3, 0.5} << "de_DE"
-                                                << "Greta %1" << "Default";
+                                                << "Greta %1" << "Default" << "Greta %1";
     QTest::newRow("volume 150 clamps") << QByteArray("150\n0\n0\n") << QList<int>{100, 0, 0}
-                                       << QList<double>{1.0, 0.0, 0.0} << "en_US" << "Anna" << "Default";
+                                       << QList<double>{1.0, 0.0, 0.0} << "en_US" << "Anna" << "Default"
+                                       << "Anna - Female - Adult";
     QTest::newRow("sliders only") << QByteArray("50\n-4\n3\n") << QList<int>{50, -4, 3}
-                                  << QList<double>{0.5, -0.4, 0.3} << "en_US" << "Anna" << "Default";
+                                  << QList<double>{0.5, -0.4, 0.3} << "en_US" << "Anna" << "Default"
+                                  << "Anna - Female - Adult";
+    // mock2's second language, whatever place the list gives it.
     QTest::newRow("saved engine") << QByteArray("70\n0\n0\n2\n1\n1\n") << QList<int>{70, 0, 0}
-                                  << QList<double>{0.7, 0.0, 0.0} << "zh_CN" << "Lei" << "mock2";
+                                  << QList<double>{0.7, 0.0, 0.0} << "zh_CN" << "Lei" << "mock2" << "Lei - Male - Adult";
 }
 
 void TestDialogs::voiceDialogApplies()
@@ -497,7 +520,7 @@ void TestDialogs::voiceDialogApplies()
     QTEST(speech->voice().name(), "voiceName");
     // The lists show what is in use.
     QTEST(dialog.findChild<QComboBox *>("engine")->currentText(), "engineName");
-    QTEST(dialog.findChild<QComboBox *>("voice")->currentText().section(" - ", 0, 0), "voiceName");
+    QTEST(dialog.findChild<QComboBox *>("voice")->currentText(), "voiceEntry");
     QCOMPARE(dialog.findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText(), QString("5跳位|0-G8NO|预警"));
 }
 
@@ -513,7 +536,9 @@ void TestDialogs::voiceDialogOk()
 
     VoiceDialog second;
     second.findChild<QSlider *>("rate")->setValue(-10);
-    second.findChild<QComboBox *>("language")->setCurrentIndex(1);
+    // mock2 lists German first: Chinese and English go before it.
+    QCOMPARE(second.findChild<QComboBox *>("language")->itemText(2), QString("German (Germany) - alerts not spoken"));
+    second.findChild<QComboBox *>("language")->setCurrentIndex(0);
     second.findChild<QComboBox *>("voice")->setCurrentIndex(2);
     QCOMPARE(second.findChild<QTextToSpeech *>()->voice().name(), QString("Xiaoyu"));
     pressOk(&second);
@@ -529,6 +554,10 @@ void TestDialogs::voiceDialogSpeaks()
     fresh.findChild<QComboBox *>("language")->setCurrentIndex(1);
     fresh.findChild<QPushButton *>("speakButton")->click();
     QCOMPARE(spokenTexts(), QStringList{"5跳位,0 杠 G 8 N O,预警"});
+    // A language alerts are not spoken in: Speak says why instead.
+    fresh.findChild<QComboBox *>("language")->setCurrentIndex(2);
+    fresh.findChild<QPushButton *>("speakButton")->click();
+    QVERIFY(fresh.findChild<QStatusBar *>("statusbar")->currentMessage().startsWith("Not spoken: alerts are spoken"));
     clearSpeechCalls();
     writeBytes(SharedConfig::locationFile, "5跳位|0-G8NO|预警\n");
     writeBytes(SharedConfig::voiceFile, "70\n0\n0\n0\n1\n0\n");
@@ -546,7 +575,7 @@ void TestDialogs::voiceDialogSpeaks()
 
     // The service went away: Speak is heard once, from a new engine of the kind chosen.
     const auto restore = qScopeGuard([] { qApp->setProperty("mockSpeechService", QVariant()); });
-    dialog.findChild<QComboBox *>("language")->setCurrentIndex(1);
+    dialog.findChild<QComboBox *>("language")->setCurrentIndex(0);
     qApp->setProperty("mockSpeechService", 1);
     QStringList messages;
     connect(bar, &QStatusBar::messageChanged, [&messages](const QString &m) { messages << m; });

@@ -50,6 +50,31 @@
         <source>Follow a channel&apos;s newer log by itself (a relog, the daily restart)</source>
         <translation>Follow a channel&apos;s newer log by itself (a relog, the daily restart)</translation>
     </message>
+    <message>
+        <source>just now</source>
+        <translation>just now</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min ago</source>
+        <translation>
+            <numerusform>%n min ago</numerusform>
+            <numerusform>%n min ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>%n hour ago</numerusform>
+            <numerusform>%n hours ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) ago</source>
+        <translation>
+            <numerusform>%n day ago</numerusform>
+            <numerusform>%n days ago</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ChatWatch</name>
@@ -639,10 +664,6 @@ Kept, as you have a rule for them: %4</numerusform>
         <translation>Female</translation>
     </message>
     <message>
-        <source>Unknown Gender</source>
-        <translation>Unknown Gender</translation>
-    </message>
-    <message>
         <source>Child</source>
         <translation>Child</translation>
     </message>
@@ -659,8 +680,12 @@ Kept, as you have a rule for them: %4</numerusform>
         <translation>Senior</translation>
     </message>
     <message>
-        <source>Other Age</source>
-        <translation>Other Age</translation>
+        <source>%1 - alerts not spoken</source>
+        <translation>%1 - alerts not spoken</translation>
+    </message>
+    <message>
+        <source>Not spoken: alerts are spoken in Chinese or English only; choose one of them as the language</source>
+        <translation>Not spoken: alerts are spoken in Chinese or English only; choose one of them as the language</translation>
     </message>
 </context>
 <context>
@@ -705,10 +730,6 @@ QtSpeech is a library that makes text to speech easy with Qt.
 Done, over and out.</translation>
     </message>
     <message>
-        <source>Engine</source>
-        <translation>Engine</translation>
-    </message>
-    <message>
         <source>Pitch:</source>
         <translation>Pitch:</translation>
     </message>
@@ -751,6 +772,10 @@ Done, over and out.</translation>
     <message>
         <source>Cannot speak: %1, also after a restart</source>
         <translation>Cannot speak: %1, also after a restart</translation>
+    </message>
+    <message>
+        <source>Engine:</source>
+        <translation>Engine:</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,28 @@
         <source>Follow a channel&apos;s newer log by itself (a relog, the daily restart)</source>
         <translation>自动跟随频道的新日志（重新登录、每日重启）</translation>
     </message>
+    <message>
+        <source>just now</source>
+        <translation>刚刚</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min ago</source>
+        <translation>
+            <numerusform>%n 分钟前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s) ago</source>
+        <translation>
+            <numerusform>%n 小时前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) ago</source>
+        <translation>
+            <numerusform>%n 天前</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ChatWatch</name>
@@ -626,10 +648,6 @@ Kept, as you have a rule for them: %4</source>
         <translation>女</translation>
     </message>
     <message>
-        <source>Unknown Gender</source>
-        <translation>未知性别</translation>
-    </message>
-    <message>
         <source>Child</source>
         <translation>儿童</translation>
     </message>
@@ -646,8 +664,12 @@ Kept, as you have a rule for them: %4</source>
         <translation>老年</translation>
     </message>
     <message>
-        <source>Other Age</source>
-        <translation>其他年龄</translation>
+        <source>%1 - alerts not spoken</source>
+        <translation>%1 - 不能播报预警</translation>
+    </message>
+    <message>
+        <source>Not spoken: alerts are spoken in Chinese or English only; choose one of them as the language</source>
+        <translation>未朗读：预警只能用中文或英文播报，请选择其中一种语言</translation>
     </message>
 </context>
 <context>
@@ -692,10 +714,6 @@ QtSpeech is a library that makes text to speech easy with Qt.
 Done, over and out.</translation>
     </message>
     <message>
-        <source>Engine</source>
-        <translation>引擎</translation>
-    </message>
-    <message>
         <source>Pitch:</source>
         <translation>音调：</translation>
     </message>
@@ -738,6 +756,10 @@ Done, over and out.</translation>
     <message>
         <source>Cannot speak: %1, also after a restart</source>
         <translation>无法朗读：%1，重启后依然如此</translation>
+    </message>
+    <message>
+        <source>Engine:</source>
+        <translation>引擎：</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,9 @@ class ChannelDialog : public QDialog
 {
     Q_OBJECT
 public:
+    // A channel's row holds how long ago its newest log was written.
+    enum { AgeRole = Qt::UserRole + 1 };
+
     explicit ChannelDialog(QWidget *parent = nullptr);
     ~ChannelDialog() override;
 

@@ -2,6 +2,7 @@
 #include "ui/speechpanel.h"
 
 #include "app/configfile.h"
+#include "app/qtcompat.h"
 #include "app/sharedconfig.h"
 #include "app/translations.h"
 #include "speech/alertqueue.h"
@@ -17,6 +18,8 @@
 #include <QStatusBar>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace {
 
 // Started, stopped, paused, error: in the order of the engine's states.
@@ -27,13 +30,14 @@ const char *const StateMessages[] = {
     QT_TRANSLATE_NOOP("SpeechPanel", "Speech error!"),
 };
 
-// Qt's own names for these have no translation.
+// Qt's own names for these have no translation. What the engine does not
+// know is left out: most engines know neither.
 QString genderName(QVoice::Gender gender)
 {
     switch (gender) {
     case QVoice::Male: return SpeechPanel::tr("Male");
     case QVoice::Female: return SpeechPanel::tr("Female");
-    default: return SpeechPanel::tr("Unknown Gender");
+    default: return QString();
     }
 }
 
@@ -44,15 +48,32 @@ QString ageName(QVoice::Age age)
     case QVoice::Teenager: return SpeechPanel::tr("Teenager");
     case QVoice::Adult: return SpeechPanel::tr("Adult");
     case QVoice::Senior: return SpeechPanel::tr("Senior");
-    default: return SpeechPanel::tr("Other Age");
+    default: return QString();
     }
 }
 
 QString voiceText(const QVoice &voice)
 {
-    // One call: a "%1" inside a voice's name stays as it is.
-    return QStringLiteral("%1 - %2 - %3").arg(voice.name(), genderName(voice.gender()), ageName(voice.age()));
+    QStringList parts{voice.name(), genderName(voice.gender()), ageName(voice.age())};
+    parts.removeAll(QString());
+    return parts.join(QLatin1String(" - "));
 }
+
+// A language alerts are not spoken in is named in English, whose letters
+// every font has, and marked so.
+QString languageEntry(const QLocale &locale)
+{
+    if (speechLanguageHandled(locale))
+        return languageName(locale, true);
+    QString name = QLocale::languageToString(locale.language());
+    const QString place = territoryName(locale);
+    if (!place.isEmpty())
+        name = QStringLiteral("%1 (%2)").arg(name, place);
+    return SpeechPanel::tr("%1 - alerts not spoken").arg(name);
+}
+
+// The place of a language entry in the engine's own list, which voice.ini keeps.
+const int EngineOrderRole = Qt::UserRole + 1;
 
 // Makes an entry current without the list's signals; an index without an
 // entry leaves the list as it is.
@@ -150,7 +171,14 @@ void SpeechPanel::say(const QString &text, int tag, int jumps)
 
 void SpeechPanel::speak()
 {
-    say(prepareSpeechText(m_ui.text->document()->toPlainText(), m_engine));
+    const QString text = prepareSpeechText(m_ui.text->document()->toPlainText(), m_engine);
+    // Nothing to say: Speak says why instead of seeming broken.
+    if (text.isEmpty() && m_engine && !speechLanguageHandled(m_engine->locale())) {
+        m_ui.statusbar->showMessage(
+            tr("Not spoken: alerts are spoken in Chinese or English only; choose one of them as the language"));
+        return;
+    }
+    say(text);
 }
 
 void SpeechPanel::stop()
@@ -236,10 +264,28 @@ void SpeechPanel::engineSelected(int index)
     const auto locales = speech->availableLocales();
     QLocale current = speech->locale();
     const QString currentName = current.name();
-    for (const QLocale &locale : locales) {
-        m_ui.language->addItem(languageName(locale, true), QVariant(locale));
-        if (locale.name() == currentName)
-            current = locale;
+    // The languages alerts are spoken in first, in the engine's order; then
+    // the others by name.
+    QStringList names;
+    QVector<int> order;
+    for (int i = 0; i < locales.size(); ++i) {
+        names.append(languageEntry(locales.at(i)));
+        order.append(i);
+        if (locales.at(i).name() == currentName)
+            current = locales.at(i);
+    }
+    std::stable_sort(order.begin(), order.end(), [&locales, &names](int a, int b) {
+        const bool spokenA = speechLanguageHandled(locales.at(a)), spokenB = speechLanguageHandled(locales.at(b));
+        if (spokenA != spokenB)
+            return spokenA;
+        return !spokenA && names.at(a).localeAwareCompare(names.at(b)) < 0;
+    });
+    for (const int i : qAsConst(order)) {
+        // A language Qt does not know comes as "C": it names nothing to choose.
+        if (locales.at(i).language() == QLocale::C)
+            continue;
+        m_ui.language->addItem(names.at(i), QVariant(locales.at(i)));
+        m_ui.language->setItemData(m_ui.language->count() - 1, i, EngineOrderRole);
     }
 
     speech->setRate(m_ui.rate->value() / 10.0);
@@ -255,6 +301,12 @@ void SpeechPanel::engineSelected(int index)
     connect(m_ui.language, IndexChanged, this, &SpeechPanel::languageSelected);
     showNewEngineState(speech->state());
     localeChanged(current);
+}
+
+int SpeechPanel::savedLanguage() const
+{
+    const QVariant place = m_ui.language->currentData(EngineOrderRole);
+    return place.isValid() ? place.toInt() : -1;
 }
 
 void SpeechPanel::languageSelected(int language)
@@ -357,7 +409,7 @@ void SpeechPanel::loadVoiceSettings()
             showEntry(m_ui.engine, value);
             engineSelected(value);
             break;
-        case VoiceLanguage: languageSelected(value); break;
+        case VoiceLanguage: languageSelected(m_ui.language->findData(value, EngineOrderRole)); break;
         case VoiceVoice: applyVoice(value); break;
         }
     }

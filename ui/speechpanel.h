@@ -64,6 +64,10 @@ public:
     // What went wrong with the engine in use: "speechd did not speak within 1 s".
     QString failureText(SpeechWatchdog::Failure why) const;
 
+    // The language shown, as voice.ini saves it: its place in the engine's
+    // own list, which the language list puts in another order. -1 for none.
+    int savedLanguage() const;
+
     // What the windows' slots of the same names do.
     void speak();
     void stop();

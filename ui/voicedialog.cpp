@@ -45,7 +45,7 @@ void VoiceDialog::on_buttonBox_accepted()
     const QStringList values = {
         QString::number(ui->volume->value()),        QString::number(ui->rate->value()),
         QString::number(ui->pitch->value()),         QString::number(ui->engine->currentIndex()),
-        QString::number(ui->language->currentIndex()), QString::number(ui->voice->currentIndex()),
+        QString::number(speechPanel->savedLanguage()), QString::number(ui->voice->currentIndex()),
     };
     // A failed save keeps the dialog open with the user's choices.
     if (saveSettingsFile(this, SharedConfig::voiceFile, joinConfigLines(values)))

@@ -41,8 +41,10 @@ MockSpeechEngine::MockSpeechEngine(QObject *parent)
 
 QVector<QLocale> MockSpeechEngine::availableLocales() const
 {
-    return {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Chinese, QLocale::China),
-            QLocale(QLocale::German, QLocale::Germany)};
+    // mock2 lists a language that alerts are not spoken in first.
+    const QLocale en(QLocale::English, QLocale::UnitedStates), zh(QLocale::Chinese, QLocale::China),
+        de(QLocale::German, QLocale::Germany);
+    return qstrcmp(MOCK_ENGINE_NAME, "mock2") ? QVector<QLocale>{en, zh, de} : QVector<QLocale>{de, zh, en};
 }
 
 QVector<QVoice> MockSpeechEngine::voicesFor(const QLocale &locale) const
@@ -68,7 +70,7 @@ QVector<QVoice> MockSpeechEngine::voicesFor(const QLocale &locale) const
     case QLocale::German:
         return {voice(QStringLiteral("Hans, a German voice with a name as long as some platform voices have"), QVoice::Male, QVoice::Adult, 20),
                 // A "%1" in a name, as a platform may give one.
-                voice(QStringLiteral("Greta %1"), QVoice::Female, QVoice::Adult, 21)};
+                voice(QStringLiteral("Greta %1"), QVoice::Unknown, QVoice::Other, 21)};
     default:
         return {};
     }
