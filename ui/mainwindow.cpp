@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow.h"
 
+#include "app/configfile.h"
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "app/translations.h"
@@ -314,7 +315,11 @@ void MainWindow::followSettings()
 // Before 开始监听: what to set up first, so that a first start says what to do.
 void MainWindow::showNextStep()
 {
-    const bool noChannel = SharedConfig::channels.isEmpty(), noRule = SharedConfig::locations.isEmpty();
+    const bool noRule = SharedConfig::locations.isEmpty();
+    // Without a rules file the start leaves the channels unread: the file says.
+    QStringList chosen;
+    const bool noChannel = SharedConfig::channels.isEmpty()
+        && !(noRule && readConfigLines(SharedConfig::channelFile, &chosen) && !chosen.isEmpty());
     const QString next = noChannel ? tr("First choose the channels to follow: 选项 > Channel")
         : noRule                   ? tr("Next add location rules: 选项 > Location")
                                    : tr("Ready: press 开始监听");

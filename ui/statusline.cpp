@@ -69,7 +69,10 @@ void StatusLine::showElided()
     const auto elided = [this](const QString &text) {
         return fontMetrics().elidedText(text, Qt::ElideRight, qMax(0, contentsRect().width()));
     };
-    if (!hasWarning() || m_parts.size() < 2)
+    // A warning always has the first line to itself; anything else only
+    // when the whole does not fit on one.
+    const bool fits = fontMetrics().horizontalAdvance(m_line) <= contentsRect().width();
+    if (m_parts.size() < 2 || (fits && !hasWarning()))
         setText(elided(m_line));
     else
         setText(elided(m_parts.first()) + QLatin1Char('\n')

@@ -10,8 +10,9 @@
 // gone, the status bar's passing message (QStatusBar::showMessage, such as
 // "Speech started...") and what listening does, in that order, so that no
 // message hides another. Each topic has a brief text for the line and a full
-// text for the tooltip. While a warning holds, the first has a line of its own
-// and the rest goes on a second line, so that the warning is read whole.
+// text for the tooltip. While a warning holds, or when the whole is too long
+// for one line, the first has a line of its own and the rest goes on a second
+// line, so that a warning or the next step is read whole.
 class StatusLine : public QLabel
 {
     Q_OBJECT
