@@ -417,6 +417,8 @@ void FileLoader::examine(const QString &line, quint64 started)
     QVector<QString> found;
     detectSystemNames(line, &found);
     examined_kind = found.isEmpty() ? LineKind::Report : lineKind(line);
+    if (!found.isEmpty())
+        examined_text = line.mid(line.indexOf(QLatin1String(" > ")) + 3).trimmed();
     for (const QString &location : qAsConst(found)) {
         if (generation != started)
             return;

@@ -92,6 +92,8 @@ public:
     const QString &examinedChannel() const { return examined_channel; }
     // Whether that line is a report, a clear or a question.
     LineKind examinedKind() const { return examined_kind; }
+    // That line's message, after its sender.
+    const QString &examinedText() const { return examined_text; }
 
 signals:
     void detectedLocation(QString location);
@@ -136,6 +138,7 @@ private:
     SharedLines shared;
     QString examined_channel;
     LineKind examined_kind = LineKind::Report;
+    QString examined_text;
     QString player_system;
     QMap<QString, QString> player_systems;
     QString location_log; // the log that named it

@@ -103,31 +103,33 @@ void TestAlertPath::alert_data()
     QTest::addColumn<QStringList>("said");
     QTest::addColumn<QString>("notice");
     QTest::addColumn<int>("service");
+    QTest::addColumn<QString>("listed"); // the last alert in the list, after its time
     const int answers = NotificationBus::Answers;
+    const QString red = "Local  0-G8NO  “0-G8NO red”", twice = "Local  0-G8NO  “0-G8NO > 0-G8NO”",
+                  silent = "Silent in German: use Chinese or English (选项 > Voice)", why = " — not spoken: the voice's language is neither Chinese nor English";
     QTest::newRow("Chinese") << QByteArray("5跳位|0-G8NO|预警\n") << int(Chinese) << "0-G8NO red"
-                             << QStringList{"5跳位,0 杠 G 8 N O,预警"} << "" << answers;
+                             << QStringList{"5跳位,0 杠 G 8 N O,预警"} << "" << answers << red;
     QTest::newRow("English") << QByteArray("5 jumps|0-G8NO|hostile\n") << int(English) << "0-G8NO red"
-                             << QStringList{"5 jumps 0 dash G 8 N O hostile"} << "" << answers;
+                             << QStringList{"5 jumps 0 dash G 8 N O hostile"} << "" << answers << red;
     QTest::newRow("wildcard") << QByteArray("5跳位|0-G8NO|预警\n近|*-****|有人\n") << int(Chinese) << "in MJ-5F9 now"
-                              << QStringList{"近,M J 杠 5 F 9,有人"} << "" << answers;
+                              << QStringList{"近,M J 杠 5 F 9,有人"} << "" << answers << "Local  MJ-5F9  “in MJ-5F9 now”";
     QTest::newRow("each report is said") << QByteArray("a|0-G8NO|b\n") << int(Chinese) << "0-G8NO > 0-G8NO"
-                                         << QStringList{"a,0 杠 G 8 N O,b", "a,0 杠 G 8 N O,b"} << "" << answers;
+                                         << QStringList{"a,0 杠 G 8 N O,b", "a,0 杠 G 8 N O,b"} << "" << answers << twice;
     // Home 1DQ1-A, 5 jumps, Chinese words: N-8YET is 1 jump away, 5-CQDA 6.
     const StarMap &map = StarMap::bundled();
     const MapRules fromMap = buildMapRules(map, map.find("1dq1-a"), 5, defaultMapRuleWords(QLocale::Chinese));
     QTest::newRow("rules from the map") << joinConfigLines(mergeMapRules({}, fromMap).lines).toUtf8() << int(Chinese)
-                                        << "N-8YET > 5-CQDA" << QStringList{"1跳位,N 杠 8 Y E T,预警"} << "" << answers;
+                                        << "N-8YET > 5-CQDA" << QStringList{"1跳位,N 杠 8 Y E T,预警"} << "" << answers << "Local  N-8YET  “N-8YET > 5-CQDA”";
     // Two silent alerts, one notification; the desktop is told before the
     // alert is handed on, so a hung service must not hold it.
-    const QString silent = "Alerts silent in German: use Chinese or English (选项 > Voice)";
     QTest::newRow("other language: empty say, told") << QByteArray("a|0-G8NO|b\n") << int(German) << "0-G8NO > 0-G8NO"
-                                                     << QStringList{"", ""} << silent << answers;
+                                                     << QStringList{"", ""} << silent << answers << twice + why;
     QTest::newRow("other language, notifications never answered")
         << QByteArray("a|0-G8NO|b\n") << int(German) << "0-G8NO" << QStringList{""} << silent
-        << int(NotificationBus::NeverAnswers);
+        << int(NotificationBus::NeverAnswers) << "Local  0-G8NO  “0-G8NO”" + why;
     QTest::newRow("other language, no notification service")
         << QByteArray("a|0-G8NO|b\n") << int(German) << "0-G8NO" << QStringList{""} << silent
-        << int(NotificationBus::Absent);
+        << int(NotificationBus::Absent) << "Local  0-G8NO  “0-G8NO”" + why;
 }
 
 void TestAlertPath::alert()
@@ -151,6 +153,11 @@ void TestAlertPath::alert()
     QCOMPARE(spokenTexts(), said);
     QCOMPARE(s.topic(StatusLine::Language), notice);
     QCOMPARE(bus->calls, notified);
+    // A line of its own, whatever else the status line says.
+    s.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.window.data()));
+    QVERIFY(notice.isEmpty() || s.window->findChild<StatusLine *>()->text().section('\n', 1) == "Listening to 1 chat log(s)");
+    QTEST(s.window->findChild<AlertHistory *>()->item(0)->text().section("  ", 1), "listed");
     // The notice belongs to one listening session.
     s.stop();
     QCOMPARE(s.topic(StatusLine::Language), notice);
@@ -226,6 +233,7 @@ void TestAlertPath::speechServiceFails()
     QFETCH(QStringList, heard);
     QTRY_COMPARE_WITH_TIMEOUT(s.topic(StatusLine::Speech), failure, 4 * SpeechWatchdog::PeriodMs);
     QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), heard, 4 * SpeechWatchdog::PeriodMs);
+    QVERIFY(failure.isEmpty() || s.window->findChild<AlertHistory *>()->item(0)->text().endsWith(": " + failure.section(": ", 1)));
     // Past the point where a late start or a second say would show.
     QTest::qWait(2 * SpeechWatchdog::PeriodMs);
     QCOMPARE(heardTexts(), heard);
@@ -298,7 +306,8 @@ void TestAlertPath::queue_data()
         loud{"CL2-AA", "N-8YET", "0-G8NO"}, all{"N-8YET", "5B-YDD", "1DQ1-A", "0-G8NO", "T5ZI-S"};
     QTest::newRow("clears and questions listed, not said")
         << QStringList{"CL2-AA", "N－8YET 清楚", "nuclear clrs statuses 0-G8NO"} + quiet << 30 << -1 << loud << loud << ""
-        << QStringList{"T5ZI-S clear", "0-G8NO clear", "1DQ1-A question", "5B-YDD question", "N-8YET clear"};
+        << QStringList{"T5ZI-S  “0-G8NO清 T5ZI-S” — a clear", "0-G8NO  “0-G8NO清 T5ZI-S” — a clear", "1DQ1-A  “1DQ1-A "
+                       "clear?” — a question", "5B-YDD  “5B-YDD Status？” — a question", "N-8YET  “N-8YET ｃｌｒ了” — a clear"};
     QTest::newRow("check box on: all said") << QStringList{"=announcequiet=1"} + quiet << 30 << -1 << all << all << ""
                                             << QStringList();
 }
@@ -326,7 +335,7 @@ void TestAlertPath::queue()
         if (line.startsWith('='))
             writeBytes(SharedConfig::optionsFile, line.mid(1).toUtf8());
         else if (line.contains('@'))
-            s.window->findChild<SpeechPanel *>()->say(text, history->add("Local", text), line.section('@', 1).toInt());
+            s.window->findChild<SpeechPanel *>()->say(text, history->add("Local", line, line, text), line.section('@', 1).toInt());
         else
             s.say(line);
     }
@@ -348,12 +357,12 @@ void TestAlertPath::queue()
     QVERIFY(s.window->findChild<QStatusBar *>("statusbar")->currentMessage() != "Speech started...");
     // The list: newest first, with its channel; what was dropped is marked.
     QFETCH(QStringList, quiet);
-    QTRY_VERIFY_WITH_TIMEOUT(quiet.isEmpty() || history->item(0)->text().endsWith(quiet[0]), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(quiet.isEmpty() || history->item(0)->text().endsWith(quiet[0] + ", not said"), 3000);
     for (int i = 0; i < quiet.size(); ++i) {
-        QVERIFY(history->item(i)->text().endsWith("  Local  " + quiet[i]));
+        QVERIFY(history->item(i)->text().endsWith("  Local  " + quiet[i] + ", not said"));
         QCOMPARE(history->item(i)->foreground().color(), history->palette().color(QPalette::Disabled, QPalette::Text));
     }
-    QVERIFY(history->item(quiet.size())->text().contains("  Local  " + texts(said).last().mid(6)));
+    QCOMPARE(history->item(quiet.size())->toolTip(), "Said: " + texts(said).last().mid(6));
     QCOMPARE(history->findItems("dropped", Qt::MatchContains).size(), notice.section(' ', 0, 0).toInt());
 }
 

@@ -4,6 +4,7 @@
 #include "monitor/chatlogwatcher.h"
 #include "notificationbus.h"
 #include "testsupport.h"
+#include "ui/alerthistory.h"
 #include "ui/mainwindow.h"
 #include "ui/statusline.h"
 
@@ -290,6 +291,7 @@ void TestMainWindow::stateSequence()
     window.show();
     auto *line = window.findChild<StatusLine *>();
     line->setTopic(StatusLine::Logs, "lasting");
+    line->clearTopic(StatusLine::Listening);
     for (const Step &s : steps) {
         QVERIFY(QMetaObject::invokeMethod(&window, "stateChanged", Q_ARG(QTextToSpeech::State, s.state)));
         QCOMPARE(bar->currentMessage(), QString(s.message));
@@ -325,27 +327,30 @@ void TestMainWindow::listeningStatus_data()
     QTest::addColumn<bool>("unreadable");
     QTest::addColumn<QString>("brief");
     QTest::addColumn<QString>("full");
+    QTest::addColumn<QString>("first"); // before 开始监听
     // Waiting is not listening yet, and no log followed is a warning.
     const QString noChannel = "Waiting for a channel to follow (选项 > Channel)",
                   neither = "Waiting for a channel and a location rule (选项)",
-                  noRule = "Waiting for a location rule (选项 > Location)", folder = "\nFolder: LOGS";
-    QTest::newRow("no channel") << QStringList{} << true << false << noChannel << noChannel + folder;
-    QTest::newRow("neither channel nor rule") << QStringList{} << false << false << neither << neither + folder;
-    QTest::newRow("no rule") << QStringList{"Local"} << false << false << noRule << noRule + folder;
+                  noRule = "Waiting for a location rule (选项 > Location)", folder = "\nFolder: LOGS",
+                  choose = "First choose the channels to follow: 选项 > Channel", ready = "Ready: press 开始监听";
+    QTest::newRow("no channel") << QStringList{} << true << false << noChannel << noChannel + folder << choose;
+    QTest::newRow("neither channel nor rule") << QStringList{} << false << false << neither << neither + folder << choose;
+    QTest::newRow("no rule") << QStringList{"Local"} << false << false << noRule << noRule + folder
+                             << "Next add location rules: 选项 > Location";
     QTest::newRow("all found") << QStringList{"Local"} << true << false << "Listening to 1 chat log(s)"
-                               << "Listening to 1 chat log(s)\nFolder: LOGS\nFollowing: Local_20261207_060000.txt";
+                               << "Listening to 1 chat log(s)\nFolder: LOGS\nFollowing: Local_20261207_060000.txt" << ready;
     QTest::newRow("two missing") << QStringList{"Local", "Corp", "Alliance"} << true << false
                                  << "Listening to 1 chat log(s); 2 channel(s) without a log"
                                  << "Listening to 1 chat log(s); no log found for \"Alliance\", \"Corp\"\n"
-                                    "Folder: LOGS\nFollowing: Local_20261207_060000.txt";
+                                    "Folder: LOGS\nFollowing: Local_20261207_060000.txt" << ready;
     QTest::newRow("no log yet") << QStringList{"Corp"} << true << false
                                 << "Listening to 0 chat log(s); 1 channel(s) without a log red"
-                                << "Listening to 0 chat log(s); no log found for \"Corp\"\nFolder: LOGS\nFollowing no log";
+                                << "Listening to 0 chat log(s); no log found for \"Corp\"\nFolder: LOGS\nFollowing no log" << ready;
     QTest::newRow("unreadable log") << QStringList{"Local"} << true << true
                                     << "1 log(s) cannot be opened  ·  Listening to 0 chat log(s) red"
                                     << "Cannot open LOGS/Local_20261207_060000.txt: what is said there is not heard. "
                                        "Check that you may read it, then press 停止 and 开始监听.\n"
-                                       "Listening to 0 chat log(s)\nFolder: LOGS\nFollowing no log";
+                                       "Listening to 0 chat log(s)\nFolder: LOGS\nFollowing no log" << ready;
 }
 
 void TestMainWindow::listeningStatus()
@@ -355,6 +360,7 @@ void TestMainWindow::listeningStatus()
     QFETCH(bool, unreadable);
     QFETCH(QString, brief);
     QFETCH(QString, full);
+    QFETCH(QString, first);
     WorkingFolder folder;
     QTemporaryDir logs;
     writeGameLog(logs.filePath("Local_20261207_060000.txt"), "Local");
@@ -367,16 +373,20 @@ void TestMainWindow::listeningStatus()
         auto *start = window.findChild<QPushButton *>("pushButton");
         auto *stop = window.findChild<QPushButton *>("pushButton_2");
         auto *line = window.findChild<StatusLine *>();
+        // The empty list says what it will show until something is followed.
+        const auto list = [&window] { return window.findChild<AlertHistory *>()->placeholder().isEmpty() ? "" : " list"; };
+        QStringList seen{line->line() + list()};
         start->click();
         // The buttons switch whether or not anything is followed.
         const QString red = line->styleSheet().contains("#b3261e") ? " red" : "";
-        QStringList seen{line->line() + red, line->toolTip(),
-                         start->isEnabled() || !stop->isEnabled() ? "idle" : "listening"};
+        seen << line->line() + red + list() << line->toolTip()
+             << (start->isEnabled() || !stop->isEnabled() ? "idle" : "listening");
         stop->click();
         seen << line->line() << (start->isEnabled() && !stop->isEnabled() ? "idle" : "listening");
         return seen;
     };
-    const QStringList expected{brief, full.replace("LOGS", logs.path()), "listening", "Listening stopped", "idle"};
+    const QStringList expected{first + " list", brief + (channels.isEmpty() || !rules ? " list" : ""),
+                               full.replace("LOGS", logs.path()), "listening", "Listening stopped", "idle"};
     if (!unreadable) {
         QCOMPARE(observe(), expected);
         return;

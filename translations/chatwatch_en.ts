@@ -8,10 +8,6 @@
         <translation>The last %1 alerts, newest first</translation>
     </message>
     <message>
-        <source>%1  %2  %3</source>
-        <translation>%1  %2  %3</translation>
-    </message>
-    <message>
         <source>said once: already waiting</source>
         <translation>said once: already waiting</translation>
     </message>
@@ -20,20 +16,44 @@
         <translation>dropped: %1 alerts were waiting</translation>
     </message>
     <message>
-        <source>could not be spoken</source>
-        <translation>could not be spoken</translation>
-    </message>
-    <message>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>%1 clear</source>
-        <translation>%1 clear</translation>
+        <source>%1  %2  %3  “%4”</source>
+        <translation>%1  %2  %3  “%4”</translation>
     </message>
     <message>
-        <source>%1 question</source>
-        <translation>%1 question</translation>
+        <source>Nothing said</source>
+        <translation>Nothing said</translation>
+    </message>
+    <message>
+        <source>Said: %1</source>
+        <translation>Said: %1</translation>
+    </message>
+    <message>
+        <source>a clear, not said</source>
+        <translation>a clear, not said</translation>
+    </message>
+    <message>
+        <source>a question, not said</source>
+        <translation>a question, not said</translation>
+    </message>
+    <message>
+        <source>not spoken: the voice&apos;s language is neither Chinese nor English</source>
+        <translation>not spoken: the voice&apos;s language is neither Chinese nor English</translation>
+    </message>
+    <message>
+        <source>not spoken: the speech engine failed</source>
+        <translation>not spoken: the speech engine failed</translation>
+    </message>
+    <message>
+        <source>not spoken: %1</source>
+        <translation>not spoken: %1</translation>
+    </message>
+    <message>
+        <source>Alerts will be listed here: the time, the channel, the system and the intel line that named it.</source>
+        <translation>Alerts will be listed here: the time, the channel, the system and the intel line that named it.</translation>
     </message>
 </context>
 <context>
@@ -315,10 +335,6 @@ Done, over and out.</translation>
         <translation>, also after the speech engine was restarted. The next alert tries again. Check that the speech service speaks (spd-say hello) and the voice in Options &gt; Voice.</translation>
     </message>
     <message>
-        <source>Alerts silent in %1: use Chinese or English (选项 &gt; Voice)</source>
-        <translation>Alerts silent in %1: use Chinese or English (Options &gt; Voice)</translation>
-    </message>
-    <message>
         <source>An alert was matched but not spoken: the voice&apos;s language, %1 (%2), is neither Chinese nor English. Choose a Chinese or English language in 选项 &gt; Voice.</source>
         <translation>An alert was matched but not spoken: the voice&apos;s language, %1 (%2), is neither Chinese nor English. Choose a Chinese or English language in Options &gt; Voice.</translation>
     </message>
@@ -465,6 +481,26 @@ No update page is set for this build.</translation>
     <message>
         <source>Following: %1</source>
         <translation>Following: %1</translation>
+    </message>
+    <message>
+        <source>Silent in %1: use Chinese or English (选项 &gt; Voice)</source>
+        <translation>Silent in %1: use Chinese or English (Options &gt; Voice)</translation>
+    </message>
+    <message>
+        <source>First choose the channels to follow: 选项 &gt; Channel</source>
+        <translation>First choose the channels to follow: Options &gt; Channels</translation>
+    </message>
+    <message>
+        <source>Next add location rules: 选项 &gt; Location</source>
+        <translation>Next, add location rules: Options &gt; Location rules</translation>
+    </message>
+    <message>
+        <source>Ready: press 开始监听</source>
+        <translation>Ready: press Start listening</translation>
+    </message>
+    <message>
+        <source>Choose the channels whose intel you want to hear in 选项 &gt; Channel, add the systems to watch in 选项 &gt; Location (&quot;From map…&quot; writes them for you), then press 开始监听.</source>
+        <translation>Choose the channels whose intel you want to hear in Options &gt; Channels, add the systems to watch in Options &gt; Location rules (&quot;From map…&quot; writes them for you), then press Start listening.</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,6 @@
         <translation>最近 %1 条预警，最新的在前</translation>
     </message>
     <message>
-        <source>%1  %2  %3</source>
-        <translation>%1  %2  %3</translation>
-    </message>
-    <message>
         <source>said once: already waiting</source>
         <translation>只播报一次：已在等待中</translation>
     </message>
@@ -20,20 +16,44 @@
         <translation>已丢弃：已有 %1 条预警在等待</translation>
     </message>
     <message>
-        <source>could not be spoken</source>
-        <translation>无法播报</translation>
-    </message>
-    <message>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>%1 clear</source>
-        <translation>%1 报清</translation>
+        <source>%1  %2  %3  “%4”</source>
+        <translation>%1  %2  %3  “%4”</translation>
     </message>
     <message>
-        <source>%1 question</source>
-        <translation>%1 询问</translation>
+        <source>Nothing said</source>
+        <translation>未朗读</translation>
+    </message>
+    <message>
+        <source>Said: %1</source>
+        <translation>朗读：%1</translation>
+    </message>
+    <message>
+        <source>a clear, not said</source>
+        <translation>报清，未朗读</translation>
+    </message>
+    <message>
+        <source>a question, not said</source>
+        <translation>询问，未朗读</translation>
+    </message>
+    <message>
+        <source>not spoken: the voice&apos;s language is neither Chinese nor English</source>
+        <translation>未朗读：语音的语言既不是中文也不是英文</translation>
+    </message>
+    <message>
+        <source>not spoken: the speech engine failed</source>
+        <translation>未朗读：语音引擎出错</translation>
+    </message>
+    <message>
+        <source>not spoken: %1</source>
+        <translation>未朗读：%1</translation>
+    </message>
+    <message>
+        <source>Alerts will be listed here: the time, the channel, the system and the intel line that named it.</source>
+        <translation>预警会列在这里：时间、频道、星系和提到它的情报原文。</translation>
     </message>
 </context>
 <context>
@@ -309,10 +329,6 @@ Done, over and out.</translation>
         <translation>，重启语音引擎后依然如此。下一条预警会再试。请检查语音服务能否发声（spd-say hello），并检查“选项 &gt; 语音”中的设置。</translation>
     </message>
     <message>
-        <source>Alerts silent in %1: use Chinese or English (选项 &gt; Voice)</source>
-        <translation>%1 的预警不会朗读：请选择中文或英文（选项 &gt; 语音）</translation>
-    </message>
-    <message>
         <source>An alert was matched but not spoken: the voice&apos;s language, %1 (%2), is neither Chinese nor English. Choose a Chinese or English language in 选项 &gt; Voice.</source>
         <translation>有预警匹配，但没有朗读：嗓音的语言 %1 (%2) 既不是中文也不是英文。请在“选项 &gt; 语音”中选择中文或英文。</translation>
     </message>
@@ -453,6 +469,26 @@ No update page is set for this build.</source>
     <message>
         <source>Following: %1</source>
         <translation>正在跟随：%1</translation>
+    </message>
+    <message>
+        <source>Silent in %1: use Chinese or English (选项 &gt; Voice)</source>
+        <translation>%1 不朗读预警：请选中文或英文（选项 &gt; 语音）</translation>
+    </message>
+    <message>
+        <source>First choose the channels to follow: 选项 &gt; Channel</source>
+        <translation>第一步：选择要监听的频道（选项 &gt; 频道）</translation>
+    </message>
+    <message>
+        <source>Next add location rules: 选项 &gt; Location</source>
+        <translation>下一步：添加位置规则（选项 &gt; 位置规则）</translation>
+    </message>
+    <message>
+        <source>Ready: press 开始监听</source>
+        <translation>准备就绪：请按“开始监听”</translation>
+    </message>
+    <message>
+        <source>Choose the channels whose intel you want to hear in 选项 &gt; Channel, add the systems to watch in 选项 &gt; Location (&quot;From map…&quot; writes them for you), then press 开始监听.</source>
+        <translation>在“选项 &gt; 频道”中选择要听取情报的频道，在“选项 &gt; 位置规则”中添加要监视的星系（“从星图生成…”可以替你写好），然后按“开始监听”。</translation>
     </message>
 </context>
 <context>

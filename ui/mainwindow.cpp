@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow.h"
 
+#include "app/configfile.h"
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "app/translations.h"
@@ -76,8 +77,10 @@ MainWindow::MainWindow(QWidget *parent)
                                    ui->plainTextEdit, ui->statusbar},
                                   this);
     // Kept until an alert is heard again.
+    // Connected before the queue, so that the list can say why its alert was lost.
     connect(speechPanel->watchdog(), &SpeechWatchdog::failed, this, [this](SpeechWatchdog::Failure why) {
-        const QString brief = tr("Alerts cannot be spoken: %1").arg(speechPanel->failureText(why));
+        speechFailure = speechPanel->failureText(why);
+        const QString brief = tr("Alerts cannot be spoken: %1").arg(speechFailure);
         statusLine->setTopic(StatusLine::Speech, brief,
                              brief + tr(", also after the speech engine was restarted. The next alert tries "
                                         "again. Check that the speech service speaks (spd-say hello) and the "
@@ -94,7 +97,7 @@ MainWindow::MainWindow(QWidget *parent)
     area->addWidget(history);
     speechPanel->queueAlerts();
     connect(speechPanel->queue(), &AlertQueue::outcome, this, [this](int tag, AlertQueue::Outcome outcome) {
-        history->setOutcome(tag, outcome);
+        history->setOutcome(tag, outcome, speechFailure);
         if (outcome == AlertQueue::Dropped)
             showDropped();
     });
@@ -108,6 +111,7 @@ MainWindow::MainWindow(QWidget *parent)
     const Options options = loadOptions();
     if (!options.window.isEmpty())
         restoreGeometry(options.window);
+    showNextStep();
     // Protected from the start, as when the program was closed.
     if (options.listening)
         on_pushButton_clicked();
@@ -149,15 +153,15 @@ void MainWindow::on_detectLocation(QString location)
     // dialog applies at once.
     const LineKind kind = fileLoader->examinedKind();
     if (kind != LineKind::Report && !loadOptions().announceQuiet) {
-        history->addQuiet(fileLoader->examinedChannel(), kind, message.section(QLatin1Char('|'), 1, 1));
+        history->addQuiet(fileLoader->examinedChannel(), kind, location, fileLoader->examinedText());
         return;
     }
     const QString text = prepareSpeechText(message, speechPanel->engine());
     // Rule lines always have three fields: empty means a language that is
-    // not spoken. The list then shows the rule line.
+    // not spoken.
     if (text.isEmpty())
         showUnspokenLanguage();
-    speechPanel->say(text, history->add(fileLoader->examinedChannel(), text.isEmpty() ? message : text),
+    speechPanel->say(text, history->add(fileLoader->examinedChannel(), location, fileLoader->examinedText(), text),
                      locationStatus->jumpsTo(location));
 }
 
@@ -168,7 +172,7 @@ void MainWindow::showUnspokenLanguage()
     const QLocale locale = speechPanel->engine()->locale();
     const QString language = languageName(locale);
     statusLine->setTopic(StatusLine::Language,
-                         tr("Alerts silent in %1: use Chinese or English (选项 > Voice)").arg(language),
+                         tr("Silent in %1: use Chinese or English (选项 > Voice)").arg(language),
                          tr("An alert was matched but not spoken: the voice's language, %1 (%2), is neither "
                             "Chinese nor English. Choose a Chinese or English language in 选项 > Voice.")
                              .arg(language, locale.name()));
@@ -285,6 +289,7 @@ void MainWindow::on_pushButton_2_clicked()
     statusLine->clearTopic(StatusLine::Unopened);
     locationStatus->show();
     statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
+    history->setListening(false);
     showSaveFailure(SharedConfig::locationFile, locationStatus->keep());
 }
 
@@ -303,15 +308,37 @@ void MainWindow::followSettings()
     else
         logWatcher->stop();
     statusLine->clearTopic(StatusLine::Logs);
+    history->setListening(fileLoader->isListening());
     showListeningStatus();
+}
+
+// Before 开始监听: what to set up first, so that a first start says what to do.
+void MainWindow::showNextStep()
+{
+    const bool noRule = SharedConfig::locations.isEmpty();
+    // Without a rules file the start leaves the channels unread: the file says.
+    QStringList chosen;
+    const bool noChannel = SharedConfig::channels.isEmpty()
+        && !(noRule && readConfigLines(SharedConfig::channelFile, &chosen) && !chosen.isEmpty());
+    const QString next = noChannel ? tr("First choose the channels to follow: 选项 > Channel")
+        : noRule                   ? tr("Next add location rules: 选项 > Location")
+                                   : tr("Ready: press 开始监听");
+    statusLine->setTopic(StatusLine::Listening, next,
+                         noChannel || noRule ? next + QLatin1Char('\n')
+                                 + tr("Choose the channels whose intel you want to hear in 选项 > Channel, add the "
+                                      "systems to watch in 选项 > Location (\"From map…\" writes them for you), "
+                                      "then press 开始监听.")
+                                             : QString());
 }
 
 // Settings changed while listening (or waiting to) apply at once; the logs
 // that stay followed keep their place.
 void MainWindow::applySettings()
 {
-    if (!armed)
+    if (!armed) {
+        showNextStep();
         return;
+    }
     if (fileLoader->isListening())
         fileLoader->retarget();
     else

@@ -55,6 +55,7 @@ private:
     void rememberListening(bool on);
     void showFollowed(const QStringList &channels);
     void showListeningStatus();
+    void showNextStep();
     void showChangedLogs();
     void showUnspokenLanguage();
     void showDropped();
@@ -67,6 +68,7 @@ private:
     ChatlogWatcher *logWatcher;
     AlertHistory *history;
     int droppedCount = 0;
+    QString speechFailure; // what the engine did when an alert was last lost
     TrayIcon *trayIcon;
     LocationStatus *locationStatus;
     // 开始监听 was pressed: listening, or waiting for a channel and a rule.

@@ -2,7 +2,6 @@
 #include "ui/statusline.h"
 
 #include <QResizeEvent>
-#include <QStringList>
 
 StatusLine::StatusLine(QWidget *parent)
     : QLabel(parent)
@@ -51,6 +50,7 @@ void StatusLine::refresh()
         briefs << m_brief[t];
         fulls << m_full[t];
     }
+    m_parts = briefs;
     m_line = briefs.join(QStringLiteral("  ·  "));
     setToolTip(fulls.join(QLatin1Char('\n')));
     setStyleSheet(hasWarning() ? QStringLiteral("color: #b3261e;") : QString());
@@ -66,5 +66,15 @@ void StatusLine::resizeEvent(QResizeEvent *event)
 
 void StatusLine::showElided()
 {
-    setText(fontMetrics().elidedText(m_line, Qt::ElideRight, qMax(0, contentsRect().width())));
+    const auto elided = [this](const QString &text) {
+        return fontMetrics().elidedText(text, Qt::ElideRight, qMax(0, contentsRect().width()));
+    };
+    // A warning always has the first line to itself; anything else only
+    // when the whole does not fit on one.
+    const bool fits = fontMetrics().horizontalAdvance(m_line) <= contentsRect().width();
+    if (m_parts.size() < 2 || (fits && !hasWarning()))
+        setText(elided(m_line));
+    else
+        setText(elided(m_parts.first()) + QLatin1Char('\n')
+                + elided(m_parts.mid(1).join(QStringLiteral("  ·  "))));
 }

@@ -4,12 +4,15 @@
 
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 
 // The main window's status line: every warning that holds until its cause is
 // gone, the status bar's passing message (QStatusBar::showMessage, such as
 // "Speech started...") and what listening does, in that order, so that no
-// message hides another. Each topic has a brief text for the line, which is
-// kept to one line at any window width, and a full text for the tooltip.
+// message hides another. Each topic has a brief text for the line and a full
+// text for the tooltip. While a warning holds, or when the whole is too long
+// for one line, the first has a line of its own and the rest goes on a second
+// line, so that a warning or the next step is read whole.
 class StatusLine : public QLabel
 {
     Q_OBJECT
@@ -48,6 +51,7 @@ private:
     QString m_brief[TopicCount];
     QString m_full[TopicCount];
     QString m_passing;
+    QStringList m_parts;
     QString m_line;
 };
 
