@@ -51,8 +51,10 @@ QString installTranslations(const QStringList &uiLanguages)
 QString languageName(const QLocale &locale, bool territory)
 {
     // Qt lacks native names for some languages and territories: the English
-    // one then, never an empty name or "()".
-    const bool native = installed == QLatin1String("zh_CN") && locale.language() != QLocale::C;
+    // one then, never an empty name or "()". Only Chinese and English are
+    // named natively: every font has their letters, not every one others'.
+    const bool native = installed == QLatin1String("zh_CN")
+        && (locale.language() == QLocale::Chinese || locale.language() == QLocale::English);
     QString name = native ? locale.nativeLanguageName() : QString();
     if (name.isEmpty())
         name = QLocale::languageToString(locale.language());

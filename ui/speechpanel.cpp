@@ -59,17 +59,11 @@ QString voiceText(const QVoice &voice)
     return parts.join(QLatin1String(" - "));
 }
 
-// A language alerts are not spoken in is named in English, whose letters
-// every font has, and marked so.
+// A language alerts are not spoken in is marked so.
 QString languageEntry(const QLocale &locale)
 {
-    if (speechLanguageHandled(locale))
-        return languageName(locale, true);
-    QString name = QLocale::languageToString(locale.language());
-    const QString place = territoryName(locale);
-    if (!place.isEmpty())
-        name = QStringLiteral("%1 (%2)").arg(name, place);
-    return SpeechPanel::tr("%1 - alerts not spoken").arg(name);
+    const QString name = languageName(locale, true);
+    return speechLanguageHandled(locale) ? name : SpeechPanel::tr("%1 - alerts not spoken").arg(name);
 }
 
 // The place of a language entry in the engine's own list, which voice.ini keeps.
