@@ -405,6 +405,7 @@ void TestDialogs::locationFromMap()
         });
         location->findChild<QPushButton *>("fromMapButton")->click();
         lines = location->findChild<QPlainTextEdit *>("plainTextEdit")->toPlainText().split('\n');
+        QCOMPARE(location->focusWidget(), location->findChild<QPlainTextEdit *>("plainTextEdit"));
         QCOMPARE(readBytes(SharedConfig::locationFile), QByteArray("mine|N-8YET|own\n"));
         pressOk(location);
     });

@@ -150,7 +150,10 @@ void LocationDialog::fromMap()
     if (here.isEmpty())
         here = playerSystem;
     MapDialog dialog(editorLines(), voiceLocale, here, this);
-    if (dialog.exec() != QDialog::Accepted)
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // Back to the rules: Ctrl+Return then saves them, not From map… again.
+    ui->plainTextEdit->setFocus();
+    if (!accepted)
         return;
     QTextCursor cursor(ui->plainTextEdit->document());
     cursor.select(QTextCursor::Document);
