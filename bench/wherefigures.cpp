@@ -72,9 +72,9 @@ void followingPlayer()
     MainWindow window;
     window.findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
 
-    // N-8YET is 0 jumps from itself and 1 from 1DQ1-A, where the saved rules count from.
+    // N-8YET is the system counted from, or 1 jump from 1DQ1-A, where the saved rules count from.
     const char *const systems[] = {"N-8YET", "1DQ1-A"};
-    const char *const counts[] = {"0跳位|N-8YET|预警", "1跳位|N-8YET|预警"};
+    const char *const counts[] = {"本星系|N-8YET|预警", "1跳位|N-8YET|预警"};
     QVector<double> delays;
     QRandomGenerator random(1);
     for (int i = 0; i < 21; ++i) {

@@ -117,7 +117,7 @@ MapRules buildMapRules(const StarMap &map, const QVector<int> &homes, int radius
         if (!isSystemName(name))
             rules.unnamed.append(name);
         else
-            rules.lines.append((r.jumps == 0 && !words.here.isEmpty() ? words.here : withJumps(words.before, r.jumps))
+            rules.lines.append(withJumps(r.jumps == 0 && !words.here.isEmpty() ? words.here : words.before, r.jumps)
                                + QLatin1Char('|') + name + QLatin1Char('|')
                                + withJumps(words.after, r.jumps));
     }

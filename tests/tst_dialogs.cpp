@@ -133,9 +133,9 @@ void TestDialogs::channelList_data()
                                       << QStringList{"corp", "Local "};
     QTest::newRow("case ignored, logs and none mixed")
         << QStringList{"alliance_20261207_060000.txt@20", "Corp_20261201_060000.txt@266400",
-                       "Local_20261207_060000.txt@3590", "Intel_20261206_060000.txt@86500"}
+                       "Local_20261207_060000.txt@3300", "Intel_20261206_060000.txt@86500"}
         << QByteArray("Fleet\nbeta\n")
-        << QStringList{"alliance just now", "beta", "Corp 3 day(s) ago", "Fleet", "Intel 1 day(s) ago", "Local 59 min ago"}
+        << QStringList{"alliance just now", "beta", "Corp 3 day(s) ago", "Fleet", "Intel 1 day(s) ago", "Local 55 min ago"}
         << QStringList{"beta", "Fleet"};
     QTest::newRow("followed channel without a log kept") << three << QByteArray("Corp\nAlliance\n")
                                                          << QStringList{"Alliance", "Corp 2 hour(s) ago", "Local 2 min ago"}
@@ -425,11 +425,15 @@ void TestDialogs::mapPreview_data()
     QTest::addColumn<QString>("home");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("here"); // "": as the dialog opens; " ": cleared
     QTest::newRow("| in the words after") << "1DQ1-A" << "a|b"
-                                          << "The words cannot contain \"|\": it separates the fields of a rule.";
-    QTest::newRow("systems without a rule counted") << "Jita" << "hostile" << "Systems within 1 jump(s) of Jita: %1";
-    QTest::newRow("a name still being typed") << "1dq" << "hostile" << "Go on typing, or choose one of the names offered.";
-    QTest::newRow("no name starts so") << "1dqx" << "hostile" << "There is no system \"1dqx\" on the map.";
+                                          << "The words cannot contain \"|\": it separates the fields of a rule." << "";
+    QTest::newRow("systems without a rule counted") << "Jita" << "hostile" << "Systems within 1 jump(s) of Jita: %1" << "";
+    QTest::newRow("a name still being typed") << "1dq" << "hostile" << "Go on typing, or choose one of the names offered." << "";
+    QTest::newRow("no name starts so") << "1dqx" << "hostile" << "There is no system \"1dqx\" on the map." << "";
+    QTest::newRow("no words for your own system") << "1DQ1-A" << "hostile"
+                                                  << "Type the words said before your own system, in place of a count of jumps."
+                                                  << " ";
 }
 
 void TestDialogs::mapPreview()
@@ -438,6 +442,9 @@ void TestDialogs::mapPreview()
     QFETCH(QString, after);
     QFETCH(QString, summary);
     MapDialog dialog({}, QLocale(QLocale::English, QLocale::UnitedStates), QString());
+    QFETCH(QString, here);
+    if (!here.isEmpty())
+        dialog.findChild<QLineEdit *>("here")->setText(here.trimmed());
     dialog.findChild<QSpinBox *>("radius")->setValue(1);
     dialog.findChild<QLineEdit *>("home")->setText(home);
     dialog.findChild<QLineEdit *>("after")->setText(after);

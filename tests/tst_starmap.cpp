@@ -120,8 +120,8 @@ void TestStarMap::rules_data()
         << QStringList{"in your system|E-EEEE|hostile", "1 jump|D-DDDD|hostile", "2 jumps|C-CCCC|hostile"}
         << QStringList{"Amarr"} << QStringList();
     QTest::newRow("custom words as typed") << QLocale(QLocale::English, QLocale::UnitedStates) << "A-AAAA"
-                                           << QStringList{"here|A-AAAA|0 out", "1 jump(s)|B-BBBB|1 out", "2 jump(s)|C-CCCC|2 out"}
-                                           << QStringList() << QStringList{"%1 jump(s)", "%1 out", "here"};
+                                           << QStringList{"here 0|A-AAAA|0 out", "1 jump(s)|B-BBBB|1 out", "2 jump(s)|C-CCCC|2 out"}
+                                           << QStringList() << QStringList{"%1 jump(s)", "%1 out", "here %1"};
     QTest::newRow("no own-system words") << QLocale::c() << "A-AAAA" << QStringList{"0 jumps|A-AAAA|x", "1 jump|B-BBBB|x",
                                          "2 jumps|C-CCCC|x"} << QStringList() << QStringList{"%1 jumps", "x", ""};
 }

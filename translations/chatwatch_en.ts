@@ -164,15 +164,19 @@ The previous settings are kept.</translation>
     <message>
         <source>One rule a line: words before|SYSTEM|words after. An alert says the words before, the system and the words after.
 
-5 jumps|0-G8NO|hostile        a system, in any letter case
-near|*-****|spotted           *-**** stands for any other system
+# a system, in any letter case:
+5 jumps|0-G8NO|hostile
+# *-**** stands for any other system:
+near|*-****|spotted
 # lines starting with # are notes
 
 From map… writes a rule for every system within some jumps of yours.</source>
         <translation>One rule a line: words before|SYSTEM|words after. An alert says the words before, the system and the words after.
 
-5 jumps|0-G8NO|hostile        a system, in any letter case
-near|*-****|spotted           *-**** stands for any other system
+# a system, in any letter case:
+5 jumps|0-G8NO|hostile
+# *-**** stands for any other system:
+near|*-****|spotted
 # lines starting with # are notes
 
 From map… writes a rule for every system within some jumps of yours.</translation>
@@ -617,6 +621,10 @@ Kept, as you have a rule for them: %4</numerusform>
     <message>
         <source>The game&apos;s Local log says you are in %1.</source>
         <translation>The game&apos;s Local log says you are in %1.</translation>
+    </message>
+    <message>
+        <source>Type the words said before your own system, in place of a count of jumps.</source>
+        <translation>Type the words said before your own system, in place of a count of jumps.</translation>
     </message>
 </context>
 <context>

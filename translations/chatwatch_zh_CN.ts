@@ -159,15 +159,19 @@ The previous settings are kept.</source>
     <message>
         <source>One rule a line: words before|SYSTEM|words after. An alert says the words before, the system and the words after.
 
-5 jumps|0-G8NO|hostile        a system, in any letter case
-near|*-****|spotted           *-**** stands for any other system
+# a system, in any letter case:
+5 jumps|0-G8NO|hostile
+# *-**** stands for any other system:
+near|*-****|spotted
 # lines starting with # are notes
 
 From map… writes a rule for every system within some jumps of yours.</source>
         <translation>每行一条规则：前面的话|星系|后面的话。预警依次说出前面的话、星系名和后面的话。
 
-5跳位|0-G8NO|预警        一个星系，字母大小写均可
-附近|*-****|出现敌对       *-**** 代表其他任何星系
+# 一个星系，字母大小写均可：
+5跳位|0-G8NO|预警
+# *-**** 代表其他任何星系：
+附近|*-****|出现敌对
 # 以 # 开头的行是备注
 
 “从星图生成…”会为你周围若干跳内的每个星系写好规则。</translation>
@@ -602,6 +606,10 @@ Kept, as you have a rule for them: %4</source>
     <message>
         <source>The game&apos;s Local log says you are in %1.</source>
         <translation>游戏的本地频道日志显示你在 %1。</translation>
+    </message>
+    <message>
+        <source>Type the words said before your own system, in place of a count of jumps.</source>
+        <translation>请输入在你所在星系前要说的词，用来代替跳数。</translation>
     </message>
 </context>
 <context>

@@ -316,10 +316,13 @@ void MainWindow::followSettings()
 void MainWindow::showNextStep()
 {
     const bool noRule = SharedConfig::locations.isEmpty();
+    QStringList chosen = SharedConfig::channels.values(), inFile;
     // Without a rules file the start leaves the channels unread: the file says.
-    QStringList chosen;
-    const bool noChannel = SharedConfig::channels.isEmpty()
-        && !(noRule && readConfigLines(SharedConfig::channelFile, &chosen) && !chosen.isEmpty());
+    if (noRule && readConfigLines(SharedConfig::channelFile, &inFile))
+        chosen += inFile;
+    // An empty line names no channel.
+    chosen.removeAll(QString());
+    const bool noChannel = chosen.isEmpty();
     const QString next = noChannel ? tr("First choose the channels to follow: 选项 > Channel")
         : noRule                   ? tr("Next add location rules: 选项 > Location")
                                    : tr("Ready: press 开始监听");

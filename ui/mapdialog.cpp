@@ -32,7 +32,8 @@ MapDialog::MapDialog(const QStringList &editor, const QLocale &voice, const QStr
     // Made again, a block starts from what it was made with.
     const MapBlock saved = readMapBlock(editor);
     // A block made before its words were kept has none in its marker.
-    const bool savedWords = saved.readable && !(saved.words.before.isEmpty() && saved.words.after.isEmpty());
+    const bool savedWords
+        = saved.readable && !(saved.words.before.isEmpty() && saved.words.after.isEmpty() && saved.words.here.isEmpty());
     const MapRuleWords defaults = defaultMapRuleWords(voice);
     const MapRuleWords words = savedWords ? saved.words : defaults;
     ui->before->setText(words.before);
@@ -88,6 +89,8 @@ void MapDialog::updatePreview()
         problem = tr("Go on typing, or choose one of the names offered.");
     else if (home < 0)
         problem = tr("There is no system \"%1\" on the map.").arg(typed);
+    else if (words.here.trimmed().isEmpty())
+        problem = tr("Type the words said before your own system, in place of a count of jumps.");
     else if (!fitsInRule(words.before) || !fitsInRule(words.after) || !fitsInRule(words.here))
         problem = tr("The words cannot contain \"|\": it separates the fields of a rule.");
     ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());

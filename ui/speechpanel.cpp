@@ -300,7 +300,7 @@ void SpeechPanel::engineSelected(int index)
 int SpeechPanel::savedLanguage() const
 {
     const QVariant place = m_ui.language->currentData(EngineOrderRole);
-    return place.isValid() ? place.toInt() : -1;
+    return place.isValid() ? place.toInt() : m_loadedLanguage;
 }
 
 void SpeechPanel::languageSelected(int language)
@@ -403,7 +403,14 @@ void SpeechPanel::loadVoiceSettings()
             showEntry(m_ui.engine, value);
             engineSelected(value);
             break;
-        case VoiceLanguage: languageSelected(m_ui.language->findData(value, EngineOrderRole)); break;
+        case VoiceLanguage: {
+            // A language the list leaves out keeps the engine's, and is saved again as it was.
+            m_loadedLanguage = value;
+            const int entry = m_ui.language->findData(value, EngineOrderRole);
+            if (entry >= 0)
+                languageSelected(entry);
+            break;
+        }
         case VoiceVoice: applyVoice(value); break;
         }
     }

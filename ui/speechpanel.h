@@ -105,6 +105,7 @@ private:
     // The sample alert the text box shows while there is no rule, which
     // follows the voice's language.
     QString m_sample;
+    int m_loadedLanguage = -1; // the engine's index saved in the voice file
 };
 
 #endif
