@@ -432,8 +432,7 @@ void TestDialogs::mapPreview_data()
     QTest::newRow("a name still being typed") << "1dq" << "hostile" << "Go on typing, or choose one of the names offered." << "";
     QTest::newRow("no name starts so") << "1dqx" << "hostile" << "There is no system \"1dqx\" on the map." << "";
     QTest::newRow("no words for your own system") << "1DQ1-A" << "hostile"
-                                                  << "Type the words said before your own system, in place of a count of jumps."
-                                                  << " ";
+        << "Type the words said before your own system, in place of a count of jumps." << " ";
 }
 
 void TestDialogs::mapPreview()
@@ -443,8 +442,7 @@ void TestDialogs::mapPreview()
     QFETCH(QString, summary);
     MapDialog dialog({}, QLocale(QLocale::English, QLocale::UnitedStates), QString());
     QFETCH(QString, here);
-    if (!here.isEmpty())
-        dialog.findChild<QLineEdit *>("here")->setText(here.trimmed());
+    if (!here.isEmpty()) dialog.findChild<QLineEdit *>("here")->setText(here.trimmed());
     dialog.findChild<QSpinBox *>("radius")->setValue(1);
     dialog.findChild<QLineEdit *>("home")->setText(home);
     dialog.findChild<QLineEdit *>("after")->setText(after);
