@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/options.h"
 #include "app/sharedconfig.h"
 #include "monitor/chatlogstream.h"
 #include "monitor/fileloader.h"
+#include "monitor/listening.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -70,6 +72,8 @@ private slots:
     void startsWhereThePlayerIs_data();
     void startsWhereThePlayerIs();
     void jumpsInOrderAcrossRetarget();
+    void session_data();
+    void session();
 };
 
 void TestChatlogReading::backlogNeverExamined()
@@ -365,6 +369,61 @@ void TestChatlogReading::notices()
     QTRY_COMPARE_WITH_TIMEOUT(l.finds(), QStringList{"0-G8NO"}, 2000);
     l.loader.stop_monitoring();
     QVERIFY(!l.loader.findChild<QTimer *>());
+}
+
+void TestChatlogReading::session_data()
+{
+    // Steps: start, stop, settings (changed), "channels" none or one, "say S" in Local, "newer S" a newer Local log
+    // (changes left to the player), "follow 0|1", "read" (found so far), "logs", "state" (armed, listening, kept).
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("seen");
+    QTest::newRow("start, stop: kept for the next start") << "state;start;state;stop;state" << "idle - -;armed listening kept;idle - -";
+    QTest::newRow("settings while listening: unread lines still read") << "start;say A-1111;settings;read" << "A-1111";
+    QTest::newRow("settings before a start start nothing") << "settings;state" << "idle - -";
+    QTest::newRow("waiting for a channel, then one chosen") << "channels none;start;state;channels Local;settings;say A-1111;read;state"
+                                                            << "armed - kept;A-1111;armed listening kept";
+    QTest::newRow("newer log followed by itself") << "start;newer A-2222;read" << "0 left;A-2222";
+    QTest::newRow("newer log left to the player") << "follow 0;start;newer A-2222;read" << "1 left;";
+    QTest::newRow("newer Local log read only for where the player is: followed all the same")
+        << "follow 0;channels Corp;start;newer A-2222;read;logs" << "0 left;;Local_20261207_070000.txt";
+}
+
+void TestChatlogReading::session()
+{
+    QFETCH(QString, steps);
+    WorkingFolder folder;
+    Listening l;
+    ListeningSession session;
+    QStringList seen, found;
+    connect(session.loader(), &FileLoader::detectedLocation, this, [&found](const QString &name) { found << name; });
+    QSignalSpy changed(&session, &ListeningSession::changesChanged);
+    for (const QString &step : steps.split(';')) {
+        const QString word = step.section(' ', 0, 0), arg = step.section(' ', 1);
+        if (word == "start" || word == "stop")
+            word == "start" ? session.start() : session.stop();
+        else if (word == "settings")
+            session.settingsChanged();
+        else if (word == "channels")
+            SharedConfig::channels = arg == "none" ? QSet<QString>() : QSet<QString>{arg};
+        else if (word == "say")
+            l.say("Local", arg);
+        else if (word == "follow")
+            writeBytes(SharedConfig::optionsFile, "follow=" + arg.toUtf8() + "\n");
+        else if (word == "logs")
+            seen << session.loader()->logFiles().values().join(',').remove(l.logs.path() + '/');
+        else if (word == "state")
+            seen << QStringList{session.isArmed() ? "armed" : "idle", session.isListening() ? "listening" : "-",
+                                loadOptions().listening ? "kept" : "-"}.join(' ');
+        else if (word == "newer")
+            writeGameLog(l.logs.filePath("Local_20261207_070000.txt"), "Local", {arg});
+        for (int i = 0; word == "read" && i < 3; ++i, QTest::qWait(50))
+            QMetaObject::invokeMethod(session.loader(), "chat_update");
+        if (word == "read")
+            seen << found.join(',');
+        if (word == "newer")
+            seen << QString("%1 left").arg(changed.wait(3000) ? session.changes().size() : -1);
+    }
+    QTEST(seen.join(';'), "seen");
 }
 
 QTEST_GUILESS_MAIN(TestChatlogReading)

@@ -5,8 +5,8 @@
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "app/translations.h"
-#include "monitor/chatlogwatcher.h"
 #include "monitor/fileloader.h"
+#include "monitor/listening.h"
 #include "speech/alertqueue.h"
 #include "speech/matchlocation.h"
 #include "speech/speechtext.h"
@@ -102,11 +102,13 @@ MainWindow::MainWindow(QWidget *parent)
             showDropped();
     });
     loadVoiceSettings();
-    fileLoader = new FileLoader(this);
+    listening = new ListeningSession(this);
+    fileLoader = listening->loader();
     connect(fileLoader, &FileLoader::detectedLocation, this, &MainWindow::on_detectLocation);
-    logWatcher = new ChatlogWatcher(this);
-    connect(logWatcher, &ChatlogWatcher::changesChanged, this, &MainWindow::showChangedLogs);
-    connect(fileLoader, &FileLoader::followed, this, &MainWindow::showFollowed);
+    connect(listening, &ListeningSession::followingChanged, this, &MainWindow::followSettings);
+    connect(listening, &ListeningSession::changesChanged, this, &MainWindow::showChangedLogs);
+    connect(listening, &ListeningSession::followed, this, &MainWindow::showFollowed);
+    connect(listening, &ListeningSession::saveFailed, this, &MainWindow::showSaveFailure);
     locationStatus = new LocationStatus(fileLoader, statusLine, this);
     const Options options = loadOptions();
     if (!options.window.isEmpty())
@@ -126,8 +128,8 @@ MainWindow::~MainWindow()
     if (!error.isEmpty())
         qWarning("Map rules for where you are not saved in %s: %s", qPrintable(SharedConfig::locationFile),
                  qPrintable(error));
-    fileLoader->stop_monitoring();
-    delete fileLoader;
+    delete listening;
+    fileLoader = nullptr;
     delete ui;
 }
 
@@ -203,8 +205,6 @@ void MainWindow::on_actionChannel_triggered(bool)
     if (!dialog.exec())
         return;
     applySettings();
-    // Following may just have been turned on.
-    showChangedLogs();
 }
 
 void MainWindow::on_actionLocation_triggered(bool)
@@ -266,24 +266,18 @@ void MainWindow::localeChanged(QLocale locale) { speechPanel->localeChanged(loca
 void MainWindow::on_pushButton_clicked()
 {
     ui->pushButton->setEnabled(false);
-    armed = true;
     statusLine->clearTopic(StatusLine::Language);
     statusLine->clearTopic(StatusLine::Dropped);
     droppedCount = 0;
-    fileLoader->start_monitoring();
     ui->pushButton_2->setEnabled(true);
-    rememberListening(true);
-    followSettings();
+    listening->start();
 }
 
 void MainWindow::on_pushButton_2_clicked()
 {
     ui->pushButton_2->setEnabled(false);
-    armed = false;
-    fileLoader->stop_monitoring();
-    logWatcher->stop();
     ui->pushButton->setEnabled(true);
-    rememberListening(false);
+    listening->stop();
     statusLine->clearTopic(StatusLine::Logs);
     statusLine->clearTopic(StatusLine::NoLogs);
     statusLine->clearTopic(StatusLine::Unopened);
@@ -300,13 +294,9 @@ void MainWindow::showSaveFailure(const QString &path, const QString &error)
         ui->statusbar->showMessage(tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
-// The watch and the status line follow what the monitor follows now.
+// The status line follows what the monitor follows now.
 void MainWindow::followSettings()
 {
-    if (fileLoader->isListening())
-        logWatcher->start(SharedConfig::effectiveChatlogDir(), fileLoader->readChannels(), fileLoader->logFiles());
-    else
-        logWatcher->stop();
     statusLine->clearTopic(StatusLine::Logs);
     history->setListening(fileLoader->isListening());
     showListeningStatus();
@@ -334,32 +324,16 @@ void MainWindow::showNextStep()
                                              : QString());
 }
 
-// Settings changed while listening (or waiting to) apply at once; the logs
-// that stay followed keep their place.
 void MainWindow::applySettings()
 {
-    if (!armed) {
+    listening->settingsChanged();
+    if (!listening->isArmed())
         showNextStep();
-        return;
-    }
-    if (fileLoader->isListening())
-        fileLoader->retarget();
-    else
-        fileLoader->start_monitoring();
-    followSettings();
-}
-
-void MainWindow::rememberListening(bool on)
-{
-    QString error;
-    saveListening(on, &error);
-    showSaveFailure(SharedConfig::optionsFile, error);
 }
 
 void MainWindow::showFollowed(const QStringList &taken)
 {
     QStringList channels;
-    logWatcher->setFollowed(fileLoader->logFiles());
     for (const QString &channel : taken) {
         // Local read for where the player is only follows the game unseen.
         if (!fileLoader->locationOnly(channel))
@@ -373,24 +347,10 @@ void MainWindow::showFollowed(const QStringList &taken)
                                    : tr("Now following the newer logs of %n channel(s)", nullptr, channels.size()));
 }
 
-// A newer log of a channel is followed by itself, unless the player turned
-// that off; what is left (a log removed, an older one newest again) is said
-// with how to follow the newest logs.
+// What the session left to the player, with how to follow the newest logs.
 void MainWindow::showChangedLogs()
 {
-    QVector<ChatlogWatcher::Change> changes;
-    const bool follow = armed && loadOptions().followNewer;
-    for (const ChatlogWatcher::Change &change : logWatcher->changes()) {
-        const QString newest = QFileInfo(change.newest).fileName(), was = QFileInfo(change.followed).fileName();
-        // Names carry the date and time: a later name is a later session.
-        // Local read only for where the player is always follows the game.
-        const bool locationOnly = fileLoader->locationOnly(change.channel);
-        if ((follow || (armed && locationOnly)) && !newest.isEmpty()
-            && (was.isEmpty() || newest.compare(was, Qt::CaseInsensitive) > 0))
-            fileLoader->followNewer(change.channel, change.newest);
-        else if (!locationOnly)
-            changes.append(change);
-    }
+    const QVector<ChatlogWatcher::Change> &changes = listening->changes();
     if (changes.isEmpty()) {
         statusLine->clearTopic(StatusLine::Logs);
         return;

@@ -10,8 +10,8 @@ namespace Ui {
 class MainWindow;
 }
 class AlertHistory;
-class ChatlogWatcher;
 class FileLoader;
+class ListeningSession;
 class LocationStatus;
 class SpeechPanel;
 class StatusLine;
@@ -52,7 +52,6 @@ private slots:
 private:
     void followSettings();
     void applySettings();
-    void rememberListening(bool on);
     void showFollowed(const QStringList &channels);
     void showListeningStatus();
     void showNextStep();
@@ -63,16 +62,14 @@ private:
 
     Ui::MainWindow *ui;
     SpeechPanel *speechPanel;
-    FileLoader *fileLoader = nullptr;
+    ListeningSession *listening;
+    FileLoader *fileLoader = nullptr; // the session's
     StatusLine *statusLine;
-    ChatlogWatcher *logWatcher;
     AlertHistory *history;
     int droppedCount = 0;
     QString speechFailure; // what the engine did when an alert was last lost
     TrayIcon *trayIcon;
     LocationStatus *locationStatus;
-    // 开始监听 was pressed: listening, or waiting for a channel and a rule.
-    bool armed = false;
 };
 
 #endif

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "monitor/listening.h"
+
+#include "app/options.h"
+#include "app/sharedconfig.h"
+#include "monitor/fileloader.h"
+
+#include <QFileInfo>
+
+ListeningSession::ListeningSession(QObject *parent)
+    : QObject(parent)
+    , m_loader(new FileLoader(this))
+    , m_watcher(new ChatlogWatcher(this))
+{
+    connect(m_watcher, &ChatlogWatcher::changesChanged, this, &ListeningSession::checkChanges);
+    connect(m_loader, &FileLoader::followed, this, [this](const QStringList &channels) {
+        m_watcher->setFollowed(m_loader->logFiles());
+        emit followed(channels);
+    });
+}
+
+ListeningSession::~ListeningSession()
+{
+    // The logs are closed before anything that reads from the loader goes.
+    m_loader->stop_monitoring();
+    delete m_loader;
+}
+
+bool ListeningSession::isListening() const
+{
+    return m_loader->isListening();
+}
+
+void ListeningSession::start()
+{
+    m_armed = true;
+    m_loader->start_monitoring();
+    remember(true);
+    follow();
+}
+
+void ListeningSession::stop()
+{
+    m_armed = false;
+    m_loader->stop_monitoring();
+    m_watcher->stop();
+    m_changes.clear();
+    remember(false);
+}
+
+void ListeningSession::settingsChanged()
+{
+    if (m_armed) {
+        if (m_loader->isListening())
+            m_loader->retarget();
+        else
+            m_loader->start_monitoring();
+        follow();
+    }
+    // Following newer logs may just have been turned on.
+    checkChanges();
+}
+
+// The watch follows what the loader follows now.
+void ListeningSession::follow()
+{
+    if (m_loader->isListening())
+        m_watcher->start(SharedConfig::effectiveChatlogDir(), m_loader->readChannels(), m_loader->logFiles());
+    else
+        m_watcher->stop();
+    emit followingChanged();
+}
+
+// A newer log of a channel is followed by itself, unless the player turned
+// that off; what is left (a log removed, an older one newest again) is for
+// the player.
+void ListeningSession::checkChanges()
+{
+    m_changes.clear();
+    const bool followNewer = m_armed && loadOptions().followNewer;
+    for (const ChatlogWatcher::Change &change : m_watcher->changes()) {
+        const QString newest = QFileInfo(change.newest).fileName(), was = QFileInfo(change.followed).fileName();
+        // Names carry the date and time: a later name is a later session.
+        // Local read only for where the player is always follows the game.
+        const bool locationOnly = m_loader->locationOnly(change.channel);
+        if ((followNewer || (m_armed && locationOnly)) && !newest.isEmpty()
+            && (was.isEmpty() || newest.compare(was, Qt::CaseInsensitive) > 0))
+            m_loader->followNewer(change.channel, change.newest);
+        else if (!locationOnly)
+            m_changes.append(change);
+    }
+    emit changesChanged();
+}
+
+void ListeningSession::remember(bool on)
+{
+    QString error;
+    saveListening(on, &error);
+    if (!error.isEmpty())
+        emit saveFailed(SharedConfig::optionsFile, error);
+}

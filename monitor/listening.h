@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef LISTENING_H
+#define LISTENING_H
+
+#include "monitor/chatlogwatcher.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class FileLoader;
+
+// Listening as the player turns it on and off, and what follows by itself
+// while it is on: a newer log of a followed channel, settings changed. It
+// owns the loader and the folder watch; the window only shows what it says.
+class ListeningSession : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ListeningSession(QObject *parent = nullptr);
+    ~ListeningSession() override;
+
+    FileLoader *loader() const { return m_loader; }
+    // Started by the player: listening, or waiting for a channel and a rule.
+    bool isArmed() const { return m_armed; }
+    bool isListening() const;
+
+    // Both kept for the next start of the program.
+    void start();
+    void stop();
+    // Folder, channels or rules changed: while armed they apply at once and
+    // the logs that stay followed keep their place.
+    void settingsChanged();
+    // What changed in the folder that listening did not follow by itself.
+    const QVector<ChatlogWatcher::Change> &changes() const { return m_changes; }
+
+signals:
+    // Started, or follows what the settings say now.
+    void followingChanged();
+    // The folder's logs changed; changes() says what is left to the player.
+    void changesChanged();
+    // Newer logs of these channels have taken over.
+    void followed(const QStringList &channels);
+    void saveFailed(const QString &path, const QString &error);
+
+private:
+    void follow();
+    void checkChanges();
+    void remember(bool on);
+
+    FileLoader *m_loader;
+    ChatlogWatcher *m_watcher;
+    QVector<ChatlogWatcher::Change> m_changes;
+    bool m_armed = false;
+};
+
+#endif
