@@ -4,6 +4,7 @@
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "monitor/fileloader.h"
+#include "monitor/playerrules.h"
 
 #include <QFileInfo>
 
@@ -11,6 +12,7 @@ ListeningSession::ListeningSession(QObject *parent)
     : QObject(parent)
     , m_loader(new FileLoader(this))
     , m_watcher(new ChatlogWatcher(this))
+    , m_playerRules(new PlayerRules(m_loader, this))
 {
     connect(m_watcher, &ChatlogWatcher::changesChanged, this, &ListeningSession::checkChanges);
     connect(m_loader, &FileLoader::followed, this, [this](const QStringList &channels) {

@@ -10,10 +10,12 @@
 #include <QVector>
 
 class FileLoader;
+class PlayerRules;
 
 // Listening as the player turns it on and off, and what follows by itself
 // while it is on: a newer log of a followed channel, settings changed. It
-// owns the loader and the folder watch; the window only shows what it says.
+// owns the loader, the folder watch and the map rules that follow the
+// player; the window only shows what it says.
 class ListeningSession : public QObject
 {
     Q_OBJECT
@@ -22,6 +24,7 @@ public:
     ~ListeningSession() override;
 
     FileLoader *loader() const { return m_loader; }
+    PlayerRules *playerRules() const { return m_playerRules; }
     // Started by the player: listening, or waiting for a channel and a rule.
     bool isArmed() const { return m_armed; }
     bool isListening() const;
@@ -51,6 +54,7 @@ private:
 
     FileLoader *m_loader;
     ChatlogWatcher *m_watcher;
+    PlayerRules *m_playerRules;
     QVector<ChatlogWatcher::Change> m_changes;
     bool m_armed = false;
 };

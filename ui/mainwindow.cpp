@@ -7,6 +7,7 @@
 #include "app/translations.h"
 #include "monitor/fileloader.h"
 #include "monitor/listening.h"
+#include "monitor/playerrules.h"
 #include "speech/alertqueue.h"
 #include "speech/matchlocation.h"
 #include "speech/speechtext.h"
@@ -109,7 +110,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(listening, &ListeningSession::changesChanged, this, &MainWindow::showChangedLogs);
     connect(listening, &ListeningSession::followed, this, &MainWindow::showFollowed);
     connect(listening, &ListeningSession::saveFailed, this, &MainWindow::showSaveFailure);
-    locationStatus = new LocationStatus(fileLoader, statusLine, this);
+    locationStatus = new LocationStatus(fileLoader, listening->playerRules(), statusLine, this);
     const Options options = loadOptions();
     if (!options.window.isEmpty())
         restoreGeometry(options.window);
@@ -124,7 +125,7 @@ MainWindow::~MainWindow()
     QString error;
     if (!saveWindow(saveGeometry(), &error))
         qWarning("Window position not saved in %s: %s", qPrintable(SharedConfig::optionsFile), qPrintable(error));
-    error = locationStatus->keep();
+    error = listening->playerRules()->keep();
     if (!error.isEmpty())
         qWarning("Map rules for where you are not saved in %s: %s", qPrintable(SharedConfig::locationFile),
                  qPrintable(error));
@@ -164,7 +165,7 @@ void MainWindow::on_detectLocation(QString location)
     if (text.isEmpty())
         showUnspokenLanguage();
     speechPanel->say(text, history->add(fileLoader->examinedChannel(), location, fileLoader->examinedText(), text),
-                     locationStatus->jumpsTo(location));
+                     listening->playerRules()->jumpsTo(location));
 }
 
 // Shown at the first silent alert of a listening session and kept until the
@@ -210,13 +211,13 @@ void MainWindow::on_actionChannel_triggered(bool)
 void MainWindow::on_actionLocation_triggered(bool)
 {
     // The editor shows the rules in force.
-    showSaveFailure(SharedConfig::locationFile, locationStatus->keep());
+    showSaveFailure(SharedConfig::locationFile, listening->playerRules()->keep());
     LocationDialog dialog(this);
     dialog.setVoiceLocale(speechPanel->engine() ? speechPanel->engine()->locale() : QLocale::c());
     dialog.setPlayerSystem(fileLoader->isListening() ? fileLoader->playerSystem() : QString());
     if (dialog.exec()) {
         SharedConfig::reloadLocations();
-        locationStatus->reload();
+        listening->playerRules()->reload();
         applySettings();
     }
 }
@@ -284,7 +285,7 @@ void MainWindow::on_pushButton_2_clicked()
     locationStatus->show();
     statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
     history->setListening(false);
-    showSaveFailure(SharedConfig::locationFile, locationStatus->keep());
+    showSaveFailure(SharedConfig::locationFile, listening->playerRules()->keep());
 }
 
 // A file the program writes by itself could not be written.
