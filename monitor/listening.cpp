@@ -48,6 +48,10 @@ void ListeningSession::stop()
     m_watcher->stop();
     m_changes.clear();
     remember(false);
+    // The file counts from where the player was last, for the next start.
+    const QString error = m_playerRules->keep();
+    if (!error.isEmpty())
+        emit saveFailed(SharedConfig::locationFile, error);
 }
 
 void ListeningSession::settingsChanged()

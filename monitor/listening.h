@@ -29,7 +29,8 @@ public:
     bool isArmed() const { return m_armed; }
     bool isListening() const;
 
-    // Both kept for the next start of the program.
+    // Both kept for the next start of the program; stopping also keeps the
+    // map rules that followed the player.
     void start();
     void stop();
     // Folder, channels or rules changed: while armed they apply at once and

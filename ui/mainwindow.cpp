@@ -285,7 +285,6 @@ void MainWindow::on_pushButton_2_clicked()
     locationStatus->show();
     statusLine->setTopic(StatusLine::Listening, tr("Listening stopped"));
     history->setListening(false);
-    showSaveFailure(SharedConfig::locationFile, listening->playerRules()->keep());
 }
 
 // A file the program writes by itself could not be written.
