@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
+#include "speech/alertspeaker.h"
 #include "speech/matchlocation.h"
 #include "speech/speechtext.h"
 #include "speech/voicefile.h"
@@ -20,6 +21,8 @@ private slots:
     void voiceSettings();
     void firstVoice_data();
     void firstVoice();
+    void speaker_data();
+    void speaker();
 };
 
 void TestSpeechText::prepared_data()
@@ -110,20 +113,21 @@ void TestSpeechText::match()
 void TestSpeechText::voiceSettings_data()
 {
     QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QVector<int>>("values");
-    QTest::newRow("six values") << QStringList{"50", "3", "-2", "0", "1", "2"} << QVector<int>{50, 3, -2, 0, 1, 2};
+    QTest::addColumn<QString>("saved"); // what is written back
+    QTest::newRow("six values") << QStringList{"50", "3", "-2", "0", "1", "2"} << "50 3 -2 0 1 2";
     QTest::newRow("empty lines do not count") << QStringList{"", "50", "", "3", "", "-2", "0", "1", "2", ""}
-                                              << QVector<int>{50, 3, -2, 0, 1, 2};
-    QTest::newRow("seventh ignored") << QStringList{"1", "2", "3", "4", "5", "6", "7"} << QVector<int>{1, 2, 3, 4, 5, 6};
-    QTest::newRow("three lines") << QStringList{"80", "-10", "10"} << QVector<int>{80, -10, 10};
-    QTest::newRow("not a number is 0") << QStringList{"loud", " 5", "0x10", "-1"} << QVector<int>{0, 5, 0, -1};
-    QTest::newRow("nothing") << QStringList{} << QVector<int>{};
+                                              << "50 3 -2 0 1 2";
+    QTest::newRow("seventh ignored") << QStringList{"1", "2", "3", "4", "5", "6", "7"} << "1 2 3 4 5 6";
+    QTest::newRow("three lines") << QStringList{"80", "-10", "10"} << "80 -10 10 0 -1 -1";
+    QTest::newRow("not a number is 0") << QStringList{"loud", " 5", "0x10", "-1"} << "0 5 0 -1 -1 -1";
+    QTest::newRow("held to the sliders") << QStringList{"150", "-30", "30"} << "100 -10 10 0 -1 -1";
+    QTest::newRow("nothing") << QStringList{} << "70 0 0 0 -1 -1";
 }
 
 void TestSpeechText::voiceSettings()
 {
     QFETCH(QStringList, lines);
-    QTEST(parseVoiceSettings(lines), "values");
+    QTEST(voiceSettingsLines(parseVoiceSettings(lines)).join(' '), "saved");
 }
 
 void TestSpeechText::firstVoice_data()
@@ -158,3 +162,59 @@ void TestSpeechText::firstVoice()
 
 QTEST_GUILESS_MAIN(TestSpeechText)
 #include "tst_speechtext.moc"
+
+void TestSpeechText::speaker_data()
+{
+    QTest::addColumn<QByteArray>("voice");
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("voiceName"); // with the locale
+    QTest::addColumn<QString>("levels");    // volume, rate, pitch
+    QTest::addColumn<QString>("saved");     // what the voice dialog's OK writes back
+    QTest::newRow("six values") << QByteArray("50\n3\n-2\n0\n1\n2\n") << "mock" << "zh_CN Xiaoyu" << "0.5 0.3 -0.2"
+                                << "50 3 -2 0 1 2";
+    QTest::newRow("empty lines do not shift") << QByteArray("\n50\n\n3\r\n\n-2\n0\n\n1\n2\n\n") << "mock"
+                                              << "zh_CN Xiaoyu" << "0.5 0.3 -0.2" << "50 3 -2 0 1 2";
+    QTest::newRow("three lines only") << QByteArray("80\n-10\n10\n") << "mock" << "en_US Anna" << "0.8 -1 1"
+                                      << "80 -10 10 0 0 0";
+    QTest::newRow("volume clamps") << QByteArray("150\n-30\n30\n") << "mock" << "en_US Anna" << "1 -1 1"
+                                   << "100 -10 10 0 0 0";
+    QTest::newRow("voice index too large") << QByteArray("70\n0\n0\n0\n1\n4\n") << "mock" << "zh_CN Mandarin"
+                                           << "0.7 0 0" << "70 0 0 0 1 3";
+    QTest::newRow("no saved voice: Mandarin") << QByteArray("70\n0\n0\n0\n1\n") << "mock" << "zh_CN Mandarin"
+                                              << "0.7 0 0" << "70 0 0 0 1 3";
+    QTest::newRow("voice index -1") << QByteArray("70\n0\n0\n0\n0\n-1\n") << "mock" << "en_US Anna" << "0.7 0 0"
+                                    << "70 0 0 0 0 0";
+    QTest::newRow("language without an entry") << QByteArray("70\n0\n0\n0\n9\n1\n") << "mock" << "en_US Bob"
+                                                << "0.7 0 0" << "70 0 0 0 0 1";
+    QTest::newRow("engine named by index") << QByteArray("60\n0\n0\n1\n1\n1\n") << "mock" << "zh_CN Lei"
+                                           << "0.6 0 0" << "60 0 0 1 1 1";
+    QTest::newRow("second engine, its own language order") << QByteArray("70\n0\n0\n2\n1\n1\n") << "mock2"
+                                                           << "zh_CN Lei" << "0.7 0 0" << "70 0 0 2 1 1";
+    QTest::newRow("engine without an entry") << QByteArray("60\n0\n0\n7\n") << "mock" << "en_US Anna" << "0.6 0 0"
+                                             << "60 0 0 0 0 0";
+    QTest::newRow("no voice file") << QByteArray() << "mock" << "en_US Anna" << "0.7 0 0" << "70 0 0 0 0 0";
+}
+
+// The saved voice, applied without a window: one engine built, and what it
+// says is what the file says, or what is in use in its place.
+void TestSpeechText::speaker()
+{
+    QFETCH(QByteArray, voice);
+    WorkingFolder folder;
+    if (!voice.isEmpty())
+        writeBytes(SharedConfig::voiceFile, voice);
+    clearSpeechCalls();
+    AlertSpeaker speaker;
+    speaker.apply(readVoiceSettings(SharedConfig::voiceFile));
+    QStringList created;
+    for (const QVariant &call : speechCalls()) {
+        if (call.toMap().value("call") == "create")
+            created << call.toMap().value("engine").toString();
+    }
+    QFETCH(QString, engine);
+    QCOMPARE(created, QStringList{engine});
+    QTextToSpeech *speech = speaker.engine();
+    QTEST(speech->locale().name() + ' ' + speech->voice().name(), "voiceName");
+    QTEST(QString("%1 %2 %3").arg(speech->volume()).arg(speech->rate()).arg(speech->pitch()), "levels");
+    QTEST(voiceSettingsLines(speaker.settings()).join(' '), "saved");
+}
