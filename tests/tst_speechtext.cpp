@@ -6,7 +6,10 @@
 #include "speech/voicefile.h"
 #include "testsupport.h"
 
+#include <QThread>
 #include <QtTest>
+
+#include <chrono>
 
 class TestSpeechText : public QObject
 {
@@ -23,6 +26,8 @@ private slots:
     void firstVoice();
     void speaker_data();
     void speaker();
+    void serviceFails_data();
+    void serviceFails();
 };
 
 void TestSpeechText::prepared_data()
@@ -217,4 +222,93 @@ void TestSpeechText::speaker()
     QTEST(speech->locale().name() + ' ' + speech->voice().name(), "voiceName");
     QTEST(QString("%1 %2 %3").arg(speech->volume()).arg(speech->rate()).arg(speech->pitch()), "levels");
     QTEST(voiceSettingsLines(speaker.settings()).join(' '), "saved");
+}
+
+enum Service { GoneOnce, StaysAway, Slow, ReplacedInRetry };
+
+void TestSpeechText::serviceFails_data()
+{
+    QTest::addColumn<int>("service");
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<QStringList>("heard");
+    QTest::addColumn<QString>("events"); // what the watchdog said
+    const QStringList once{"mock: a,0 杠 G 8 N O,b"};
+    const int period = SpeechWatchdog::PeriodMs;
+    QTest::newRow("gone: said again on a new engine") << int(GoneOnce) << 0 << false << once << "restarted";
+    QTest::newRow("stays away: reported") << int(StaysAway) << 0 << false << QStringList{} << "failed";
+    QTest::newRow("slow: speaks before the timeout") << int(Slow) << period - 300 << false << once << "";
+    // The test is busy past both moments, so both are due together.
+    QTest::newRow("slow: speaks after the timeout, before the retry") << int(Slow) << period + 200 << true << once << "";
+    QTest::newRow("slow: would speak just after the retry") << int(Slow) << period + 300 << false << once
+                                                            << "restarted";
+    QTest::newRow("engine replaced in the retry: said on the new one") << int(ReplacedInRetry) << 0 << false << once
+                                                                       << "";
+}
+
+// The speech service fails under an alert: it is heard once, or its loss
+// is told, and the next alert is heard at once.
+void TestSpeechText::serviceFails()
+{
+    QFETCH(int, service);
+    QFETCH(int, delayMs);
+    QFETCH(bool, busy);
+    const auto restore = qScopeGuard([] {
+        for (const char *name : {"mockSpeechService", "mockSpeechDown", "mockSpeechDelayMs"})
+            qApp->setProperty(name, QVariant());
+    });
+    WorkingFolder folder;
+    writeBytes(SharedConfig::voiceFile, "60\n3\n-2\n0\n1\n2\n");
+    qApp->setProperty("mockSpeechDelayMs", delayMs);
+    AlertSpeaker speaker;
+    speaker.apply(readVoiceSettings(SharedConfig::voiceFile));
+    speaker.queueAlerts();
+    qApp->setProperty("mockSpeechDelayMs", QVariant());
+    QStringList events;
+    connect(speaker.watchdog(), &SpeechWatchdog::restarted, [&events] { events << "restarted"; });
+    connect(speaker.watchdog(), &SpeechWatchdog::failed, [&events] { events << "failed"; });
+    if (service == GoneOnce)
+        qApp->setProperty("mockSpeechService", 1);
+    if (service == StaysAway || service == ReplacedInRetry)
+        qApp->setProperty("mockSpeechDown", true);
+    clearSpeechCalls();
+
+    speaker.say("a,0 杠 G 8 N O,b");
+    if (service == ReplacedInRetry) { // said again on a rebuilt engine, then the service is back and the voice saved
+        QTRY_COMPARE_WITH_TIMEOUT(spokenTexts().size(), 2, 3000);
+        qApp->setProperty("mockSpeechDown", QVariant());
+        speaker.apply(readVoiceSettings(SharedConfig::voiceFile));
+    }
+    if (busy) {
+        QTRY_VERIFY_WITH_TIMEOUT(!speechCalls().isEmpty(), 3000);
+        const qint64 said = speechCalls().first().toMap().value("steadyNs").toLongLong() / 1000000;
+        const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now().time_since_epoch()).count();
+        QThread::msleep(qMax<qint64>(0, said + delayMs + 200 - now));
+    }
+    QFETCH(QStringList, heard);
+    QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), heard, 4 * SpeechWatchdog::PeriodMs);
+    // Past the point where a late start, a second say or a failure would show.
+    QTest::qWait(2 * SpeechWatchdog::PeriodMs);
+    QCOMPARE(heardTexts(), heard);
+    QTEST(events.join(' '), "events");
+    // Every say, on the old engine and on a new one, with the saved voice.
+    QSet<QString> voices;
+    for (const QVariant &call : speechCalls()) {
+        const QVariantMap map = call.toMap();
+        if (map.value("call") == "say")
+            voices << QStringList{map.value("locale").toString(), map.value("voice").toString(),
+                                  map.value("volume").toString(), map.value("rate").toString(),
+                                  map.value("pitch").toString()}.join(' ');
+    }
+    QCOMPARE(voices, QSet<QString>{"zh_CN Xiaoyu 0.6 0.3 -0.2"});
+
+    if (service == Slow)
+        return;
+    // The service is back: the next alert is heard at once.
+    qApp->setProperty("mockSpeechDown", QVariant());
+    clearSpeechCalls();
+    speaker.say("a,0 杠 G 8 N O,b");
+    QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), QStringList{"mock: a,0 杠 G 8 N O,b"}, 3000);
+    QCOMPARE(spokenTexts().size(), 1);
 }
