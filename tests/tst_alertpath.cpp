@@ -10,7 +10,6 @@
 #include "testsupport.h"
 #include "ui/alerthistory.h"
 #include "ui/mainwindow.h"
-#include "ui/speechpanel.h"
 #include "ui/statusline.h"
 
 #include <QAction>
@@ -217,60 +216,33 @@ void TestAlertPath::speechServiceFails()
 void TestAlertPath::queue_data()
 {
     QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("utteranceMs");
-    QTest::addColumn<int>("serviceDiesMs"); // -1 never, 0 before the lines, else into the first alert ("replace": the engine)
     QTest::addColumn<QStringList>("heard"); // whose alert started, in order
     QTest::addColumn<QStringList>("said");  // ... and was said to its end
     QTest::addColumn<QString>("notice");
     QTest::addColumn<QStringList>("quiet"); // listed greyed, newest first, after the last said
-    const QStringList four{"N-8YET", "0-G8NO", "1DQ1-A", "T5ZI-S"};
-    QTest::newRow("burst of four: each whole, in order") << four << 300 << -1 << four << four << "" << QStringList();
-    QTest::newRow("duplicate waiting: said once") << QStringList{"A-1111", "B-2222", "B-2222", "B-2222"} << 500 << -1
-                                                  << QStringList{"A-1111", "B-2222"}
-                                                  << QStringList{"A-1111", "B-2222"} << "" << QStringList();
     QStringList twelve;
     for (int i = 10; i < 22; ++i)
         twelve << QString("A-11%1").arg(i);
     const QStringList keep = QStringList{twelve.first()} + twelve.mid(2);
-    QTest::newRow("bound: the oldest waiting dropped, told") << QStringList{"x > " + twelve.join(" > ")} << 30 << -1
-                                                             << keep << keep
+    QTest::newRow("bound: the oldest waiting dropped, told") << QStringList{"x > " + twelve.join(" > ")} << keep << keep
                                                              << "1 alert(s) dropped: too many waiting" << QStringList();
-    QTest::newRow("dead engine under a queue") << four << 200 << 0 << four << four << "" << QStringList();
-    QTest::newRow("service dies in an alert: said again whole")
-        << QStringList{"A-1111", "B-2222"} << 1500 << 500 << QStringList{"A-1111", "A-1111", "B-2222"}
-        << QStringList{"A-1111", "B-2222"} << "" << QStringList();
-    const QStringList three{"A-1111", "B-2222", "C-3333"};
-    QTest::newRow("engine replaced in an alert: said again first") << three + QStringList{"replace"} << 1500 << 500
-                                                                   << QStringList{"A-1111"} + three << three << "" << QStringList();
-    QTest::newRow("slow voice: heard once, not cut") << QStringList{"A-1111"} << 4500 << -1 << QStringList{"A-1111"}
-                                                     << QStringList{"A-1111"} << "" << QStringList();
-    // "SYSTEM@JUMPS" goes to the queue with that distance: 13 wait behind the first.
-    const QStringList flood = QString("A-1110@2 A-1111@1 A-1112@1 A-1113@3 A-1114@-1 A-1115@5 A-1116@3 A-1117@3 "
-                                      "A-1118@5 A-1119@3 A-1120@3 A-1121@3 A-1122@6 A-1123@3").split(' ');
-    const QStringList near =
-        QString("A-1110 A-1111 A-1112 A-1113 A-1116 A-1117 A-1118 A-1119 A-1120 A-1121 A-1123").split(' ');
-    QTest::newRow("flood: the farthest dropped, unknown first, the oldest among equals")
-        << flood << 30 << -1 << near << near << "3 alert(s) dropped: too many waiting" << QStringList();
     const QStringList quiet{"N-8YET ｃｌｒ了", "5B-YDD Status？", "1DQ1-A clear?", "0-G8NO清 T5ZI-S"},
         loud{"CL2-AA", "N-8YET", "0-G8NO"}, all{"N-8YET", "5B-YDD", "1DQ1-A", "0-G8NO", "T5ZI-S"};
     QTest::newRow("clears and questions listed, not said")
-        << QStringList{"CL2-AA", "N－8YET 清楚", "nuclear clrs statuses 0-G8NO"} + quiet << 30 << -1 << loud << loud << ""
+        << QStringList{"CL2-AA", "N－8YET 清楚", "nuclear clrs statuses 0-G8NO"} + quiet << loud << loud << ""
         << QStringList{"T5ZI-S  “0-G8NO清 T5ZI-S” — a clear", "0-G8NO  “0-G8NO清 T5ZI-S” — a clear", "1DQ1-A  “1DQ1-A "
                        "clear?” — a question", "5B-YDD  “5B-YDD Status？” — a question", "N-8YET  “N-8YET ｃｌｒ了” — a clear"};
-    QTest::newRow("check box on: all said") << QStringList{"=announcequiet=1"} + quiet << 30 << -1 << all << all << ""
+    QTest::newRow("check box on: all said") << QStringList{"=announcequiet=1"} + quiet << all << all << ""
                                             << QStringList();
 }
 
-// Alerts that come while one is said wait for it to end.
+// Alerts from the game's lines go to the queue, and the list and the status
+// bar tell what became of them.
 void TestAlertPath::queue()
 {
     QFETCH(QStringList, lines);
-    QFETCH(int, serviceDiesMs);
-    QFETCH(int, utteranceMs);
-    qApp->setProperty("mockSpeechUtteranceMs", utteranceMs);
+    qApp->setProperty("mockSpeechUtteranceMs", 30);
     Setup s("a|*-****|b\n", Chinese);
-    if (serviceDiesMs == 0)
-        qApp->setProperty("mockSpeechService", 1);
     clearSpeechCalls();
     const auto texts = [](QStringList systems) {
         for (QString &system : systems)
@@ -280,21 +252,10 @@ void TestAlertPath::queue()
     auto *history = s.window->findChild<AlertHistory *>();
     // A line starting "=" is written to the options file.
     for (const QString &line : lines) {
-        const QString text = texts({line.section('@', 0, 0)}).value(0).mid(6);
         if (line.startsWith('='))
             writeBytes(SharedConfig::optionsFile, line.mid(1).toUtf8());
-        else if (line.contains('@'))
-            s.window->findChild<SpeechPanel *>()->say(text, history->add("Local", line, line, text), line.section('@', 1).toInt());
         else
             s.say(line);
-    }
-    if (serviceDiesMs > 0) {
-        QTRY_VERIFY_WITH_TIMEOUT(!heardTexts().isEmpty(), 3000);
-        QTest::qWait(serviceDiesMs);
-        if (lines.contains("replace"))
-            s.window->findChild<SpeechPanel *>()->loadVoiceSettings();
-        else
-            qApp->setProperty("mockSpeechService", 1);
     }
     QFETCH(QStringList, said);
     QTRY_COMPARE_WITH_TIMEOUT(heardTexts("said"), texts(said), 20000);

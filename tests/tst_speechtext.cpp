@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
+#include "speech/alertqueue.h"
 #include "speech/alertspeaker.h"
 #include "speech/matchlocation.h"
 #include "speech/speechtext.h"
@@ -28,6 +29,8 @@ private slots:
     void speaker();
     void serviceFails_data();
     void serviceFails();
+    void queue_data();
+    void queue();
 };
 
 void TestSpeechText::prepared_data()
@@ -311,4 +314,80 @@ void TestSpeechText::serviceFails()
     speaker.say("a,0 杠 G 8 N O,b");
     QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), QStringList{"mock: a,0 杠 G 8 N O,b"}, 3000);
     QCOMPARE(spokenTexts().size(), 1);
+}
+
+void TestSpeechText::queue_data()
+{
+    QTest::addColumn<QStringList>("alerts"); // "TEXT@JUMPS"; "replace": a new engine in the first alert
+    QTest::addColumn<int>("utteranceMs");
+    QTest::addColumn<int>("serviceDiesMs"); // -1 never, 0 before the alerts, else into the first alert
+    QTest::addColumn<QStringList>("heard"); // whose alert started, in order
+    QTest::addColumn<QStringList>("said");  // ... and was said to its end
+    QTest::addColumn<int>("dropped");
+    const QStringList four{"N-8YET", "0-G8NO", "1DQ1-A", "T5ZI-S"};
+    QTest::newRow("burst of four: each whole, in order") << four << 300 << -1 << four << four << 0;
+    QTest::newRow("duplicate waiting: said once") << QStringList{"A-1111", "B-2222", "B-2222", "B-2222"} << 500 << -1
+                                                  << QStringList{"A-1111", "B-2222"} << QStringList{"A-1111", "B-2222"}
+                                                  << 0;
+    QTest::newRow("dead engine under a queue") << four << 200 << 0 << four << four << 0;
+    QTest::newRow("service dies in an alert: said again whole")
+        << QStringList{"A-1111", "B-2222"} << 1500 << 500 << QStringList{"A-1111", "A-1111", "B-2222"}
+        << QStringList{"A-1111", "B-2222"} << 0;
+    const QStringList three{"A-1111", "B-2222", "C-3333"};
+    QTest::newRow("engine replaced in an alert: said again first") << three + QStringList{"replace"} << 1500 << 500
+                                                                   << QStringList{"A-1111"} + three << three << 0;
+    QTest::newRow("slow voice: heard once, not cut") << QStringList{"A-1111"} << 4500 << -1 << QStringList{"A-1111"}
+                                                     << QStringList{"A-1111"} << 0;
+    // 13 wait behind the first.
+    const QStringList flood = QString("A-1110@2 A-1111@1 A-1112@1 A-1113@3 A-1114@-1 A-1115@5 A-1116@3 A-1117@3 "
+                                      "A-1118@5 A-1119@3 A-1120@3 A-1121@3 A-1122@6 A-1123@3").split(' ');
+    const QStringList near =
+        QString("A-1110 A-1111 A-1112 A-1113 A-1116 A-1117 A-1118 A-1119 A-1120 A-1121 A-1123").split(' ');
+    QTest::newRow("flood: the farthest dropped, unknown first, the oldest among equals")
+        << flood << 30 << -1 << near << near << 3;
+}
+
+// Alerts that come while one is said wait for it to end.
+void TestSpeechText::queue()
+{
+    QFETCH(QStringList, alerts);
+    QFETCH(int, serviceDiesMs);
+    QFETCH(int, utteranceMs);
+    const auto restore = qScopeGuard([] {
+        for (const char *name : {"mockSpeechService", "mockSpeechUtteranceMs"})
+            qApp->setProperty(name, QVariant());
+    });
+    qApp->setProperty("mockSpeechUtteranceMs", utteranceMs);
+    AlertSpeaker speaker;
+    speaker.apply(VoiceSettings());
+    speaker.queueAlerts();
+    int dropped = 0;
+    connect(speaker.queue(), &AlertQueue::outcome, [&dropped](int, AlertQueue::Outcome outcome) {
+        dropped += outcome == AlertQueue::Dropped;
+    });
+    if (serviceDiesMs == 0)
+        qApp->setProperty("mockSpeechService", 1);
+    clearSpeechCalls();
+    for (const QString &alert : alerts) {
+        if (alert != "replace")
+            speaker.say(alert.section('@', 0, 0), 0, alert.contains('@') ? alert.section('@', 1).toInt() : -1);
+    }
+    if (serviceDiesMs > 0) {
+        QTRY_VERIFY_WITH_TIMEOUT(!heardTexts().isEmpty(), 3000);
+        QTest::qWait(serviceDiesMs);
+        if (alerts.contains("replace"))
+            speaker.apply(speaker.settings());
+        else
+            qApp->setProperty("mockSpeechService", 1);
+    }
+    const auto mocked = [](QStringList texts) {
+        texts.replaceInStrings(QRegularExpression("^"), "mock: ");
+        return texts;
+    };
+    QFETCH(QStringList, said);
+    QTRY_COMPARE_WITH_TIMEOUT(heardTexts("said"), mocked(said), 20000);
+    QTest::qWait(300);
+    QFETCH(QStringList, heard);
+    QCOMPARE(heardTexts(), mocked(heard));
+    QTEST(dropped, "dropped");
 }
