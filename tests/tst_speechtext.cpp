@@ -267,9 +267,9 @@ void TestSpeechText::serviceFails()
     speaker.apply(readVoiceSettings(SharedConfig::voiceFile));
     speaker.queueAlerts();
     qApp->setProperty("mockSpeechDelayMs", QVariant());
-    QStringList events;
-    connect(speaker.watchdog(), &SpeechWatchdog::restarted, [&events] { events << "restarted"; });
-    connect(speaker.watchdog(), &SpeechWatchdog::failed, [&events] { events << "failed"; });
+    QStringList said; // by the watchdog
+    connect(speaker.watchdog(), &SpeechWatchdog::restarted, [&said] { said << "restarted"; });
+    connect(speaker.watchdog(), &SpeechWatchdog::failed, [&said] { said << "failed"; });
     if (service == GoneOnce)
         qApp->setProperty("mockSpeechService", 1);
     if (service == StaysAway || service == ReplacedInRetry)
@@ -290,11 +290,13 @@ void TestSpeechText::serviceFails()
         QThread::msleep(qMax<qint64>(0, said + delayMs + 200 - now));
     }
     QFETCH(QStringList, heard);
+    QFETCH(QString, events);
+    QTRY_COMPARE_WITH_TIMEOUT(said.join(' '), events, 4 * SpeechWatchdog::PeriodMs);
     QTRY_COMPARE_WITH_TIMEOUT(heardTexts(), heard, 4 * SpeechWatchdog::PeriodMs);
     // Past the point where a late start, a second say or a failure would show.
     QTest::qWait(2 * SpeechWatchdog::PeriodMs);
     QCOMPARE(heardTexts(), heard);
-    QTEST(events.join(' '), "events");
+    QCOMPARE(said.join(' '), events);
     // Every say, on the old engine and on a new one, with the saved voice.
     QSet<QString> voices;
     for (const QVariant &call : speechCalls()) {
@@ -368,9 +370,10 @@ void TestSpeechText::queue()
     if (serviceDiesMs == 0)
         qApp->setProperty("mockSpeechService", 1);
     clearSpeechCalls();
-    for (const QString &alert : alerts) {
-        if (alert != "replace")
-            speaker.say(alert.section('@', 0, 0), 0, alert.contains('@') ? alert.section('@', 1).toInt() : -1);
+    // Each alert has its own tag, as each report has its place in the list.
+    for (int i = 0; i < alerts.size(); ++i) {
+        if (alerts[i] != "replace")
+            speaker.say(alerts[i].section('@', 0, 0), i, alerts[i].contains('@') ? alerts[i].section('@', 1).toInt() : -1);
     }
     if (serviceDiesMs > 0) {
         QTRY_VERIFY_WITH_TIMEOUT(!heardTexts().isEmpty(), 3000);
