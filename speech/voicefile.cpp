@@ -6,17 +6,41 @@
 
 #include <QRegularExpression>
 
-QVector<int> parseVoiceSettings(const QStringList &lines)
+#include <iterator>
+
+VoiceSettings parseVoiceSettings(const QStringList &lines)
 {
-    QVector<int> values;
+    VoiceSettings settings;
+    int *const fields[] = {&settings.volume, &settings.rate,     &settings.pitch,
+                           &settings.engine, &settings.language, &settings.voice};
+    int next = 0;
     for (const QString &line : lines) {
         if (line.isEmpty())
             continue;
-        values.append(line.toInt(nullptr, 10));
-        if (values.size() == VoiceSettingCount)
+        *fields[next++] = line.toInt(nullptr, 10);
+        if (next == int(std::size(fields)))
             break;
     }
-    return values;
+    settings.volume = qBound(0, settings.volume, 100);
+    settings.rate = qBound(-10, settings.rate, 10);
+    settings.pitch = qBound(-10, settings.pitch, 10);
+    return settings;
+}
+
+VoiceSettings readVoiceSettings(const QString &voicePath)
+{
+    QStringList lines;
+    readConfigLines(voicePath, &lines);
+    return parseVoiceSettings(lines);
+}
+
+QStringList voiceSettingsLines(const VoiceSettings &settings)
+{
+    QStringList lines;
+    for (const int value : {settings.volume, settings.rate, settings.pitch, settings.engine, settings.language,
+                            settings.voice})
+        lines.append(QString::number(value));
+    return lines;
 }
 
 QString readFirstRule(const QString &locationPath)

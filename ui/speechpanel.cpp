@@ -66,9 +66,6 @@ QString languageEntry(const QLocale &locale)
     return speechLanguageHandled(locale) ? name : SpeechPanel::tr("%1 - alerts not spoken").arg(name);
 }
 
-// The place of a language entry in the engine's own list, which voice.ini keeps.
-const int EngineOrderRole = Qt::UserRole + 1;
-
 // Makes an entry current without the list's signals; an index without an
 // entry leaves the list as it is.
 void showEntry(QComboBox *list, int index)
@@ -87,59 +84,30 @@ SpeechPanel::SpeechPanel(const SpeechWidgets &widgets, QObject *parent)
     : QObject(parent)
     , m_ui(widgets)
 {
+    m_speaker = new AlertSpeaker(this);
+    connect(m_speaker, &AlertSpeaker::engineReplaced, this, &SpeechPanel::showEngine);
     connect(m_ui.speakButton, &QPushButton::clicked, this, &SpeechPanel::speak);
     connect(m_ui.pitch, &QSlider::valueChanged, this, &SpeechPanel::setPitch);
     connect(m_ui.rate, &QSlider::valueChanged, this, &SpeechPanel::setRate);
     connect(m_ui.volume, &QSlider::valueChanged, this, &SpeechPanel::setVolume);
     connect(m_ui.engine, IndexChanged, this, &SpeechPanel::engineSelected);
-    m_watchdog = new SpeechWatchdog([this] { return recreateEngine(); }, this);
-    connect(m_watchdog, &SpeechWatchdog::restarted, this, [this](SpeechWatchdog::Failure why) {
+    connect(watchdog(), &SpeechWatchdog::restarted, this, [this](SpeechWatchdog::Failure why) {
         m_ui.statusbar->showMessage(tr("Speech restarted: %1").arg(failureText(why)), RestartedMessageMs);
     });
-}
-
-// Qt 6 stops an engine that is speaking as it goes, and says so: not to the
-// widgets, which the window may have deleted already.
-SpeechPanel::~SpeechPanel()
-{
-    if (m_engine)
-        m_engine->disconnect();
-    delete m_engine;
 }
 
 void SpeechPanel::fillEngineList(QComboBox *engine)
 {
     engine->clear();
     engine->addItem(tr("Default"), QStringLiteral("default"));
-    QStringList names = QTextToSpeech::availableEngines();
-    names.sort();
-    for (const QString &name : qAsConst(names))
+    const QStringList names = AlertSpeaker::engineNames();
+    for (const QString &name : names)
         engine->addItem(name, name);
-}
-
-QString SpeechPanel::defaultEngineName()
-{
-    // The desktop's own speech service where there is one, else the first
-    // engine by name.
-    QStringList names = QTextToSpeech::availableEngines();
-    for (const char *preferred : {"speechd", "sapi", "macos", "osx"}) {
-        if (names.contains(QLatin1String(preferred)))
-            return QLatin1String(preferred);
-    }
-    names.sort();
-    return names.value(0);
-}
-
-QString SpeechPanel::engineName(int index) const
-{
-    // An index without an entry names no engine: the default one.
-    const QString name = m_ui.engine->itemData(index).toString();
-    return name == QLatin1String("default") || name.isEmpty() ? defaultEngineName() : name;
 }
 
 QString SpeechPanel::failureText(SpeechWatchdog::Failure why) const
 {
-    QString name = engineName(m_ui.engine->currentIndex());
+    QString name = m_speaker->engineName();
     if (name.isEmpty())
         name = tr("the speech engine");
     if (why == SpeechWatchdog::EngineError)
@@ -149,25 +117,11 @@ QString SpeechPanel::failureText(SpeechWatchdog::Failure why) const
     return tr("%1 did not speak within %2 s").arg(name).arg(SpeechWatchdog::PeriodMs / 1000.0);
 }
 
-void SpeechPanel::queueAlerts()
-{
-    if (!m_queue)
-        m_queue = new AlertQueue(m_watchdog, [this] { return m_engine; }, this);
-}
-
-void SpeechPanel::say(const QString &text, int tag, int jumps)
-{
-    if (m_queue)
-        m_queue->add(text, tag, jumps);
-    else
-        m_watchdog->say(m_engine, text);
-}
-
 void SpeechPanel::speak()
 {
-    const QString text = prepareSpeechText(m_ui.text->document()->toPlainText(), m_engine);
+    const QString text = prepareSpeechText(m_ui.text->document()->toPlainText(), engine());
     // Nothing to say: Speak says why instead of seeming broken.
-    if (text.isEmpty() && m_engine && !speechLanguageHandled(m_engine->locale())) {
+    if (text.isEmpty() && engine() && !speechLanguageHandled(engine()->locale())) {
         m_ui.statusbar->showMessage(
             tr("Not spoken: alerts are spoken in Chinese or English only; choose one of them as the language"));
         return;
@@ -177,27 +131,13 @@ void SpeechPanel::speak()
 
 void SpeechPanel::stop()
 {
-    if (m_engine)
-        m_engine->stop();
+    if (engine())
+        engine()->stop();
 }
 
-void SpeechPanel::setRate(int rate)
-{
-    if (m_engine)
-        m_engine->setRate(rate / 10.0);
-}
-
-void SpeechPanel::setPitch(int pitch)
-{
-    if (m_engine)
-        m_engine->setPitch(pitch / 10.0);
-}
-
-void SpeechPanel::setVolume(int volume)
-{
-    if (m_engine)
-        m_engine->setVolume(volume / 100.0);
-}
+void SpeechPanel::setRate(int rate) { m_speaker->setRate(rate); }
+void SpeechPanel::setPitch(int pitch) { m_speaker->setPitch(pitch); }
+void SpeechPanel::setVolume(int volume) { m_speaker->setVolume(volume); }
 
 void SpeechPanel::enableButtons(QTextToSpeech::State state)
 {
@@ -243,16 +183,12 @@ void SpeechPanel::showNewEngineState(QTextToSpeech::State state)
 
 void SpeechPanel::engineSelected(int index)
 {
-    const QString name = engineName(index);
-    // Qt 6 says an engine deleted while speaking became Ready: that is no
-    // alert said to its end, and the next must not go to that engine.
-    if (m_engine)
-        disconnect(m_engine, &QTextToSpeech::stateChanged, nullptr, nullptr);
-    delete m_engine;
-    m_engine = nullptr;
-    QTextToSpeech *speech = name.isEmpty() ? new QTextToSpeech(this) : new QTextToSpeech(name, this);
-    m_engine = speech;
+    m_speaker->setEngine(index);
+}
 
+// The lists of a new engine's languages and voices, and its state.
+void SpeechPanel::showEngine(QTextToSpeech *speech)
+{
     disconnect(m_ui.language, IndexChanged, this, &SpeechPanel::languageSelected);
     m_ui.language->clear();
     const auto locales = speech->availableLocales();
@@ -279,12 +215,7 @@ void SpeechPanel::engineSelected(int index)
         if (locales.at(i).language() == QLocale::C)
             continue;
         m_ui.language->addItem(names.at(i), QVariant(locales.at(i)));
-        m_ui.language->setItemData(m_ui.language->count() - 1, i, EngineOrderRole);
     }
-
-    speech->setRate(m_ui.rate->value() / 10.0);
-    speech->setPitch(m_ui.pitch->value() / 10.0);
-    speech->setVolume(m_ui.volume->value() / 100.0);
 
     // Lambdas: Qt 6 gives stop() and pause() an argument.
     connect(m_ui.stopButton, &QPushButton::clicked, speech, [speech] { speech->stop(); });
@@ -292,58 +223,33 @@ void SpeechPanel::engineSelected(int index)
     connect(m_ui.resumeButton, &QPushButton::clicked, speech, &QTextToSpeech::resume);
     connect(speech, &QTextToSpeech::stateChanged, this, &SpeechPanel::stateChanged);
     connect(speech, &QTextToSpeech::localeChanged, this, &SpeechPanel::localeChanged);
-    connect(m_ui.language, IndexChanged, this, &SpeechPanel::languageSelected);
     showNewEngineState(speech->state());
+    // Showing the language in use does not set it again.
     localeChanged(current);
-}
-
-int SpeechPanel::savedLanguage() const
-{
-    const QVariant place = m_ui.language->currentData(EngineOrderRole);
-    return place.isValid() ? place.toInt() : m_loadedLanguage;
+    connect(m_ui.language, IndexChanged, this, &SpeechPanel::languageSelected);
 }
 
 void SpeechPanel::languageSelected(int language)
 {
-    const QLocale locale = m_ui.language->itemData(language).toLocale();
-    if (m_engine)
-        m_engine->setLocale(locale);
+    m_speaker->setLocale(m_ui.language->itemData(language).toLocale());
 }
 
-// An index that is not an index of the voices leaves the voice unchanged.
 void SpeechPanel::voiceSelected(int index)
 {
-    if (m_engine && index >= 0 && index < m_voices.size())
-        m_engine->setVoice(m_voices.at(index));
-}
-
-// Sets the voice and shows it in the list, without the list's signals.
-void SpeechPanel::applyVoice(int index)
-{
-    voiceSelected(index);
-    showEntry(m_ui.voice, index);
+    m_speaker->setVoice(index);
 }
 
 void SpeechPanel::localeChanged(const QLocale &locale)
 {
     m_ui.language->setCurrentIndex(m_ui.language->findData(QVariant(locale)));
 
+    // The speaker has picked the voice when this is called.
     QComboBox *voice = m_ui.voice;
     disconnect(voice, IndexChanged, this, &SpeechPanel::voiceSelected);
     voice->clear();
-    m_voices = m_engine->availableVoices();
-    const QString currentName = m_engine->voice().name();
-    QStringList names;
-    for (const QVoice &v : qAsConst(m_voices)) {
+    for (const QVoice &v : m_speaker->voices())
         voice->addItem(voiceText(v));
-        names.append(v.name());
-        if (v.name() == currentName)
-            voice->setCurrentIndex(voice->count() - 1);
-    }
-    // A saved voice, applied after this, wins.
-    const int sensible = sensibleVoice(m_engine->locale(), names, voice->currentIndex());
-    if (sensible != voice->currentIndex())
-        applyVoice(sensible);
+    showEntry(voice, m_speaker->settings().voice);
     connect(voice, IndexChanged, this, &SpeechPanel::voiceSelected);
     if (!m_sample.isEmpty() && m_ui.text->toPlainText() == m_sample)
         showSample(QString());
@@ -356,63 +262,26 @@ void SpeechPanel::showSample(const QString &rule)
     QString text = rule;
     m_sample.clear();
     if (text.isEmpty()) {
-        const MapRuleWords words = defaultMapRuleWords(m_engine->locale());
+        const MapRuleWords words = defaultMapRuleWords(engine()->locale());
         text = m_sample = QStringList{words.before.arg(5), QStringLiteral("0-G8NO"), words.after}.join(QLatin1Char('|'));
     }
     m_ui.text->clear();
     m_ui.text->appendPlainText(text);
 }
 
-// The engine, language and voice that the lists show, with the sliders.
-QTextToSpeech *SpeechPanel::recreateEngine()
-{
-    const int language = m_ui.language->currentIndex();
-    const int voice = m_ui.voice->currentIndex();
-    engineSelected(m_ui.engine->currentIndex());
-    if (language >= 0 && language != m_ui.language->currentIndex())
-        languageSelected(language);
-    applyVoice(voice);
-    return m_engine;
-}
-
 void SpeechPanel::loadVoiceSettings()
 {
     disconnect(m_ui.engine, IndexChanged, this, &SpeechPanel::engineSelected);
     fillEngineList(m_ui.engine);
-    m_ui.engine->setCurrentIndex(0);
-    connect(m_ui.engine, IndexChanged, this, &SpeechPanel::engineSelected);
-
     // The saved voice applies whether or not there are rules yet: else the
     // first rules would be spoken in another voice, and the voice dialog
     // would show, and save, the defaults.
-    QStringList lines;
-    readConfigLines(SharedConfig::voiceFile, &lines);
-    const QVector<int> values = parseVoiceSettings(lines);
-
-    // Creating an engine can take seconds; when the saved engine is about
-    // to replace the default one, the default one is not built.
-    if (values.size() <= VoiceEngine)
-        engineSelected(0);
-    for (int i = 0; i < values.size(); ++i) {
-        const int value = values.at(i);
-        switch (i) {
-        case VoiceVolume: m_ui.volume->setValue(value); break;
-        case VoiceRate: m_ui.rate->setValue(value); break;
-        case VoicePitch: m_ui.pitch->setValue(value); break;
-        case VoiceEngine:
-            showEntry(m_ui.engine, value);
-            engineSelected(value);
-            break;
-        case VoiceLanguage: {
-            // A language the list leaves out keeps the engine's, and is saved again as it was.
-            m_loadedLanguage = value;
-            const int entry = m_ui.language->findData(value, EngineOrderRole);
-            if (entry >= 0)
-                languageSelected(entry);
-            break;
-        }
-        case VoiceVoice: applyVoice(value); break;
-        }
-    }
+    const VoiceSettings settings = readVoiceSettings(SharedConfig::voiceFile);
+    m_ui.engine->setCurrentIndex(settings.engine >= 0 && settings.engine < m_ui.engine->count() ? settings.engine : 0);
+    connect(m_ui.engine, IndexChanged, this, &SpeechPanel::engineSelected);
+    m_ui.volume->setValue(settings.volume);
+    m_ui.rate->setValue(settings.rate);
+    m_ui.pitch->setValue(settings.pitch);
+    m_speaker->apply(settings);
     showSample(readFirstRule(SharedConfig::locationFile));
 }

@@ -3,6 +3,7 @@
 
 #include "app/configfile.h"
 #include "app/sharedconfig.h"
+#include "speech/voicefile.h"
 #include "ui/savefailure.h"
 #include "ui/speechpanel.h"
 #include "ui_voicedialog.h"
@@ -42,12 +43,8 @@ void VoiceDialog::localeChanged(QLocale locale) { speechPanel->localeChanged(loc
 
 void VoiceDialog::on_buttonBox_accepted()
 {
-    const QStringList values = {
-        QString::number(ui->volume->value()),        QString::number(ui->rate->value()),
-        QString::number(ui->pitch->value()),         QString::number(ui->engine->currentIndex()),
-        QString::number(speechPanel->savedLanguage()), QString::number(ui->voice->currentIndex()),
-    };
     // A failed save keeps the dialog open with the user's choices.
-    if (saveSettingsFile(this, SharedConfig::voiceFile, joinConfigLines(values)))
+    const QStringList lines = voiceSettingsLines(speechPanel->speaker()->settings());
+    if (saveSettingsFile(this, SharedConfig::voiceFile, joinConfigLines(lines)))
         accept();
 }

@@ -25,7 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
     }
-    if (parseVoiceSettings(lines).size() > VoiceSettingCount)
+    // Slider positions stay within the sliders.
+    const VoiceSettings voice = parseVoiceSettings(lines);
+    if (voice.volume < 0 || voice.volume > 100 || qAbs(voice.rate) > 10 || qAbs(voice.pitch) > 10)
         abort();
     return 0;
 }
