@@ -4,7 +4,7 @@
 #include "figures.h"
 
 #include "app/configfile.h"
-#include "app/desktopnotifications.h"
+#include "desktop/desktopnotifications.h"
 #include "app/sharedconfig.h"
 #include "benchutil.h"
 #include "notificationbus.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sharedconfig.h"
-#include "app/singleinstance.h"
+#include "chatwatch/singleinstance.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
 

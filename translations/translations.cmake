@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The interface's translations: compiled into chatwatch_gui, brought up to
+# The interface's translations: compiled into chatwatch_core, brought up to
 # date with the sources by `make translations`, and checked by the test
 # translations_complete.
 find_package(Qt${CHATWATCH_QT} REQUIRED COMPONENTS LinguistTools)
@@ -19,10 +19,10 @@ file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/translations.qrc.in
     "<RCC>\n  <qresource prefix=\"/translations\">\n${qrc_lines}  </qresource>\n</RCC>\n")
 configure_file(${CMAKE_CURRENT_BINARY_DIR}/translations.qrc.in ${CMAKE_CURRENT_BINARY_DIR}/translations.qrc COPYONLY)
 qt_add_resources(translations_rcc ${CMAKE_CURRENT_BINARY_DIR}/translations.qrc)
-target_sources(chatwatch_gui PRIVATE ${qm_files} ${translations_rcc})
+target_sources(chatwatch_core PRIVATE ${qm_files} ${translations_rcc})
 
 # Where translatable texts live: code and forms.
-set(CHATWATCH_TEXT_SOURCES app monitor speech starmap ui)
+set(CHATWATCH_TEXT_SOURCES app monitor speech starmap ui desktop chatwatch)
 # Keeps the translations of texts that are gone, marked, so a translator can
 # reuse them; translations_prune drops them.
 add_custom_target(translations

@@ -17,10 +17,9 @@
 #include "ui/growtotext.h"
 #include "ui/locationdialog.h"
 #include "ui/locationstatus.h"
-#include "ui/notifier.h"
+#include "desktop/notifier.h"
 #include "ui/speechpanel.h"
 #include "ui/statusline.h"
-#include "ui/trayicon.h"
 #include "ui/voicedialog.h"
 #include "ui_mainwindow.h"
 
@@ -65,14 +64,8 @@ MainWindow::MainWindow(QWidget *parent)
     // Permanent, so that no passing message hides it: it shows them itself.
     ui->statusbar->addPermanentWidget(statusLine, 1);
     connect(ui->statusbar, &QStatusBar::messageChanged, statusLine, &StatusLine::setPassing);
-    trayIcon = new TrayIcon(this, ui->pushButton, ui->pushButton_2);
-    connect(statusLine, &StatusLine::changed, this, [this] {
-        trayIcon->setState(statusLine->hasWarning()           ? TrayIcon::Warning
-                           : fileLoader && fileLoader->isListening() ? TrayIcon::Listening
-                                                                     : TrayIcon::Idle,
-                           statusLine->line());
-    });
-    connect(statusLine, &StatusLine::warningChanged, new Notifier(trayIcon, this), &Notifier::warningChanged);
+    new Notifier(this, ui->pushButton, ui->pushButton_2, statusLine,
+                 [this] { return fileLoader && fileLoader->isListening(); });
     speechPanel = new SpeechPanel({ui->engine, ui->language, ui->voice, ui->rate, ui->pitch, ui->volume,
                                    ui->speakButton, ui->pauseButton, ui->resumeButton, ui->stopButton,
                                    ui->plainTextEdit, ui->statusbar},
@@ -143,7 +136,7 @@ void MainWindow::loadVoiceSettings()
 
 void MainWindow::bringForward()
 {
-    TrayIcon::bringForward(this);
+    Notifier::bringForward(this);
 }
 
 void MainWindow::on_detectLocation(QString location)

@@ -15,7 +15,6 @@ class ListeningSession;
 class LocationStatus;
 class SpeechPanel;
 class StatusLine;
-class TrayIcon;
 
 class MainWindow : public QMainWindow
 {
@@ -68,7 +67,6 @@ private:
     AlertHistory *history;
     int droppedCount = 0;
     QString speechFailure; // what the engine did when an alert was last lost
-    TrayIcon *trayIcon;
     LocationStatus *locationStatus;
 };
 

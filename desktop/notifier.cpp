@@ -1,23 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/notifier.h"
+#include "desktop/notifier.h"
 
-#include "ui/trayicon.h"
+#include "desktop/trayicon.h"
 
 #include <QCoreApplication>
 #ifdef CHATWATCH_DESKTOP_NOTIFICATIONS
-#include "app/desktopnotifications.h"
+#include "desktop/desktopnotifications.h"
 #endif
 
-Notifier::Notifier(TrayIcon *tray, QObject *parent)
-    : QObject(parent)
-    , m_tray(tray)
+Notifier::Notifier(QWidget *window, QPushButton *start, QPushButton *stop, StatusLine *status,
+                   std::function<bool()> listening)
+    : QObject(window)
+    , m_tray(new TrayIcon(window, start, stop))
 {
+    connect(status, &StatusLine::changed, this, [this, status, listening] {
+        m_tray->setState(status->hasWarning() ? TrayIcon::Warning
+                             : listening()    ? TrayIcon::Listening
+                                              : TrayIcon::Idle,
+                         status->line());
+    });
+    connect(status, &StatusLine::warningChanged, this, &Notifier::warningChanged);
 #ifdef CHATWATCH_DESKTOP_NOTIFICATIONS
     m_desktop = new DesktopNotifications(this);
     connect(m_desktop, &DesktopNotifications::undelivered, m_tray, &TrayIcon::showMessage);
     // What it warned of is no longer watched once it is gone.
     connect(qApp, &QCoreApplication::aboutToQuit, m_desktop, &DesktopNotifications::withdrawAll);
 #endif
+}
+
+void Notifier::bringForward(QWidget *window)
+{
+    TrayIcon::bringForward(window);
 }
 
 // While these hold, alerts are not heard: a log that is not read (gone,

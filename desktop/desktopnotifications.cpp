@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/desktopnotifications.h"
+#include "desktop/desktopnotifications.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>

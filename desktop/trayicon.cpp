@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/trayicon.h"
+#include "desktop/trayicon.h"
 
 #include <QApplication>
 #include <QMenu>

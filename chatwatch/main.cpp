@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qtcompat.h"
 #include "app/sharedconfig.h"
-#include "app/singleinstance.h"
+#include "chatwatch/singleinstance.h"
 #include "app/translations.h"
 #include "ui/mainwindow.h"
 
