@@ -163,10 +163,9 @@ bool isGameSystemLine(const QString &line)
 
 QString enteredSystem(const QString &line)
 {
-    const int separator = line.indexOf(Separator);
-    if (separator < 0 || !isGameSender(QStringView(line.constData(), separator)))
+    if (!isGameSystemLine(line))
         return QString();
-    const QStringView message = QStringView(line).mid(separator + Separator.size()).trimmed();
+    const QStringView message = messageOf(line);
     for (const char16_t *said : EnteredSystem) {
         const QStringView words(said);
         if (!message.startsWith(words))
@@ -208,10 +207,9 @@ QString asciiForms(QStringView text)
 
 LineKind lineKind(const QString &line)
 {
-    const int separator = line.indexOf(Separator);
-    if (separator < 0)
+    if (!hasMessage(line))
         return LineKind::Report;
-    const QString message = asciiForms(QStringView(line).mid(separator + Separator.size()));
+    const QString message = asciiForms(messageOf(line));
     LineKind kind = LineKind::Report;
     for (int at = 0; at < message.size(); ++at) {
         for (const QuietWord &word : QuietWords) {
@@ -228,4 +226,10 @@ LineKind lineKind(const QString &line)
 bool hasMessage(const QString &line)
 {
     return line.contains(Separator);
+}
+
+QStringView messageOf(const QString &line)
+{
+    const int separator = line.indexOf(Separator);
+    return separator < 0 ? QStringView() : QStringView(line).mid(separator + Separator.size()).trimmed();
 }

@@ -47,6 +47,8 @@ QString enteredSystem(const QString &line);
 // Whether `line` has a message part at all, where names may be found: a
 // log's header block and empty lines have none.
 bool hasMessage(const QString &line);
+// What the line says after its sender, trimmed; empty without a sender.
+QStringView messageOf(const QString &line);
 
 // Whether the detection can report exactly this text: six ASCII letters or
 // digits with one hyphen-minus after the first to the fourth.

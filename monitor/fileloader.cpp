@@ -418,7 +418,7 @@ void FileLoader::examine(const QString &line, quint64 started)
     detectSystemNames(line, &found);
     examined_kind = found.isEmpty() ? LineKind::Report : lineKind(line);
     if (!found.isEmpty())
-        examined_text = line.mid(line.indexOf(QLatin1String(" > ")) + 3).trimmed();
+        examined_text = messageOf(line).toString();
     for (const QString &location : qAsConst(found)) {
         if (generation != started)
             return;
