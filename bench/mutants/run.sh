@@ -20,6 +20,9 @@
 # Builds and tests run under nice -n 19, -j2, with every wait bounded.
 set -u
 
+# All read before anything runs: the script may be edited during a long run.
+{
+
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=${BUILD:-$root/build}
@@ -89,7 +92,7 @@ build_all() { bounded "$build_limit" "$1" nice -n 19 cmake --build "$build" -j2;
 run_tests() { bounded "$test_limit" "$1" nice -n 19 ctest --test-dir "$build" -j2 --timeout 300; }
 
 # The tests ctest lists as failed in its output $1, comma-separated.
-failed_tests() { sed -n 's/^ *[0-9]* - \([^ ]*\) (.*/\1/p' "$1" | sort -u | paste -sd, -; }
+failed_tests() { sed -n 's/^[[:space:]]*[0-9][0-9]* - \([^ ]*\) (.*/\1/p' "$1" | sort -u | paste -sd, -; }
 
 # Only a clean tree: the run puts files back with git checkout.
 git diff --quiet -- app monitor speech starmap ui || die "uncommitted product changes: commit or stash them first"
@@ -170,3 +173,6 @@ done
 
 # Leave the build as the tree is.
 build_all "$logs/final.build.log" || echo "run.sh: the final build of the clean tree failed" >&2
+
+exit 0
+}
