@@ -6,7 +6,8 @@
 # it stands for; "\n" in a snippet is a line end). For each mutant this puts
 # the change in, rebuilds, runs the whole ctest suite, puts the file back
 # (git checkout) and appends a row to results.tsv:
-#     id, file, fault, caught-by (failed tests, "SURVIVED" or "build failed"), test seconds
+#     id, file, fault, caught-by (failed tests, "SURVIVED" or "build failed"),
+#     test seconds, the failed test functions and rows (QtTest's FAIL! lines)
 # A baseline run without any change comes first and must pass (baseline.txt).
 # Ids already in results.tsv are skipped, so an interrupted run goes on where
 # it stopped; the file is put back on Ctrl-C too.
@@ -89,7 +90,10 @@ EOF
 
 build_all() { bounded "$build_limit" "$1" nice -n 19 cmake --build "$build" -j2; }
 
-run_tests() { bounded "$test_limit" "$1" nice -n 19 ctest --test-dir "$build" -j2 --timeout 300; }
+run_tests() { bounded "$test_limit" "$1" nice -n 19 ctest --test-dir "$build" -j2 --timeout 300 --output-on-failure; }
+
+# The functions and rows QtTest reports as failed in $1, "; "-separated.
+failed_functions() { perl -ne 'print "$1\n" if /^FAIL!  : (\S+::\w+\(.*?\))(?=\s|$)/' "$1" | sort -u | paste -sd';' - | sed 's/;/; /g'; }
 
 # The tests ctest lists as failed in its output $1, comma-separated.
 failed_tests() { sed -n 's/^[[:space:]]*[0-9][0-9]* - \([^ ]*\) (.*/\1/p' "$1" | sort -u | paste -sd, -; }
@@ -140,7 +144,7 @@ if [ ! -s "$baseline" ]; then
         $((built - start)) $((done_at - built)) "$(grep 'tests passed' "$logs/baseline.test.log")" | tee "$baseline"
 fi
 
-[ -f "$results" ] || printf 'id\tfile\tfault\tcaught-by\ttest-seconds\n' >"$results"
+[ -f "$results" ] || printf 'id\tfile\tfault\tcaught-by\ttest-seconds\tfailed-functions\n' >"$results"
 for row in "${rows[@]}"; do
     fields "$row"
     if [ $# -gt 0 ] && ! printf '%s\n' "$@" | grep -qx -- "$id"; then
@@ -154,11 +158,13 @@ for row in "${rows[@]}"; do
     current=$file
     apply "$file" "$old" "$new" || die "$id: not applied"
     seconds=0
+    functions=""
     if build_all "$logs/$id.build.log"; then
         start=$(date +%s)
         run_tests "$logs/$id.test.log"
         rc=$?
         caught=$(failed_tests "$logs/$id.test.log")
+        functions=$(failed_functions "$logs/$id.test.log")
         seconds=$(($(date +%s) - start))
         if [ -z "$caught" ]; then
             [ $rc -eq 0 ] && caught=SURVIVED || caught="ctest error $rc (see $logs/$id.test.log)"
@@ -167,7 +173,7 @@ for row in "${rows[@]}"; do
         caught="build failed"
     fi
     restore
-    printf '%s\t%s\t%s\t%s\t%s\n' "$id" "$file" "$fault" "$caught" "$seconds" >>"$results"
+    printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$id" "$file" "$fault" "$caught" "$seconds" "$functions" >>"$results"
     echo "$id: $caught"
 done
 
