@@ -16,6 +16,12 @@
 #   bench/mutants/run.sh --check     each snippet found once, each mutant compiles
 #                                    (syntax only, its file alone); nothing recorded
 #
+# RESULTS=file and BASELINE=file write the rows and the baseline there instead
+# of results.tsv and baseline.txt. SLOW=regex (say
+# "tst_alertpath|tst_speechtext") runs the other tests first and the slow ones
+# only when those catch nothing: a caught mutant's caught-by then lists only
+# the quick tests that failed; a survivor has still met the whole suite.
+#
 # Configure the build first (BUILD, default build/), e.g.
 #   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHATWATCH_QT=5 -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 # Builds and tests run under nice -n 19, -j2, with every wait bounded.
@@ -28,8 +34,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=${BUILD:-$root/build}
 list=$here/mutants.tsv
-results=$here/results.tsv
-baseline=$here/baseline.txt
+results=${RESULTS:-$here/results.tsv}
+slow=${SLOW:-}
+baseline=${BASELINE:-$here/baseline.txt}
 logs=$build/mutant-logs
 build_limit=${BUILD_LIMIT:-3600}   # seconds
 test_limit=${TEST_LIMIT:-2400}     # seconds for the whole suite; each test has 300 at most
@@ -90,7 +97,7 @@ EOF
 
 build_all() { bounded "$build_limit" "$1" nice -n 19 cmake --build "$build" -j2; }
 
-run_tests() { bounded "$test_limit" "$1" nice -n 19 ctest --test-dir "$build" -j2 --timeout 300 --output-on-failure; }
+run_tests() { bounded "$test_limit" "$1" nice -n 19 ctest --test-dir "$build" -j2 --timeout 300 --output-on-failure "${@:2}"; }
 
 # The functions and rows QtTest reports as failed in $1, "; "-separated.
 failed_functions() { perl -ne 'print "$1\n" if /^FAIL!  : (\S+::\w+\(.*?\))(?=\s|$)/' "$1" | sort -u | paste -sd';' - | sed 's/;/; /g'; }
@@ -161,8 +168,18 @@ for row in "${rows[@]}"; do
     functions=""
     if build_all "$logs/$id.build.log"; then
         start=$(date +%s)
-        run_tests "$logs/$id.test.log"
-        rc=$?
+        if [ -n "$slow" ]; then
+            run_tests "$logs/$id.test.log" -E "$slow"
+            rc=$?
+            if [ -z "$(failed_tests "$logs/$id.test.log")" ] && [ $rc -eq 0 ]; then
+                mv "$logs/$id.test.log" "$logs/$id.quick.log"
+                run_tests "$logs/$id.test.log" -R "$slow"
+                rc=$?
+            fi
+        else
+            run_tests "$logs/$id.test.log"
+            rc=$?
+        fi
         caught=$(failed_tests "$logs/$id.test.log")
         functions=$(failed_functions "$logs/$id.test.log")
         seconds=$(($(date +%s) - start))
