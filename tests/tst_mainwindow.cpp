@@ -206,6 +206,9 @@ void TestMainWindow::voiceFile_data()
     const QByteArray rule("\n5 jumps|0-G8NO|hostile\nx|A-BCDE|y\n");
     QTest::newRow("six values") << rule << QByteArray("50\n3\n-2\n0\n1\n2\n") << 0.5 << 0.3 << -0.2 << "zh_CN"
                                 << "Xiaoyu" << "5 jumps|0-G8NO|hostile";
+    // The window's engine list set from the file builds no second engine.
+    QTest::newRow("engine named by index") << rule << QByteArray("60\n0\n0\n1\n1\n1\n") << 0.6 << 0.0 << 0.0
+                                           << "zh_CN" << "Lei" << "5 jumps|0-G8NO|hostile";
     QTest::newRow("first rule under a note") << QByteArray("\n# map rules from 1DQ1-A\n5 jumps|0-G8NO|hostile\n")
                                              << QByteArray() << 0.7 << 0.0 << 0.0 << "en_US" << "Anna"
                                              << "5 jumps|0-G8NO|hostile";
