@@ -271,7 +271,8 @@ void TestChatlogReading::session_data()
     // (\r, \n, ^ the mark U+FEFF), "hex FILE BYTES", empty, rm, "mv FILE" renamed away, "age FILE H" hours,
     // renew (the folder made again), "wait MS", newest (once the newest logs are followed), "debug A,B" logged.
     // Seen: "tick N" and "read" (3 ticks) what was found since, "hear N" once N more are found as the game is
-    // followed, logs, count (followed), moved (where the player went), left (changes left to the player),
+    // followed, logs (each character's), files (each channel's newest), count (followed, as the session last
+    // said), moved (where the player went), left (changes left to the player),
     // state (armed, listening, kept).
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("seen");
@@ -347,8 +348,8 @@ void TestChatlogReading::session_data()
     // Two game clients log Corp, character 2's the newer.
     const QString corp = "channels Local Corp;new Corp_06;start;";
     QTest::newRow("two clients: a line both hold said once")
-        << corp + "new Corp_07_2;wait 1000;say Corp_06 A-1111;say Corp_07_2 A-1111;say Corp_07_2 A-2222;hear 2" + end
-        << "A-1111,A-2222;3;none";
+        << corp + "new Corp_07_2;wait 1000;say Corp_06 A-1111;say Corp_07_2 A-1111;say Corp_07_2 A-2222;hear 2;files" + end
+        << "A-1111,A-2222;Corp_20261207_070000_2.txt,Local_20261207_060000.txt;3;none";
     QTest::newRow("two clients: a line one holds twice said twice")
         << corp + "new Corp_07_2;wait 1000;say Corp_06 A-1111;say Corp_06 A-1111;say Corp_07_2 A-1111;hear 2" + end
         << "A-1111,A-1111;3;none";
@@ -386,6 +387,10 @@ void TestChatlogReading::session()
     connect(loader, &FileLoader::detectedLocation, this, [&found](const QString &name) { found << name; });
     connect(loader, &FileLoader::playerMoved, this, [&moved](const QString &system) { moved << system; });
     QSignalSpy changed(&session, &ListeningSession::changesChanged);
+    int shown = 0; // the count a window shows: taken when the session says what it follows
+    const auto note = [&shown, loader] { shown = loader->followedFiles().size(); };
+    connect(&session, &ListeningSession::followingChanged, this, note);
+    connect(&session, &ListeningSession::followed, this, note);
     const auto names = [&l](QStringList paths) { return paths.replaceInStrings(l.logs.path() + '/', "").join(','); };
     for (const QString &step : steps.split(';')) {
         const QStringList w = step.split(' ');
@@ -444,8 +449,10 @@ void TestChatlogReading::session()
         } else if (word == "hear") {
             QTRY_VERIFY_WITH_TIMEOUT(found.size() - told >= w[1].toInt(), 5000);
             QTest::qWait(300);
-        } else if (word == "logs" || word == "count") {
-            seen << (word == "logs" ? names(loader->logFiles().values()) : QString::number(loader->followedFiles().size()));
+        } else if (word == "logs" || word == "files") {
+            seen << names(word == "logs" ? loader->logFiles().values() : loader->channelFiles().values());
+        } else if (word == "count") {
+            seen << QString::number(shown);
         } else if (word == "moved") {
             seen << moved.join(',');
         } else if (word == "left") {
