@@ -82,6 +82,13 @@ QByteArray gameLine(const QString &message, const QString &speaker)
     return utf16(QChar(0xFEFF) + QStringLiteral("[ 2026.12.07 06:00:01 ] %1 > %2\r\n").arg(speaker, message));
 }
 
+QString gameLogPath(const QString &folder, const QString &name)
+{
+    const QStringList parts = name.split(QLatin1Char('_'));
+    return folder + QLatin1Char('/') + parts.value(0) + QStringLiteral("_20261207_") + parts.value(1)
+        + QStringLiteral("0000") + (parts.size() > 2 ? QLatin1Char('_') + parts[2] : QString()) + QStringLiteral(".txt");
+}
+
 bool runUnprivileged(const std::function<bool()> &work)
 {
     if (geteuid() != 0)

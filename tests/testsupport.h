@@ -37,6 +37,9 @@ QByteArray utf16(const QString &text);
 void writeGameLog(const QString &path, const QString &channel, const QStringList &lines = {});
 // One line as the game appends it: U+FEFF, timestamp, speaker, " > ", text.
 QByteArray gameLine(const QString &message, const QString &speaker = QStringLiteral("Pilot"));
+// A log named as the game names it: "Corp_07_2" is Corp's log begun at 07:00
+// on 2026.12.07 by the second character logged in.
+QString gameLogPath(const QString &folder, const QString &name);
 
 // Runs `work` without root's right to ignore file permissions, so that a
 // read-only file or folder really is read-only. Returns what `work` returned.

@@ -2,11 +2,14 @@
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "monitor/chatlogstream.h"
+#include "monitor/discovery.h"
 #include "monitor/fileloader.h"
 #include "monitor/listening.h"
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QRegularExpression>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTimer>
@@ -54,16 +57,9 @@ class TestChatlogReading : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { initTestEnvironment(); }
-    void backlogNeverExamined();
-    void filesReadInChannelOrder();
-    void emptyLinesAndIdleTicks();
-    void restartSkipsBacklog_data();
-    void restartSkipsBacklog();
     void unopenableFileDoesNotStopOthers();
-    void partialLineHeldBack();
     void encodings_data();
     void encodings();
-    void oddSizeAtStart();
     void damagedInput_data();
     void damagedInput();
     void overlongLineBounded();
@@ -71,71 +67,9 @@ private slots:
     void notices();
     void startsWhereThePlayerIs_data();
     void startsWhereThePlayerIs();
-    void jumpsInOrderAcrossRetarget();
     void session_data();
     void session();
 };
-
-void TestChatlogReading::backlogNeverExamined()
-{
-    Listening l;
-    QByteArray backlog;
-    for (int i = 0; i < 2000; ++i)
-        backlog += gameLine(QStringLiteral("old %1 A-BCDE").arg(i));
-    l.append("Local", backlog);
-    l.start();
-    QCOMPARE(l.tick(50), QStringList());
-}
-
-void TestChatlogReading::filesReadInChannelOrder()
-{
-    Listening l({"Corp", "Alliance", "Local"});
-    l.start();
-    for (const char *logged : {"\"A-AAAA\"", "\"A-BBBB\"", "\"A-CCCC\"", "\"B-BBBB\"", "\"C-CCCC\""})
-        QTest::ignoreMessage(QtDebugMsg, logged);
-    l.say("Local", "C-CCCC");
-    // A burst in one write is read in one wake.
-    l.append("Alliance", gameLine("A-AAAA", "Alliance") + gameLine("A-BBBB", "Alliance") + gameLine("A-CCCC", "Alliance"));
-    l.say("Corp", "B-BBBB");
-    QCOMPARE(l.tick(), (QStringList{"A-AAAA", "A-BBBB", "A-CCCC", "B-BBBB", "C-CCCC"}));
-}
-
-void TestChatlogReading::emptyLinesAndIdleTicks()
-{
-    Listening l;
-    l.start();
-    QCOMPARE(l.tick(3), QStringList());
-    // Lines without a message take no tick of their own.
-    l.append("Local", utf16("\r\n") + utf16(QString(QChar(0xFEFF)) + "\r\n") + gameLine("0-G8NO"));
-    QCOMPARE(l.tick(), QStringList{"0-G8NO"});
-    QCOMPARE(l.tick(), QStringList());
-}
-
-void TestChatlogReading::restartSkipsBacklog_data()
-{
-    QTest::addColumn<bool>("stopFirst");
-    QTest::newRow("start while listening") << false;
-    QTest::newRow("stop, then start") << true;
-}
-
-void TestChatlogReading::restartSkipsBacklog()
-{
-    QFETCH(bool, stopFirst);
-    Listening l;
-    l.start();
-    l.say("Local", "A-1111");
-    QCOMPARE(l.tick(), QStringList{"A-1111"});
-    l.say("Local", "A-2222");
-    if (stopFirst) {
-        l.loader.stop_monitoring();
-        QVERIFY(!l.loader.isListening());
-        l.say("Local", "A-3333");
-    }
-    l.start();
-    QCOMPARE(l.tick(3), QStringList());
-    l.say("Local", "A-4444");
-    QCOMPARE(l.tick(), QStringList{"A-4444"});
-}
 
 void TestChatlogReading::unopenableFileDoesNotStopOthers()
 {
@@ -152,19 +86,6 @@ void TestChatlogReading::unopenableFileDoesNotStopOthers()
             && l.tick() == QStringList{"A-AAAA", "L-LLLL"};
     });
     QVERIFY2(ok, "an unreadable log stopped the others or was not reported");
-}
-
-void TestChatlogReading::partialLineHeldBack()
-{
-    Listening l;
-    l.start();
-    l.append("Local", utf16(QString(QChar(0xFEFF)) + "[ 2026.12.07 06:00:01 ] Pilot > 0-G8"));
-    QCOMPARE(l.tick(2), QStringList());
-    l.append("Local", utf16("NO red"));
-    QCOMPARE(l.tick(), QStringList());
-    l.append("Local", utf16("\r\n"));
-    QCOMPARE(l.tick(), QStringList{"0-G8NO"});
-    QCOMPARE(l.tick(2), QStringList());
 }
 
 void TestChatlogReading::encodings_data()
@@ -259,35 +180,6 @@ void TestChatlogReading::startsWhereThePlayerIs()
     QCOMPARE(l.tick(), QStringList{"A-BCDE"});
 }
 
-// Jumps not yet read when the settings change are taken once each, in order.
-void TestChatlogReading::jumpsInOrderAcrossRetarget()
-{
-    Listening l;
-    QStringList moved;
-    QObject::connect(&l.loader, &FileLoader::playerMoved, [&moved](const QString &system) { moved << system; });
-    l.start();
-    for (const QString system : {"A-1111", "B-2222"})
-        l.append("Local", gameLine("Channel changed to Local : " + system + "*", "EVE System") + gameLine("o7"));
-    l.loader.retarget();
-    l.tick(4);
-    QCOMPARE(moved, (QStringList{"A-1111", "B-2222"}));
-}
-
-void TestChatlogReading::oddSizeAtStart()
-{
-    Listening l;
-    // The game is caught half-way through a character when listening starts.
-    // LF only: no CR LF to fall back into step at, so the start must be.
-    const QByteArray x = utf16("x");
-    l.append("Local", utf16(QString(QChar(0xFEFF)) + "[ 2026.12.07 06:00:01 ] Pilot > hello ") + x.left(1));
-    QVERIFY(QFileInfo(l.path("Local")).size() % 2 == 1);
-    l.start();
-    l.append("Local", x.mid(1) + utf16(" there\n[ 2026.12.07 06:00:02 ] Pilot > 0-G8NO\n"));
-    QCOMPARE(l.tick(2), QStringList{"0-G8NO"});
-    l.append("Local", utf16("[ 2026.12.07 06:00:03 ] Pilot > A-BCDE\n"));
-    QCOMPARE(l.tick(), QStringList{"A-BCDE"});
-}
-
 void TestChatlogReading::damagedInput_data()
 {
     QTest::addColumn<QByteArray>("damage");
@@ -373,19 +265,114 @@ void TestChatlogReading::notices()
 
 void TestChatlogReading::session_data()
 {
-    // Steps: start, stop, settings (changed), "channels" none or one, "say S" in Local, "newer S" a newer Local log
-    // (changes left to the player), "follow 0|1", "read" (found so far), "logs", "state" (armed, listening, kept).
+    // Steps; FILE as "Corp_07_2", Corp's log begun at 07:00 by character 2 (Local_06 has a line before the start):
+    // start, stop, restart, settings (changed), "channels A B" or none, "follow 0|1" newer logs, "new FILE [TEXT]",
+    // "say FILE TEXT", "chat FILE N TEXT" N lines in one write, "jump FILE SYSTEM", "raw FILE TEXT" as UTF-16LE
+    // (\r, \n, ^ the mark U+FEFF), "hex FILE BYTES", empty, rm, "mv FILE" renamed away, "age FILE H" hours,
+    // renew (the folder made again), "wait MS", newest (once the newest logs are followed), "debug A,B" logged.
+    // Seen: "tick N" and "read" (3 ticks) what was found since, "hear N" once N more are found as the game is
+    // followed, logs (each character's), files (each channel's newest), count (followed, as the session last
+    // said), moved (where the player went), left (changes left to the player),
+    // state (armed, listening, kept).
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("seen");
-    QTest::newRow("start, stop: kept for the next start") << "state;start;state;stop;state" << "idle - -;armed listening kept;idle - -";
-    QTest::newRow("settings while listening: unread lines still read") << "start;say A-1111;settings;read" << "A-1111";
+    QTest::newRow("backlog never examined") << "chat Local_06 2000 old A-BCDE;start;tick 50" << "";
+    QTest::newRow("files read in channel order, each to its end in one tick")
+        << "new Corp_06;new Alliance_06;channels Corp Alliance Local;start;debug A-AAAA,A-BBBB,A-CCCC,B-BBBB,C-CCCC;"
+           "say Local_06 C-CCCC;say Alliance_06 A-AAAA;say Alliance_06 A-BBBB;say Alliance_06 A-CCCC;"
+           "say Corp_06 B-BBBB;tick 1" << "A-AAAA,A-BBBB,A-CCCC,B-BBBB,C-CCCC";
+    QTest::newRow("lines without a message take no tick")
+        << "start;tick 3;raw Local_06 \\r\\n^\\r\\n;say Local_06 0-G8NO;tick 1;tick 1" << ";0-G8NO;";
+    QTest::newRow("start while listening skips the backlog")
+        << "start;say Local_06 A-1111;tick 1;say Local_06 A-2222;start;tick 3;say Local_06 A-4444;tick 1"
+        << "A-1111;;A-4444";
+    QTest::newRow("stop, then start skips the backlog")
+        << "start;say Local_06 A-1111;tick 1;say Local_06 A-2222;stop;state;say Local_06 A-3333;start;tick 3;"
+           "say Local_06 A-4444;tick 1" << "A-1111;idle - -;;A-4444";
+    QTest::newRow("a partial line held back")
+        << "start;raw Local_06 ^[ 2026.12.07 06:00:01 ] Pilot > 0-G8;tick 2;raw Local_06 NO red;tick 1;"
+           "raw Local_06 \\r\\n;tick 1;tick 2" << ";;0-G8NO;";
+    // Caught half-way through a character; LF only, so no CR LF to fall back into step at.
+    QTest::newRow("odd size at the start")
+        << "raw Local_06 ^[ 2026.12.07 06:00:01 ] Pilot > hello ;hex Local_06 78;start;hex Local_06 00;"
+           "raw Local_06  there\\n[ 2026.12.07 06:00:02 ] Pilot > 0-G8NO\\n;tick 2;"
+           "raw Local_06 [ 2026.12.07 06:00:03 ] Pilot > A-BCDE\\n;tick 1" << "0-G8NO;A-BCDE";
+    QTest::newRow("jumps not read when the settings change taken once each, in order")
+        << "start;jump Local_06 A-1111;say Local_06 o7;jump Local_06 B-2222;say Local_06 o7;settings;tick 4;moved"
+        << ";A-1111,B-2222";
+    QTest::newRow("start, stop: kept for the next start") << "state;start;state;stop;state"
+                                                          << "idle - -;armed listening kept;idle - -";
+    QTest::newRow("settings while listening: unread lines still read") << "start;say Local_06 A-1111;settings;read"
+                                                                       << "A-1111";
     QTest::newRow("settings before a start start nothing") << "settings;state" << "idle - -";
-    QTest::newRow("waiting for a channel, then one chosen") << "channels none;start;state;channels Local;settings;say A-1111;read;state"
-                                                            << "armed - kept;A-1111;armed listening kept";
-    QTest::newRow("newer log followed by itself") << "start;newer A-2222;read" << "0 left;A-2222";
-    QTest::newRow("newer log left to the player") << "follow 0;start;newer A-2222;read" << "1 left;";
+    QTest::newRow("waiting for a channel, then one chosen")
+        << "channels none;start;state;channels Local;settings;say Local_06 A-1111;read;state"
+        << "armed - kept;A-1111;armed listening kept";
+    QTest::newRow("channels chosen and dropped while listening apply at once")
+        << "new Corp_06;start;say Local_06 A-1111;say Corp_06 B-1111;channels Local Corp;settings;say Corp_06 B-2222;"
+           "read;count;channels Corp;settings;say Local_06 A-2222;say Corp_06 B-3333;read;count"
+        << "B-2222,A-1111;2;B-3333;1";
+    QTest::newRow("newer log followed by itself") << "start;new Local_07 A-2222;left;read" << "none;A-2222";
+    QTest::newRow("newer log left to the player") << "follow 0;start;new Local_07 A-2222;left;read"
+                                                  << "Local_20261207_070000.txt;";
     QTest::newRow("newer Local log read only for where the player is: followed all the same")
-        << "follow 0;channels Corp;start;newer A-2222;read;logs" << "0 left;;Local_20261207_070000.txt";
+        << "follow 0;channels Corp;start;new Local_07 A-2222;left;read;logs" << "none;;Local_20261207_070000.txt";
+    // Following newer logs is off; Local and Corp have a log, Alliance none.
+    const QString off = "follow 0;new Corp_06;channels Local Corp Alliance;start;";
+    QTest::newRow("left: a log of an unselected channel") << off + "new Fleet_07;left" << "none";
+    QTest::newRow("left: the same channel in other letter case") << off + "new local_07;left" << "none";
+    QTest::newRow("left: an older log of a followed channel") << off + "new Local_05;left" << "none";
+    QTest::newRow("left: a followed log renamed away") << off + "mv Local_06;left" << "-Local_20261207_060000.txt";
+    QTest::newRow("left: a second newer log of one channel") << off + "new Local_07;wait 700;new Local_08;left"
+                                                             << "Local_20261207_080000.txt";
+    QTest::newRow("left: two channels, a game restart")
+        << off + "new Local_07;new Corp_07;left" << "Corp_20261207_070000.txt,Local_20261207_070000.txt";
+    // Newer logs followed by themselves, whatever the folder does.
+    const QString end = ";count;left";
+    QTest::newRow("newer log, from its first line") << "start;new Local_07 A-1111;wait 1000;say Local_07 A-2222;hear 2" + end
+                                                    << "A-1111,A-2222;1;none";
+    QTest::newRow("first log of a channel") << "channels Local Corp;start;new Corp_07 A-1111;hear 1" + end
+                                            << "A-1111;2;none";
+    QTest::newRow("created empty, filled later") << "start;empty Local_07;wait 1200;new Local_07 A-1111;hear 1" + end
+                                                 << "A-1111;1;none";
+    QTest::newRow("old log's unread lines first")
+        << "start;say Local_06 A-1111;say Local_06 A-2222;new Local_07 A-3333;hear 3" + end << "A-1111,A-2222,A-3333;1;none";
+    QTest::newRow("removed before it is followed")
+        << "start;new Local_07 A-1111;rm Local_07;wait 1000;say Local_06 A-2222;hear 1" + end << "A-2222;1;none";
+    QTest::newRow("relog: the newest wins") << "start;new Local_07;wait 1000;say Local_06 A-1111;say Local_07 A-2222;hear 1" + end
+                                            << "A-2222;1;none";
+    QTest::newRow("settings changed after a newer log took over")
+        << "start;say Local_06 A-1111;chat Local_06 15 o7;say Local_06 A-2222;new Local_07 A-3333;newest;settings;hear 3" + end
+        << "A-1111,A-2222,A-3333;1;none";
+    QTest::newRow("folder deleted and made again") << "start;renew;new Local_07 A-1111;hear 1" + end << "A-1111;1;none";
+    // Two game clients log Corp, character 2's the newer.
+    const QString corp = "channels Local Corp;new Corp_06;start;";
+    QTest::newRow("two clients: a line both hold said once")
+        << corp + "new Corp_07_2;wait 1000;say Corp_06 A-1111;say Corp_07_2 A-1111;say Corp_07_2 A-2222;hear 2;files" + end
+        << "A-1111,A-2222;Corp_20261207_070000_2.txt,Local_20261207_060000.txt;3;none";
+    QTest::newRow("two clients: a line one holds twice said twice")
+        << corp + "new Corp_07_2;wait 1000;say Corp_06 A-1111;say Corp_06 A-1111;say Corp_07_2 A-1111;hear 2" + end
+        << "A-1111,A-1111;3;none";
+    QTest::newRow("two clients: the older heard after the newer stopped, and after a restart")
+        << corp + "new Corp_07_2 A-1111;wait 1000;say Corp_06 A-2222;wait 500;restart;say Corp_06 A-3333;hear 3" + end
+        << "A-1111,A-2222,A-3333;3;none";
+    QTest::newRow("a quiet character's old log written again: from its end")
+        << corp + "new Corp_05_3 A-9999;age Corp_05_3 30;restart;say Corp_05_3 A-8888;new Corp_07_4 A-1111;wait 1000;"
+                  "say Corp_05_3 A-2222;hear 2" + end << "A-1111,A-2222;4;none";
+    QTest::newRow("two clients: one relogs")
+        << corp + "new Corp_06_2;wait 1000;new Corp_07_2 A-1111;wait 1000;say Corp_06_2 A-9999;say Corp_06 A-2222;"
+                  "say Corp_07_2 A-3333;hear 3" + end << "A-1111,A-2222,A-3333;3;none";
+    QStringList twenty, before, steps, said;
+    for (int i = 10; i < 30; ++i) {
+        twenty << QString("Chan%1").arg(i);
+        before << QString("new Chan%1_06").arg(i);
+        steps << (i % 2 ? QString("new Chan%1_07").arg(i) : QString("new Chan%1_07 X-%1AB").arg(i));
+        if (i % 2 == 0)
+            said << QString("X-%1AB").arg(i);
+    }
+    QTest::newRow("20 channels renewed at once")
+        << "channels " + twenty.join(' ') + ';' + before.join(';') + ";start;" + steps.join(';') + ";hear 10" + end
+        << said.join(',') + ";20;none";
 }
 
 void TestChatlogReading::session()
@@ -394,34 +381,102 @@ void TestChatlogReading::session()
     WorkingFolder folder;
     Listening l;
     ListeningSession session;
-    QStringList seen, found;
-    connect(session.loader(), &FileLoader::detectedLocation, this, [&found](const QString &name) { found << name; });
+    FileLoader *loader = session.loader();
+    QStringList seen, found, moved;
+    int told = 0;
+    bool fresh = false;
+    connect(loader, &FileLoader::detectedLocation, this, [&found](const QString &name) { found << name; });
+    connect(loader, &FileLoader::playerMoved, this, [&moved](const QString &system) { moved << system; });
     QSignalSpy changed(&session, &ListeningSession::changesChanged);
+    int shown = 0; // the count a window shows: taken when the session says what it follows
+    const auto note = [&shown, loader] { shown = loader->followedFiles().size(); };
+    connect(&session, &ListeningSession::followingChanged, this, note);
+    connect(&session, &ListeningSession::followed, this, note);
+    const auto names = [&l](QStringList paths) { return paths.replaceInStrings(l.logs.path() + '/', "").join(','); };
     for (const QString &step : steps.split(';')) {
-        const QString word = step.section(' ', 0, 0), arg = step.section(' ', 1);
-        if (word == "start" || word == "stop")
-            word == "start" ? session.start() : session.stop();
-        else if (word == "settings")
+        const QStringList w = step.split(' ');
+        const QString &word = w[0], path = gameLogPath(l.logs.path(), w.value(1)), text = w.mid(2).join(' ');
+        if (word == "start" || word == "restart") {
+            if (word == "restart")
+                session.stop();
+            session.start();
+        } else if (word == "stop") {
+            session.stop();
+        } else if (word == "settings") {
             session.settingsChanged();
-        else if (word == "channels")
-            SharedConfig::channels = arg == "none" ? QSet<QString>() : QSet<QString>{arg};
-        else if (word == "say")
-            l.say("Local", arg);
-        else if (word == "follow")
-            writeBytes(SharedConfig::optionsFile, "follow=" + arg.toUtf8() + "\n");
-        else if (word == "logs")
-            seen << session.loader()->logFiles().values().join(',').remove(l.logs.path() + '/');
-        else if (word == "state")
+        } else if (word == "channels") {
+            const QStringList chosen = w.mid(1).filter(QRegularExpression("^(?!none$)"));
+            SharedConfig::channels = QSet<QString>(chosen.cbegin(), chosen.cend());
+        } else if (word == "follow") {
+            writeBytes(SharedConfig::optionsFile, "follow=" + w[1].toUtf8() + "\n");
+        } else if (word == "new" || word == "empty" || word == "rm" || word == "mv" || word == "renew") {
+            changed.clear();
+            fresh = true;
+            if (word == "new")
+                writeGameLog(path, w[1].section('_', 0, 0), w.mid(2));
+            else if (word == "empty")
+                writeBytes(path, "");
+            else if (word == "renew")
+                QVERIFY(QDir(l.logs.path()).removeRecursively());
+            else
+                QVERIFY(word == "rm" ? QFile::remove(path) : QFile::rename(path, l.logs.filePath("old-" + w[1])));
+            if (word == "renew") {
+                QTest::qWait(700);
+                QVERIFY(QDir().mkpath(l.logs.path()));
+            }
+        } else if (word == "say" || word == "jump" || word == "chat") {
+            appendBytes(path, word == "say" ? gameLine(text)
+                            : word == "jump" ? gameLine("Channel changed to Local : " + text + "*", "EVE System")
+                                             : gameLine(w.mid(3).join(' ')).repeated(w[2].toInt()));
+        } else if (word == "raw") {
+            appendBytes(path, utf16(QString(text).replace("^", QChar(0xFEFF)).replace("\\r", "\r").replace("\\n", "\n")));
+        } else if (word == "hex") {
+            appendBytes(path, QByteArray::fromHex(text.toLatin1()));
+        } else if (word == "age") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite)
+                    && file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * text.toInt()),
+                                        QFileDevice::FileModificationTime));
+        } else if (word == "wait") {
+            QTest::qWait(w[1].toInt());
+        } else if (word == "newest") {
+            QTRY_COMPARE_WITH_TIMEOUT(loader->logFiles(), followedLogs(listChatlogs(l.logs.path()), loader->readChannels()),
+                                      5000);
+        } else if (word == "debug") {
+            for (const QString &name : w[1].split(','))
+                QTest::ignoreMessage(QtDebugMsg, qPrintable('"' + name + '"'));
+        } else if (word == "tick" || word == "read") {
+            for (int i = 0; i < (word == "tick" ? w[1].toInt() : 3); ++i, QTest::qWait(word == "tick" ? 0 : 50))
+                QMetaObject::invokeMethod(loader, "chat_update");
+        } else if (word == "hear") {
+            QTRY_VERIFY_WITH_TIMEOUT(found.size() - told >= w[1].toInt(), 5000);
+            QTest::qWait(300);
+        } else if (word == "logs" || word == "files") {
+            seen << names(word == "logs" ? loader->logFiles().values() : loader->channelFiles().values());
+        } else if (word == "count") {
+            seen << QString::number(shown);
+        } else if (word == "moved") {
+            seen << moved.join(',');
+        } else if (word == "left") {
+            // Told of a change just made; after a wait, what was to be told was.
+            if (fresh && changed.isEmpty())
+                changed.wait(3000);
+            QTest::qWait(600);
+            QStringList left;
+            for (const ChatlogWatcher::Change &change : session.changes())
+                left << (change.removed ? '-' + QFileInfo(change.followed).fileName() : QFileInfo(change.newest).fileName());
+            seen << (left.isEmpty() ? "none" : left.join(','));
+        } else if (word == "state") {
             seen << QStringList{session.isArmed() ? "armed" : "idle", session.isListening() ? "listening" : "-",
                                 loadOptions().listening ? "kept" : "-"}.join(' ');
-        else if (word == "newer")
-            writeGameLog(l.logs.filePath("Local_20261207_070000.txt"), "Local", {arg});
-        for (int i = 0; word == "read" && i < 3; ++i, QTest::qWait(50))
-            QMetaObject::invokeMethod(session.loader(), "chat_update");
-        if (word == "read")
-            seen << found.join(',');
-        if (word == "newer")
-            seen << QString("%1 left").arg(changed.wait(3000) ? session.changes().size() : -1);
+        } else {
+            QFAIL(qPrintable("no such step: " + step));
+        }
+        fresh = fresh && word != "wait" && word != "hear";
+        if (word == "tick" || word == "read" || word == "hear") {
+            seen << QStringList(found.mid(told)).join(',');
+            told = found.size();
+        }
     }
     QTEST(seen.join(';'), "seen");
 }
