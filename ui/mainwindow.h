@@ -51,7 +51,6 @@ private slots:
 
 private:
     void followSettings();
-    void applySettings();
     void showFollowed(const QStringList &channels);
     void showListeningStatus();
     void showNextStep();
