@@ -18,7 +18,7 @@ bool update(const std::function<void(Options *)> &change, QString *error)
 {
     Options options = loadOptions();
     change(&options);
-    return writeConfigFile(SharedConfig::optionsFile, optionsText(options), error);
+    return SharedConfig::saveOptions(optionsText(options), error);
 }
 
 } // namespace
@@ -59,6 +59,11 @@ Options loadOptions()
 bool saveFollowNewer(bool on, QString *error)
 {
     return update([on](Options *o) { o->followNewer = on; }, error);
+}
+
+bool saveAnnounceQuiet(bool on, QString *error)
+{
+    return update([on](Options *o) { o->announceQuiet = on; }, error);
 }
 
 bool saveListening(bool on, QString *error)

@@ -23,6 +23,7 @@ Options loadOptions();
 // Reads the file again, changes one option and writes it back atomically, so
 // that two writers never undo each other's change.
 bool saveFollowNewer(bool on, QString *error = nullptr);
+bool saveAnnounceQuiet(bool on, QString *error = nullptr);
 bool saveListening(bool on, QString *error = nullptr);
 bool saveWindow(const QByteArray &geometry, QString *error = nullptr);
 

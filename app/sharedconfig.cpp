@@ -17,9 +17,83 @@ QString SharedConfig::chatlogDir;
 QMap<QString, QString> SharedConfig::locations;
 QSet<QString> SharedConfig::channels;
 
+namespace {
+QHash<QString, QString> caseBlind;
+} // namespace
+
 SharedConfig::SharedConfig(QObject *parent)
     : QObject(parent)
 {
+}
+
+SharedConfig *SharedConfig::instance()
+{
+    static SharedConfig one;
+    return &one;
+}
+
+bool SharedConfig::saveChatlogDir(const QString &folder, QString *error)
+{
+    if (!writeConfigFile(chatlogFile, joinConfigLines({folder}), error))
+        return false;
+    chatlogDir = folder;
+    emit instance()->changed(Setting::ChatlogDir);
+    return true;
+}
+
+bool SharedConfig::saveChannels(const QStringList &list, QString *error)
+{
+    if (!writeConfigFile(channelFile, joinConfigLines(list), error))
+        return false;
+    channels = QSet<QString>(list.cbegin(), list.cend());
+    emit instance()->changed(Setting::Channels);
+    return true;
+}
+
+bool SharedConfig::saveLocations(const QString &text, QString *error)
+{
+    if (!writeConfigFile(locationFile, text, error))
+        return false;
+    setLocations(parseLocations(text.split(QLatin1Char('\n'), Qt::KeepEmptyParts, Qt::CaseSensitive)));
+    emit instance()->changed(Setting::Locations);
+    return true;
+}
+
+bool SharedConfig::saveVoice(const QStringList &lines, QString *error)
+{
+    if (!writeConfigFile(voiceFile, joinConfigLines(lines), error))
+        return false;
+    emit instance()->changed(Setting::Voice);
+    return true;
+}
+
+bool SharedConfig::saveOptions(const QString &text, QString *error)
+{
+    if (!writeConfigFile(optionsFile, text, error))
+        return false;
+    emit instance()->changed(Setting::Options);
+    return true;
+}
+
+bool SharedConfig::keepLocations(const QStringList &lines, QString *error)
+{
+    return writeConfigFile(locationFile, joinConfigLines(lines), error);
+}
+
+void SharedConfig::setLocations(const QMap<QString, QString> &rules)
+{
+    locations = rules;
+    caseBlind.clear();
+    for (auto it = rules.cbegin(); it != rules.cend(); ++it) {
+        const QString key = caseBlindSystem(it.key());
+        if (!caseBlind.contains(key))
+            caseBlind.insert(key, it.value());
+    }
+}
+
+const QHash<QString, QString> &SharedConfig::caseBlindLocations()
+{
+    return caseBlind;
 }
 
 void SharedConfig::load()
@@ -44,7 +118,7 @@ void SharedConfig::load()
     // Without location rules the channels are not read either.
     if (!readConfigLines(locationFile, &lines))
         return;
-    locations = parseLocations(lines);
+    setLocations(parseLocations(lines));
 
     channels.clear();
     if (readConfigLines(channelFile, &lines)) {
@@ -57,7 +131,7 @@ void SharedConfig::reloadLocations()
 {
     QStringList lines;
     if (readConfigLines(locationFile, &lines))
-        locations = parseLocations(lines);
+        setLocations(parseLocations(lines));
 }
 
 QMap<QString, QString> SharedConfig::parseLocations(const QStringList &lines)

@@ -353,10 +353,10 @@ void matching()
     QStringList lines{QStringLiteral("近|*-****|来了")};
     for (int i = 0; i < 5000; ++i)
         lines << QStringLiteral("5跳位|M-%1|预警").arg(i, 4, 36, QLatin1Char('0')).toUpper();
-    SharedConfig::locations = SharedConfig::parseLocations(lines);
+    SharedConfig::setLocations(SharedConfig::parseLocations(lines));
     const QStringList reports{QStringLiteral("M-0A2B"), QStringLiteral("m-0a2b"), QStringLiteral("Q-0A2B")};
     int said = 0;
     const double ns = meanNs(300000, [&] { said += matchLocation(reports.at(said % 3)).size() > 0; });
     report("match a system among 5,000 rules (rule, other case, none)", QString::number(ns / 1000, 'f', 3) + " us");
-    SharedConfig::locations.clear();
+    SharedConfig::setLocations({});
 }

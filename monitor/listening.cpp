@@ -19,6 +19,13 @@ ListeningSession::ListeningSession(QObject *parent)
         m_watcher->setFollowed(m_loader->logFiles());
         emit followed(channels);
     });
+    connect(SharedConfig::instance(), &SharedConfig::changed, this, [this](SharedConfig::Setting which) {
+        if (which == SharedConfig::Setting::Locations)
+            m_playerRules->reload();
+        if (which == SharedConfig::Setting::ChatlogDir || which == SharedConfig::Setting::Channels
+            || which == SharedConfig::Setting::Locations)
+            settingsChanged();
+    });
 }
 
 ListeningSession::~ListeningSession()

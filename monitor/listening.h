@@ -33,8 +33,8 @@ public:
     // map rules that followed the player.
     void start();
     void stop();
-    // Folder, channels or rules changed: while armed they apply at once and
-    // the logs that stay followed keep their place.
+    // Folder, channels or rules changed (as the settings store says): while
+    // armed they apply at once and the logs that stay followed keep their place.
     void settingsChanged();
     // What changed in the folder that listening did not follow by itself.
     const QVector<ChatlogWatcher::Change> &changes() const { return m_changes; }

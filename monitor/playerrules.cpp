@@ -26,7 +26,7 @@ void PlayerRules::reload()
     QMap<QString, QString> rules;
     if ((m_loader->isListening() && m_rules.moveTo(playerSystems(), &rules))
         || m_rules.moveTo(centreSystems(m_rules.centre()), &rules))
-        SharedConfig::locations = rules;
+        SharedConfig::setLocations(rules);
     emit changed();
 }
 
@@ -39,7 +39,7 @@ QString PlayerRules::keep()
     QString error;
     // Only the block changes: the player's own lines stay as they were read,
     // and edits made elsewhere meanwhile apply at the next reload.
-    if (kept != lines && writeConfigFile(SharedConfig::locationFile, joinConfigLines(kept), &error))
+    if (kept != lines && SharedConfig::keepLocations(kept, &error))
         m_rules.kept();
     return error;
 }
@@ -76,6 +76,6 @@ void PlayerRules::playerMoved()
     m_playerJumps = homes.isEmpty() ? QVector<int>() : StarMap::bundled().jumps(homes);
     QMap<QString, QString> rules;
     if (m_rules.moveTo(playerSystems(), &rules))
-        SharedConfig::locations = rules;
+        SharedConfig::setLocations(rules);
     emit changed();
 }

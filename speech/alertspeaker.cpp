@@ -2,6 +2,7 @@
 #include "speech/alertspeaker.h"
 
 #include "app/qtcompat.h"
+#include "app/sharedconfig.h"
 #include "speech/alertqueue.h"
 
 AlertSpeaker::AlertSpeaker(QObject *parent)
@@ -65,6 +66,20 @@ void AlertSpeaker::say(const QString &text, int tag, int jumps)
 void AlertSpeaker::apply(const VoiceSettings &settings)
 {
     build(settings, true);
+}
+
+void AlertSpeaker::applySavedVoice()
+{
+    apply(readVoiceSettings(SharedConfig::voiceFile));
+    emit savedVoiceApplied();
+}
+
+void AlertSpeaker::followSavedVoice()
+{
+    connect(SharedConfig::instance(), &SharedConfig::changed, this, [this](SharedConfig::Setting which) {
+        if (which == SharedConfig::Setting::Voice)
+            applySavedVoice();
+    });
 }
 
 // Another engine speaks in its own language and voice.

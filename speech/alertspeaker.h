@@ -41,6 +41,11 @@ public:
     // Builds a new engine with these settings; creating one can take seconds,
     // so it is done once.
     void apply(const VoiceSettings &settings);
+    // The voice voice.ini keeps.
+    void applySavedVoice();
+    // From now on the saved voice applies each time it is saved: the alert
+    // voice. The voice dialog's speaker only tries settings.
+    void followSavedVoice();
     void setEngine(int index);
     void setLocale(const QLocale &locale);
     // An index that is not an index of voices() leaves the voice unchanged.
@@ -61,6 +66,8 @@ public:
 signals:
     // A new engine, with its language and voice set, replaced the old one.
     void engineReplaced(QTextToSpeech *engine);
+    // The saved voice is the one in use now.
+    void savedVoiceApplied();
 
 private:
     void build(VoiceSettings settings, bool withVoice);

@@ -3,35 +3,6 @@
 
 #include "app/sharedconfig.h"
 
-#include <QHash>
-
-namespace {
-
-// The rules by case-blind system. Tests and dialogs assign the rules
-// directly, so the index is rebuilt whenever the map it was made from is no
-// longer the one in the store; holding a copy keeps that map alive, and any
-// change to the store's map detaches it from the copy.
-const QHash<QString, QString> &caseBlindRules()
-{
-    static QMap<QString, QString> indexed;
-    static QHash<QString, QString> byKey;
-    const QMap<QString, QString> &rules = SharedConfig::locations;
-    if (!indexed.isSharedWith(rules)) {
-        indexed = rules;
-        byKey.clear();
-        // Of spellings that differ only in case, the first in key order
-        // answers: the one nearest to upper case.
-        for (auto it = rules.cbegin(); it != rules.cend(); ++it) {
-            const QString key = SharedConfig::caseBlindSystem(it.key());
-            if (!byKey.contains(key))
-                byKey.insert(key, it.value());
-        }
-    }
-    return byKey;
-}
-
-} // namespace
-
 QString matchLocation(const QString &location)
 {
     const QString wildcard = QStringLiteral("*-****");
@@ -40,7 +11,7 @@ QString matchLocation(const QString &location)
     if (rule != rules.constEnd())
         return rule.value();
     const QString key = SharedConfig::caseBlindSystem(location);
-    const QHash<QString, QString> &caseBlind = caseBlindRules();
+    const QHash<QString, QString> &caseBlind = SharedConfig::caseBlindLocations();
     auto other = caseBlind.constFind(key);
     if (other != caseBlind.constEnd())
         return other.value();

@@ -30,7 +30,7 @@ void resetSharedConfig()
 {
     SharedConfig::chatlogDir.clear();
     SharedConfig::channels.clear();
-    SharedConfig::locations.clear();
+    SharedConfig::setLocations({});
 }
 
 QByteArray readBytes(const QString &path)

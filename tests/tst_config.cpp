@@ -197,15 +197,20 @@ void TestConfig::failedWriteKeepsOldFile()
         signal(SIGXFSZ, SIG_IGN);
         if (full)
             setrlimit(RLIMIT_FSIZE, &small);
+        // Through the store: the rules in memory stay too, and nothing is said to change.
+        SharedConfig::setLocations({{"K", "v"}});
+        int said = 0;
+        QObject listener;
+        QObject::connect(SharedConfig::instance(), &SharedConfig::changed, &listener, [&said] { ++said; });
         QString error;
-        const bool written = writeConfigFile(path, QString(50000, QLatin1Char('x')), &error);
+        const bool written = SharedConfig::saveLocations(QString(50000, QLatin1Char('x')), &error);
         setrlimit(RLIMIT_FSIZE, &before);
         if (error != reason)
             qWarning("reported: %s", qPrintable(error));
-        return !written && error == reason;
+        return !written && error == reason && said == 0 && SharedConfig::locations == Rules{{"K", "v"}};
     });
 
-    QVERIFY2(reported, "the failed write was not reported with its reason");
+    QVERIFY2(reported, "the failed write was not reported with its reason, or the rules in memory changed");
     QCOMPARE(readBytes(path), old);
     QCOMPARE(QDir(folder.file("config")).entryList(QDir::Files | QDir::Hidden), QStringList{"location.ini"});
     QFile::setPermissions(folder.file("config"), QFileDevice::Permissions(0x7777));

@@ -107,14 +107,14 @@ void TestSpeechText::match()
 {
     QFETCH(QStringList, rules);
     QFETCH(QString, location);
-    SharedConfig::locations = SharedConfig::parseLocations(rules);
+    SharedConfig::setLocations(SharedConfig::parseLocations(rules));
     QTEST(matchLocation(location), "message");
-    // Rules changed in place or replaced are seen at once, in any case.
-    SharedConfig::locations.insert("Q-QQQQ", "q|Q-QQQQ|q");
+    // Rules changed or replaced are seen at once, in any case.
+    SharedConfig::setLocations(SharedConfig::parseLocations(rules << "q|Q-QQQQ|q"));
     QCOMPARE(matchLocation("q-qqqq"), QString("q|Q-QQQQ|q"));
-    SharedConfig::locations.insert("Q-QQQQ", "r|Q-QQQQ|r"); // other words, as many rules
+    SharedConfig::setLocations(SharedConfig::parseLocations(rules << "r|Q-QQQQ|r")); // other words, as many rules
     QCOMPARE(matchLocation("q-qqqq"), QString("r|Q-QQQQ|r"));
-    SharedConfig::locations = {};
+    SharedConfig::setLocations({});
     QCOMPARE(matchLocation(location.toLower()), QString());
 }
 

@@ -75,17 +75,15 @@ ChannelDialog::ChannelDialog(QWidget *parent)
             newest.insert(channel, written);
     }
 
-    SharedConfig::channels.clear();
+    // The file's choice is shown; the store keeps its own until OK.
     QStringList lines;
-    if (readConfigLines(SharedConfig::channelFile, &lines)) {
-        for (const QString &line : qAsConst(lines))
-            SharedConfig::channels.insert(line);
-    }
+    readConfigLines(SharedConfig::channelFile, &lines);
+    const QSet<QString> chosen(lines.cbegin(), lines.cend());
 
     // A followed channel whose log is gone (a cleaned folder) stays followed
     // unless the user deselects it. An empty line names no channel.
     QStringList names = newest.keys();
-    for (const QString &channel : qAsConst(SharedConfig::channels)) {
+    for (const QString &channel : chosen) {
         if (!channel.isEmpty() && !newest.contains(channel))
             names.append(channel);
     }
@@ -98,7 +96,7 @@ ChannelDialog::ChannelDialog(QWidget *parent)
     const QDateTime now = QDateTime::currentDateTime();
     for (const QString &name : qAsConst(names)) {
         auto *item = new QListWidgetItem(name, ui->listWidget, QListWidgetItem::UserType);
-        item->setSelected(SharedConfig::channels.contains(name));
+        item->setSelected(chosen.contains(name));
         if (newest.contains(name)) {
             item->setData(AgeRole, ageText(qMax<qint64>(0, newest.value(name).secsTo(now))));
             continue;
@@ -128,15 +126,14 @@ void ChannelDialog::on_buttonBox_accepted()
             selected.append(ui->listWidget->item(i)->text());
     }
     // A failed save keeps the dialog open with the selection; a saved one is
-    // followed at once while listening.
-    if (!saveSettingsFile(this, SharedConfig::channelFile, joinConfigLines(selected)))
+    // followed at once while listening. The option goes first, so that the
+    // channels are followed as it says.
+    const bool followNewer = ui->followNewer->isChecked();
+    if (loadOptions().followNewer != followNewer
+        && !settingSaved(this, SharedConfig::optionsFile,
+                         [followNewer](QString *reason) { return saveFollowNewer(followNewer, reason); }))
         return;
-    SharedConfig::channels = QSet<QString>(selected.cbegin(), selected.cend());
-    Options options = loadOptions();
-    if (options.followNewer != ui->followNewer->isChecked()) {
-        options.followNewer = ui->followNewer->isChecked();
-        if (!saveSettingsFile(this, SharedConfig::optionsFile, optionsText(options)))
-            return;
-    }
-    accept();
+    if (settingSaved(this, SharedConfig::channelFile,
+                     [&selected](QString *reason) { return SharedConfig::saveChannels(selected, reason); }))
+        accept();
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/chatlogfolder.h"
 
-#include "app/configfile.h"
 #include "app/sharedconfig.h"
 #include "ui/savefailure.h"
 
@@ -39,10 +38,9 @@ void chooseChatlogFolder(QWidget *parent, const QString &startFolder)
         if (selected.isEmpty())
             return;
         const QString folder = selected.first();
-        if (saveSettingsFile(parent, SharedConfig::chatlogFile, joinConfigLines({folder}))) {
-            SharedConfig::chatlogDir = folder;
+        if (settingSaved(parent, SharedConfig::chatlogFile,
+                         [&folder](QString *reason) { return SharedConfig::saveChatlogDir(folder, reason); }))
             return;
-        }
         // Not saved: the chooser comes back on the folder chosen, to try
         // again or to cancel.
         start = folder;

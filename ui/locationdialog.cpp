@@ -83,18 +83,15 @@ void LocationDialog::on_buttonBox_accepted()
     // A failed save keeps the dialog open, so the text typed is not lost.
     // The option first: written only when changed, the file read again so
     // that no other option is undone. Both failures leave the rules in force.
-    Options options = loadOptions();
-    if (options.announceQuiet != ui->announceQuiet->isChecked()) {
-        options.announceQuiet = ui->announceQuiet->isChecked();
-        if (!saveSettingsFile(this, SharedConfig::optionsFile, optionsText(options)))
-            return;
-    }
-    const QString text = ui->plainTextEdit->toPlainText();
-    if (!saveSettingsFile(this, SharedConfig::locationFile, text))
+    const bool quiet = ui->announceQuiet->isChecked();
+    if (loadOptions().announceQuiet != quiet
+        && !settingSaved(this, SharedConfig::optionsFile,
+                         [quiet](QString *reason) { return saveAnnounceQuiet(quiet, reason); }))
         return;
-    SharedConfig::locations =
-        SharedConfig::parseLocations(text.split(QLatin1Char('\n'), Qt::KeepEmptyParts, Qt::CaseSensitive));
-    accept();
+    const QString text = ui->plainTextEdit->toPlainText();
+    if (settingSaved(this, SharedConfig::locationFile,
+                     [&text](QString *reason) { return SharedConfig::saveLocations(text, reason); }))
+        accept();
 }
 
 QStringList LocationDialog::editorLines() const

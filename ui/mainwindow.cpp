@@ -95,6 +95,12 @@ MainWindow::MainWindow(QWidget *parent)
         if (outcome == AlertQueue::Dropped)
             showDropped();
     });
+    // The language told of stays until a voice that speaks it is saved.
+    connect(speechPanel->speaker(), &AlertSpeaker::savedVoiceApplied, this, [this] {
+        if (speechLanguageHandled(speechPanel->engine()->locale()))
+            statusLine->clearTopic(StatusLine::Language);
+    });
+    speechPanel->speaker()->followSavedVoice();
     loadVoiceSettings();
     listening = new ListeningSession(this);
     fileLoader = listening->loader();
@@ -104,6 +110,11 @@ MainWindow::MainWindow(QWidget *parent)
     connect(listening, &ListeningSession::followed, this, &MainWindow::showFollowed);
     connect(listening, &ListeningSession::saveFailed, this, &MainWindow::showSaveFailure);
     locationStatus = new LocationStatus(fileLoader, listening->playerRules(), statusLine, this);
+    // After the session, which applies the setting first.
+    connect(SharedConfig::instance(), &SharedConfig::changed, this, [this](SharedConfig::Setting which) {
+        if (which != SharedConfig::Setting::Voice && which != SharedConfig::Setting::Options && !listening->isArmed())
+            showNextStep();
+    });
     const Options options = loadOptions();
     if (!options.window.isEmpty())
         restoreGeometry(options.window);
@@ -130,8 +141,6 @@ MainWindow::~MainWindow()
 void MainWindow::loadVoiceSettings()
 {
     speechPanel->loadVoiceSettings();
-    if (speechLanguageHandled(speechPanel->engine()->locale()))
-        statusLine->clearTopic(StatusLine::Language);
 }
 
 void MainWindow::bringForward()
@@ -190,15 +199,12 @@ void MainWindow::showDropped()
 void MainWindow::on_actionChatlogs_triggered(bool)
 {
     chooseChatlogFolder(this, SharedConfig::decideChatlogDir());
-    applySettings();
 }
 
 void MainWindow::on_actionChannel_triggered(bool)
 {
     ChannelDialog dialog(this);
-    if (!dialog.exec())
-        return;
-    applySettings();
+    dialog.exec();
 }
 
 void MainWindow::on_actionLocation_triggered(bool)
@@ -208,18 +214,13 @@ void MainWindow::on_actionLocation_triggered(bool)
     LocationDialog dialog(this);
     dialog.setVoiceLocale(speechPanel->engine() ? speechPanel->engine()->locale() : QLocale::c());
     dialog.setPlayerSystem(fileLoader->isListening() ? fileLoader->playerSystem() : QString());
-    if (dialog.exec()) {
-        SharedConfig::reloadLocations();
-        listening->playerRules()->reload();
-        applySettings();
-    }
+    dialog.exec();
 }
 
 void MainWindow::on_actionVoice_triggered(bool)
 {
     VoiceDialog dialog(this);
-    if (dialog.exec())
-        loadVoiceSettings();
+    dialog.exec();
 }
 
 void MainWindow::on_actionAbout_triggered(bool)
@@ -315,13 +316,6 @@ void MainWindow::showNextStep()
                                       "systems to watch in 选项 > Location (\"From map…\" writes them for you), "
                                       "then press 开始监听.")
                                              : QString());
-}
-
-void MainWindow::applySettings()
-{
-    listening->settingsChanged();
-    if (!listening->isArmed())
-        showNextStep();
 }
 
 void MainWindow::showFollowed(const QStringList &taken)

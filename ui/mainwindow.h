@@ -50,7 +50,6 @@ private slots:
 
 private:
     void followSettings();
-    void applySettings();
     void showFollowed(const QStringList &channels);
     void showListeningStatus();
     void showNextStep();

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/savefailure.h"
 
-#include "app/configfile.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 
-bool saveSettingsFile(QWidget *parent, const QString &path, const QString &text)
+bool settingSaved(QWidget *parent, const QString &path, const std::function<bool(QString *reason)> &save)
 {
     QString reason;
-    if (writeConfigFile(path, text, &reason))
+    if (save(&reason))
         return true;
     QMessageBox::warning(parent, QCoreApplication::translate("ChatWatch", "Settings not saved"),
                          QCoreApplication::translate("ChatWatch", "Could not save %1: %2\nThe previous settings are kept.")

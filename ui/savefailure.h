@@ -4,10 +4,12 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
-// Writes a settings file atomically; when that fails, tells the user which
-// file was kept and why. Returns whether the file was written.
-bool saveSettingsFile(QWidget *parent, const QString &path, const QString &text);
+// Runs a save of the settings store (which writes `path`); when it fails,
+// tells the user which file was kept and why. Returns whether it was saved.
+bool settingSaved(QWidget *parent, const QString &path, const std::function<bool(QString *reason)> &save);
 
 #endif

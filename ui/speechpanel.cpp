@@ -86,6 +86,7 @@ SpeechPanel::SpeechPanel(const SpeechWidgets &widgets, QObject *parent)
 {
     m_speaker = new AlertSpeaker(this);
     connect(m_speaker, &AlertSpeaker::engineReplaced, this, &SpeechPanel::showEngine);
+    connect(m_speaker, &AlertSpeaker::savedVoiceApplied, this, &SpeechPanel::showSavedVoice);
     connect(m_ui.speakButton, &QPushButton::clicked, this, &SpeechPanel::speak);
     connect(m_ui.pitch, &QSlider::valueChanged, this, &SpeechPanel::setPitch);
     connect(m_ui.rate, &QSlider::valueChanged, this, &SpeechPanel::setRate);
@@ -271,17 +272,22 @@ void SpeechPanel::showSample(const QString &rule)
 
 void SpeechPanel::loadVoiceSettings()
 {
-    disconnect(m_ui.engine, IndexChanged, this, &SpeechPanel::engineSelected);
-    fillEngineList(m_ui.engine);
     // The saved voice applies whether or not there are rules yet: else the
     // first rules would be spoken in another voice, and the voice dialog
     // would show, and save, the defaults.
-    const VoiceSettings settings = readVoiceSettings(SharedConfig::voiceFile);
+    m_speaker->applySavedVoice();
+}
+
+// The controls show the saved voice the speaker took.
+void SpeechPanel::showSavedVoice()
+{
+    const VoiceSettings settings = m_speaker->settings();
+    disconnect(m_ui.engine, IndexChanged, this, &SpeechPanel::engineSelected);
+    fillEngineList(m_ui.engine);
     m_ui.engine->setCurrentIndex(settings.engine >= 0 && settings.engine < m_ui.engine->count() ? settings.engine : 0);
     connect(m_ui.engine, IndexChanged, this, &SpeechPanel::engineSelected);
     m_ui.volume->setValue(settings.volume);
     m_ui.rate->setValue(settings.rate);
     m_ui.pitch->setValue(settings.pitch);
-    m_speaker->apply(settings);
     showSample(readFirstRule(SharedConfig::locationFile));
 }

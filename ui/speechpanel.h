@@ -78,6 +78,7 @@ private:
     void showNewEngineState(QTextToSpeech::State state);
     void enableButtons(QTextToSpeech::State state);
     void showSample(const QString &text);
+    void showSavedVoice();
 
     SpeechWidgets m_ui;
     AlertSpeaker *m_speaker;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/voicedialog.h"
 
-#include "app/configfile.h"
 #include "app/sharedconfig.h"
 #include "speech/voicefile.h"
 #include "ui/savefailure.h"
@@ -45,6 +44,7 @@ void VoiceDialog::on_buttonBox_accepted()
 {
     // A failed save keeps the dialog open with the user's choices.
     const QStringList lines = voiceSettingsLines(speechPanel->speaker()->settings());
-    if (saveSettingsFile(this, SharedConfig::voiceFile, joinConfigLines(lines)))
+    if (settingSaved(this, SharedConfig::voiceFile,
+                     [&lines](QString *reason) { return SharedConfig::saveVoice(lines, reason); }))
         accept();
 }
