@@ -402,11 +402,11 @@ void TestChatlogReading::session()
             session.start();
         } else if (word == "stop") {
             session.stop();
-        } else if (word == "settings") {
-            session.settingsChanged();
-        } else if (word == "channels") {
-            const QStringList chosen = w.mid(1).filter(QRegularExpression("^(?!none$)"));
-            SharedConfig::channels = QSet<QString>(chosen.cbegin(), chosen.cend());
+        } else if (word == "channels" || word == "settings") {
+            // As the Channel dialog's OK does: "settings" saves them unchanged.
+            const QStringList chosen = word == "settings" ? SharedConfig::channels.values()
+                                                          : w.mid(1).filter(QRegularExpression("^(?!none$)"));
+            QVERIFY(SharedConfig::saveChannels(chosen));
         } else if (word == "follow") {
             writeBytes(SharedConfig::optionsFile, "follow=" + w[1].toUtf8() + "\n");
         } else if (word == "new" || word == "empty" || word == "rm" || word == "mv" || word == "renew") {
