@@ -2,7 +2,6 @@
 #include "app/sharedconfig.h"
 
 #include "app/configfile.h"
-#include "monitor/logfolders.h"
 
 #include <QDir>
 #include <QtDebug>
@@ -156,37 +155,4 @@ QString SharedConfig::caseBlindSystem(const QString &system)
             c = QChar(c.unicode() - ('a' - 'A'));
     }
     return key;
-}
-
-namespace {
-QString decidedDefault;
-}
-
-QString SharedConfig::defaultChatlogDir()
-{
-    // The folder that holds the newest log: Documents may be OneDrive's on
-    // Windows, a Wine or Proton prefix elsewhere.
-    if (decidedDefault.isEmpty()) {
-        const QString home = QDir::homePath();
-        const QString found = newestChatlogFolder(chatlogFolderCandidates(home, documentsFolders(home)));
-#ifdef Q_OS_WIN
-        decidedDefault = found.isEmpty() ? home + QStringLiteral("\\Documents\\EVE\\logs\\Chatlogs") : found;
-#else
-        decidedDefault = found.isEmpty() ? home + QStringLiteral("/Documents/EVE/logs/Chatlogs") : found;
-#endif
-    }
-    return decidedDefault;
-}
-
-QString SharedConfig::effectiveChatlogDir()
-{
-    return chatlogDir.isEmpty() ? defaultChatlogDir() : chatlogDir;
-}
-
-QString SharedConfig::decideChatlogDir()
-{
-    if (!chatlogDir.isEmpty())
-        return chatlogDir;
-    decidedDefault.clear();
-    return defaultChatlogDir();
 }

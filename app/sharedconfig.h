@@ -62,16 +62,6 @@ public:
     // letters are folded, as system names are ASCII.
     static QString caseBlindSystem(const QString &system);
 
-    // Where the game writes its logs when no folder was chosen, as last
-    // decided (decided the first time it is asked for).
-    static QString defaultChatlogDir();
-    // chatlogDir, or the default folder when it is empty.
-    static QString effectiveChatlogDir();
-    // Decides the default folder again, unless a folder was chosen, and
-    // returns the effective folder. Off Windows the default is where the
-    // game wrote last (a Wine or Proton prefix, say). Writes nothing.
-    static QString decideChatlogDir();
-
 signals:
     // A setting was saved and is in memory now.
     void changed(SharedConfig::Setting which);

@@ -7,6 +7,7 @@
 #include "monitor/chatlogstream.h"
 #include "monitor/detection.h"
 #include "monitor/fileloader.h"
+#include "monitor/logfolders.h"
 #include "testsupport.h"
 #include "ui/mainwindow.h"
 #include "ui/statusline.h"
@@ -332,7 +333,7 @@ void decideFolder()
     QString chosen;
     for (int run = 0; run < 5; ++run) {
         const qint64 t = nowNs();
-        chosen = SharedConfig::decideChatlogDir();
+        chosen = decideChatlogDir();
         times << (nowNs() - t) / 1e6;
     }
     qputenv("HOME", oldHome);

@@ -5,6 +5,7 @@
 #include "monitor/chatlogstream.h"
 #include "monitor/detection.h"
 #include "monitor/discovery.h"
+#include "monitor/logfolders.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -287,7 +288,7 @@ QStringList FileLoader::followedFiles() const
 void FileLoader::scan_chatlogs()
 {
     const QMap<ChatlogKey, QString> wanted =
-        followedLogs(listChatlogs(SharedConfig::decideChatlogDir()), readChannels());
+        followedLogs(listChatlogs(decideChatlogDir()), readChannels());
     QList<Log> kept;
     QStringList opened;
     for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {

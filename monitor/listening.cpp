@@ -4,6 +4,7 @@
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "monitor/fileloader.h"
+#include "monitor/logfolders.h"
 #include "monitor/playerrules.h"
 
 #include <QFileInfo>
@@ -78,7 +79,7 @@ void ListeningSession::settingsChanged()
 void ListeningSession::follow()
 {
     if (m_loader->isListening())
-        m_watcher->start(SharedConfig::effectiveChatlogDir(), m_loader->readChannels(), m_loader->logFiles());
+        m_watcher->start(effectiveChatlogDir(), m_loader->readChannels(), m_loader->logFiles());
     else
         m_watcher->stop();
     emit followingChanged();

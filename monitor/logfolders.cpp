@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "monitor/logfolders.h"
 
+#include "app/sharedconfig.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -135,4 +137,37 @@ QString newestChatlogFolder(const QStringList &candidates)
         }
     }
     return best;
+}
+
+namespace {
+QString decidedDefault;
+}
+
+QString defaultChatlogDir()
+{
+    // The folder that holds the newest log: Documents may be OneDrive's on
+    // Windows, a Wine or Proton prefix elsewhere.
+    if (decidedDefault.isEmpty()) {
+        const QString home = QDir::homePath();
+        const QString found = newestChatlogFolder(chatlogFolderCandidates(home, documentsFolders(home)));
+#ifdef Q_OS_WIN
+        decidedDefault = found.isEmpty() ? home + QStringLiteral("\\Documents\\EVE\\logs\\Chatlogs") : found;
+#else
+        decidedDefault = found.isEmpty() ? home + QStringLiteral("/Documents/EVE/logs/Chatlogs") : found;
+#endif
+    }
+    return decidedDefault;
+}
+
+QString effectiveChatlogDir()
+{
+    return SharedConfig::chatlogDir.isEmpty() ? defaultChatlogDir() : SharedConfig::chatlogDir;
+}
+
+QString decideChatlogDir()
+{
+    if (!SharedConfig::chatlogDir.isEmpty())
+        return SharedConfig::chatlogDir;
+    decidedDefault.clear();
+    return defaultChatlogDir();
 }

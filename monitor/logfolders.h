@@ -27,4 +27,14 @@ QStringList steamLibraryPaths(const QByteArray &vdf);
 // One listing per folder, a folder reached twice through links counted once.
 QString newestChatlogFolder(const QStringList &candidates);
 
+// Where the game writes its logs when no folder was chosen, as last decided
+// (decided the first time it is asked for).
+QString defaultChatlogDir();
+// The chosen folder (SharedConfig::chatlogDir), or the default one.
+QString effectiveChatlogDir();
+// Decides the default folder again, unless a folder was chosen, and returns
+// the effective folder. Off Windows the default is where the game wrote
+// last (a Wine or Proton prefix, say). Writes nothing.
+QString decideChatlogDir();
+
 #endif

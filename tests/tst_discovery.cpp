@@ -188,7 +188,7 @@ void TestDiscovery::folderFound()
 
     FileLoader loader;
     loader.start_monitoring();
-    const QString folder = SharedConfig::effectiveChatlogDir();
+    const QString folder = effectiveChatlogDir();
     qputenv("HOME", oldHome);
 
     QCOMPARE(folder, home.filePath(folders[used]));

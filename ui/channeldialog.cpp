@@ -5,6 +5,7 @@
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "monitor/discovery.h"
+#include "monitor/logfolders.h"
 #include "ui/savefailure.h"
 #include "ui_channeldialog.h"
 
@@ -67,7 +68,7 @@ ChannelDialog::ChannelDialog(QWidget *parent)
 
     // Each channel's newest log, by when it was last written.
     QMap<QString, QDateTime> newest;
-    const QFileInfoList entries = listChatlogs(SharedConfig::decideChatlogDir());
+    const QFileInfoList entries = listChatlogs(decideChatlogDir());
     for (const QFileInfo &entry : entries) {
         const QString channel = chatlogChannel(entry.fileName());
         const QDateTime written = entry.lastModified();
@@ -106,7 +107,7 @@ ChannelDialog::ChannelDialog(QWidget *parent)
         item->setFont(font);
         item->setForeground(ui->listWidget->palette().brush(QPalette::Disabled, QPalette::Text));
         item->setToolTip(tr("No log of this channel in %1 yet")
-                             .arg(QDir::toNativeSeparators(SharedConfig::effectiveChatlogDir())));
+                             .arg(QDir::toNativeSeparators(effectiveChatlogDir())));
     }
     // Typing a channel's first letter goes to it.
     ui->listWidget->setFocus();

@@ -5,6 +5,7 @@
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "monitor/fileloader.h"
+#include "monitor/logfolders.h"
 #include "speech/rulecheck.h"
 #include "ui/growtotext.h"
 #include "ui/mapdialog.h"
@@ -143,7 +144,7 @@ void LocationDialog::fromMap()
 {
     // Read now, listening or not: the player may have jumped since listening
     // last said where.
-    QString here = FileLoader::lastEnteredSystem(SharedConfig::effectiveChatlogDir());
+    QString here = FileLoader::lastEnteredSystem(effectiveChatlogDir());
     if (here.isEmpty())
         here = playerSystem;
     MapDialog dialog(editorLines(), voiceLocale, here, this);

@@ -5,8 +5,10 @@
 #include "app/options.h"
 #include "app/sharedconfig.h"
 #include "app/translations.h"
+#include "desktop/notifier.h"
 #include "monitor/fileloader.h"
 #include "monitor/listening.h"
+#include "monitor/logfolders.h"
 #include "monitor/playerrules.h"
 #include "speech/alertqueue.h"
 #include "speech/matchlocation.h"
@@ -17,7 +19,6 @@
 #include "ui/growtotext.h"
 #include "ui/locationdialog.h"
 #include "ui/locationstatus.h"
-#include "desktop/notifier.h"
 #include "ui/speechpanel.h"
 #include "ui/statusline.h"
 #include "ui/voicedialog.h"
@@ -198,7 +199,7 @@ void MainWindow::showDropped()
 
 void MainWindow::on_actionChatlogs_triggered(bool)
 {
-    chooseChatlogFolder(this, SharedConfig::decideChatlogDir());
+    chooseChatlogFolder(this, decideChatlogDir());
 }
 
 void MainWindow::on_actionChannel_triggered(bool)
@@ -385,7 +386,7 @@ void MainWindow::showListeningStatus()
                              tr("Cannot open %1: what is said there is not heard. Check that you may read it, "
                                 "then press 停止 and 开始监听.").arg(unopened.join(QLatin1String(", "))));
     statusLine->clearTopic(StatusLine::NoLogs);
-    const QString folder = QDir::toNativeSeparators(SharedConfig::effectiveChatlogDir());
+    const QString folder = QDir::toNativeSeparators(effectiveChatlogDir());
     const bool noChannel = SharedConfig::channels.isEmpty(), noRule = SharedConfig::locations.isEmpty();
     if (noChannel || noRule) {
         const QString waiting = noChannel && noRule ? tr("Waiting for a channel and a location rule (选项)")
