@@ -4,9 +4,9 @@
 #include "figures.h"
 
 #include "app/configfile.h"
-#include "desktop/desktopnotifications.h"
 #include "app/sharedconfig.h"
 #include "benchutil.h"
+#include "desktop/desktopnotifications.h"
 #include "notificationbus.h"
 #include "speech/speechwatchdog.h"
 #include "testsupport.h"

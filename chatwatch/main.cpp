@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qtcompat.h"
 #include "app/sharedconfig.h"
-#include "chatwatch/singleinstance.h"
 #include "app/translations.h"
+#include "chatwatch/singleinstance.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>

@@ -6,8 +6,10 @@
 #include "monitor/fileloader.h"
 #include "monitor/logfolders.h"
 #include "monitor/playerrules.h"
+#include "speech/matchlocation.h"
 
 #include <QFileInfo>
+#include <QtDebug>
 
 ListeningSession::ListeningSession(QObject *parent)
     : QObject(parent)
@@ -18,6 +20,7 @@ ListeningSession::ListeningSession(QObject *parent)
     connect(m_watcher, &ChatlogWatcher::changesChanged, this, &ListeningSession::checkChanges);
     connect(m_loader, &FileLoader::followed, this, [this](const QStringList &channels) {
         m_watcher->setFollowed(m_loader->logFiles());
+        m_playerRules->settle();
         emit followed(channels);
     });
     connect(SharedConfig::instance(), &SharedConfig::changed, this, [this](SharedConfig::Setting which) {
@@ -26,6 +29,9 @@ ListeningSession::ListeningSession(QObject *parent)
         if (which == SharedConfig::Setting::ChatlogDir || which == SharedConfig::Setting::Channels
             || which == SharedConfig::Setting::Locations)
             settingsChanged();
+        // Following newer logs may just have been turned on.
+        else if (which == SharedConfig::Setting::Options)
+            checkChanges();
     });
 }
 
@@ -33,6 +39,11 @@ ListeningSession::~ListeningSession()
 {
     // The logs are closed before anything that reads from the loader goes.
     m_loader->stop_monitoring();
+    // The file counts from where the player was last, for the next start.
+    const QString error = m_playerRules->keep();
+    if (!error.isEmpty())
+        qWarning("Map rules for where you are not saved in %s: %s", qPrintable(SharedConfig::locationFile),
+                 qPrintable(error));
     delete m_loader;
 }
 
@@ -56,10 +67,38 @@ void ListeningSession::stop()
     m_watcher->stop();
     m_changes.clear();
     remember(false);
+    m_playerRules->settle();
     // The file counts from where the player was last, for the next start.
+    keepRules();
+}
+
+bool ListeningSession::resumes()
+{
+    return loadOptions().listening;
+}
+
+void ListeningSession::keepRules()
+{
     const QString error = m_playerRules->keep();
     if (!error.isEmpty())
         emit saveFailed(SharedConfig::locationFile, error);
+}
+
+ListeningSession::Alert ListeningSession::alertFor(const QString &system) const
+{
+    Alert alert;
+    alert.message = matchLocation(system);
+    if (alert.message.isEmpty())
+        return alert;
+    qDebug() << alert.message;
+    alert.channel = m_loader->examinedChannel();
+    alert.line = m_loader->examinedText();
+    alert.kind = m_loader->examinedKind();
+    // The option is read at such a line only: they are few, and OK in the
+    // dialog applies at once.
+    alert.said = alert.kind == LineKind::Report || loadOptions().announceQuiet;
+    alert.jumps = m_playerRules->jumpsTo(system);
+    return alert;
 }
 
 void ListeningSession::settingsChanged()
@@ -82,6 +121,7 @@ void ListeningSession::follow()
         m_watcher->start(effectiveChatlogDir(), m_loader->readChannels(), m_loader->logFiles());
     else
         m_watcher->stop();
+    m_playerRules->settle();
     emit followingChanged();
 }
 

@@ -3,6 +3,7 @@
 #define LISTENING_H
 
 #include "monitor/chatlogwatcher.h"
+#include "monitor/detection.h"
 
 #include <QObject>
 #include <QString>
@@ -38,6 +39,26 @@ public:
     void settingsChanged();
     // What changed in the folder that listening did not follow by itself.
     const QVector<ChatlogWatcher::Change> &changes() const { return m_changes; }
+    // Whether listening was on when the program last ended.
+    static bool resumes();
+    // Writes the map rules that followed the player to the file, as plain
+    // rules counted from where the player is (a failure is said).
+    void keepRules();
+
+    // A system named in the line just read, as the rules answer it: no
+    // message when no rule watches it.
+    struct Alert
+    {
+        QString message;
+        QString channel;
+        QString line;
+        LineKind kind = LineKind::Report;
+        // A clear or a question is said only when the player asks for them.
+        bool said = true;
+        // From the nearest character; -1 when not known.
+        int jumps = -1;
+    };
+    Alert alertFor(const QString &system) const;
 
 signals:
     // Started, or follows what the settings say now.

@@ -27,6 +27,7 @@ void PlayerRules::reload()
     if ((m_loader->isListening() && m_rules.moveTo(playerSystems(), &rules))
         || m_rules.moveTo(centreSystems(m_rules.centre()), &rules))
         SharedConfig::setLocations(rules);
+    settle();
     emit changed();
 }
 
@@ -77,5 +78,6 @@ void PlayerRules::playerMoved()
     QMap<QString, QString> rules;
     if (m_rules.moveTo(playerSystems(), &rules))
         SharedConfig::setLocations(rules);
+    settle();
     emit changed();
 }

@@ -4,6 +4,9 @@
 #include "app/qtcompat.h"
 #include "app/sharedconfig.h"
 #include "speech/alertqueue.h"
+#include "speech/speechtext.h"
+
+#include <QTimer>
 
 AlertSpeaker::AlertSpeaker(QObject *parent)
     : QObject(parent)
@@ -55,6 +58,11 @@ void AlertSpeaker::queueAlerts()
         m_queue = new AlertQueue(m_watchdog, [this] { return m_engine; }, this);
 }
 
+QString AlertSpeaker::textFor(const QString &message) const
+{
+    return prepareSpeechText(message, m_engine);
+}
+
 void AlertSpeaker::say(const QString &text, int tag, int jumps)
 {
     if (m_queue)
@@ -77,8 +85,9 @@ void AlertSpeaker::applySavedVoice()
 void AlertSpeaker::followSavedVoice()
 {
     connect(SharedConfig::instance(), &SharedConfig::changed, this, [this](SharedConfig::Setting which) {
+        // Once the dialog that saved it is gone: an engine may take long to build.
         if (which == SharedConfig::Setting::Voice)
-            applySavedVoice();
+            QTimer::singleShot(0, this, &AlertSpeaker::applySavedVoice);
     });
 }
 

@@ -30,6 +30,9 @@ public:
     // queue, a text stops the one being said (the voice dialog's samples).
     void queueAlerts();
     AlertQueue *queue() const { return m_queue; }
+    // A rule's message as the engine in use says it; empty when its
+    // language is not spoken.
+    QString textFor(const QString &message) const;
     // `tag` names the alert in the queue's outcome(); `jumps` is how far its
     // system is, -1 when not known (the farthest make room in a flood).
     void say(const QString &text, int tag = 0, int jumps = -1);
@@ -64,7 +67,8 @@ public:
     static QString defaultEngineName();
 
 signals:
-    // A new engine, with its language and voice set, replaced the old one.
+    // A new engine replaced the old one: with the saved language and voice,
+    // or, chosen in the list, with its own.
     void engineReplaced(QTextToSpeech *engine);
     // The saved voice is the one in use now.
     void savedVoiceApplied();

@@ -313,8 +313,8 @@ void TestChatlogReading::session_data()
            "read;count;channels Corp;settings;say Local_06 A-2222;say Corp_06 B-3333;read;count"
         << "B-2222,A-1111;2;B-3333;1";
     QTest::newRow("newer log followed by itself") << "start;new Local_07 A-2222;left;read" << "none;A-2222";
-    QTest::newRow("newer log left to the player") << "follow 0;start;new Local_07 A-2222;left;read"
-                                                  << "Local_20261207_070000.txt;";
+    QTest::newRow("newer log left to the player, then followed when the player turns that on")
+        << "follow 0;start;new Local_07 A-2222;left;read;follow 1;left;read" << "Local_20261207_070000.txt;;none;A-2222";
     QTest::newRow("newer Local log read only for where the player is: followed all the same")
         << "follow 0;channels Corp;start;new Local_07 A-2222;left;read;logs" << "none;;Local_20261207_070000.txt";
     // Following newer logs is off; Local and Corp have a log, Alliance none.
@@ -408,7 +408,7 @@ void TestChatlogReading::session()
                                                           : w.mid(1).filter(QRegularExpression("^(?!none$)"));
             QVERIFY(SharedConfig::saveChannels(chosen));
         } else if (word == "follow") {
-            writeBytes(SharedConfig::optionsFile, "follow=" + w[1].toUtf8() + "\n");
+            QVERIFY(SharedConfig::saveOptions("follow=" + w[1] + "\n"));
         } else if (word == "new" || word == "empty" || word == "rm" || word == "mv" || word == "renew") {
             changed.clear();
             fresh = true;

@@ -22,12 +22,12 @@ LocationStatus::LocationStatus(FileLoader *loader, PlayerRules *rules, StatusLin
 // warnings: the counts said may then be wrong.
 void LocationStatus::show()
 {
-    m_rules->settle();
     const QStringList systems = m_rules->playerSystems();
     const QString centre = m_rules->rules().centre();
     const bool listening = m_loader->isListening(), follows = m_rules->rules().follows();
     const QString damaged = tr("Map rules cannot follow you: their marker lines are damaged");
-    m_line->setTopic(StatusLine::MapRules, listening && m_rules->rules().block().followsPlayer && !follows ? damaged : QString(),
+    const bool cannotFollow = listening && m_rules->rules().block().followsPlayer && !follows;
+    m_line->setTopic(StatusLine::MapRules, cannotFollow ? damaged : QString(),
                      tr("The map rules' marker lines (their first line and \"# end of map rules\") cannot be read, "
                         "so they count jumps from where they were made. Make them again in 选项 > Location > From "
                         "map…."));

@@ -11,7 +11,6 @@
 #include "monitor/logfolders.h"
 #include "monitor/playerrules.h"
 #include "speech/alertqueue.h"
-#include "speech/matchlocation.h"
 #include "speech/speechtext.h"
 #include "ui/alerthistory.h"
 #include "ui/channeldialog.h"
@@ -121,19 +120,17 @@ MainWindow::MainWindow(QWidget *parent)
         restoreGeometry(options.window);
     showNextStep();
     // Protected from the start, as when the program was closed.
-    if (options.listening)
+    if (ListeningSession::resumes())
         on_pushButton_clicked();
 }
 
 MainWindow::~MainWindow()
 {
+    // The session goes first: a setting saved now is for no window.
+    disconnect(SharedConfig::instance(), nullptr, this, nullptr);
     QString error;
     if (!saveWindow(saveGeometry(), &error))
         qWarning("Window position not saved in %s: %s", qPrintable(SharedConfig::optionsFile), qPrintable(error));
-    error = listening->playerRules()->keep();
-    if (!error.isEmpty())
-        qWarning("Map rules for where you are not saved in %s: %s", qPrintable(SharedConfig::locationFile),
-                 qPrintable(error));
     delete listening;
     fileLoader = nullptr;
     delete ui;
@@ -151,24 +148,19 @@ void MainWindow::bringForward()
 
 void MainWindow::on_detectLocation(QString location)
 {
-    const QString message = matchLocation(location);
-    if (message.isEmpty())
+    const ListeningSession::Alert alert = listening->alertFor(location);
+    if (alert.message.isEmpty())
         return;
-    qDebug() << message;
-    // The option is read at such a line only: they are few, and OK in the
-    // dialog applies at once.
-    const LineKind kind = fileLoader->examinedKind();
-    if (kind != LineKind::Report && !loadOptions().announceQuiet) {
-        history->addQuiet(fileLoader->examinedChannel(), kind, location, fileLoader->examinedText());
+    if (!alert.said) {
+        history->addQuiet(alert.channel, alert.kind, location, alert.line);
         return;
     }
-    const QString text = prepareSpeechText(message, speechPanel->engine());
+    const QString text = speechPanel->speaker()->textFor(alert.message);
     // Rule lines always have three fields: empty means a language that is
     // not spoken.
     if (text.isEmpty())
         showUnspokenLanguage();
-    speechPanel->say(text, history->add(fileLoader->examinedChannel(), location, fileLoader->examinedText(), text),
-                     listening->playerRules()->jumpsTo(location));
+    speechPanel->say(text, history->add(alert.channel, location, alert.line, text), alert.jumps);
 }
 
 // Shown at the first silent alert of a listening session and kept until the
@@ -199,7 +191,8 @@ void MainWindow::showDropped()
 
 void MainWindow::on_actionChatlogs_triggered(bool)
 {
-    chooseChatlogFolder(this, decideChatlogDir());
+    // Where listening looks now: choosing again is for the player to do.
+    chooseChatlogFolder(this, effectiveChatlogDir());
 }
 
 void MainWindow::on_actionChannel_triggered(bool)
@@ -211,7 +204,7 @@ void MainWindow::on_actionChannel_triggered(bool)
 void MainWindow::on_actionLocation_triggered(bool)
 {
     // The editor shows the rules in force.
-    showSaveFailure(SharedConfig::locationFile, listening->playerRules()->keep());
+    listening->keepRules();
     LocationDialog dialog(this);
     dialog.setVoiceLocale(speechPanel->engine() ? speechPanel->engine()->locale() : QLocale::c());
     dialog.setPlayerSystem(fileLoader->isListening() ? fileLoader->playerSystem() : QString());
