@@ -99,7 +99,7 @@ void prepareTwentyLogs(const QTemporaryDir &dir, int characters)
     }
     SharedConfig::chatlogDir = dir.path();
     SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
-    SharedConfig::locations = {{"0-G8NO", "5跳位|0-G8NO|预警"}, {"*-****", "近|*-****|有人"}};
+    SharedConfig::setLocations({{"0-G8NO", "5跳位|0-G8NO|预警"}, {"*-****", "近|*-****|有人"}});
 }
 
 QString followedLog(const QTemporaryDir &dir, int channel, int character)
@@ -152,7 +152,7 @@ void startOverBigLogs()
     }
     SharedConfig::chatlogDir = dir.path();
     SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
-    SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+    SharedConfig::setLocations({{"0-G8NO", "a|0-G8NO|b"}});
     const QVector<double> ours = timeStarts(5);
 
     // What a plain QTextStream loop costs: every line read and decoded.

@@ -44,7 +44,7 @@ void startOverLocalLog()
         appendBytes(path, end);
         SharedConfig::chatlogDir = dir.path();
         SharedConfig::channels = {QStringLiteral("Local")};
-        SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+        SharedConfig::setLocations({{"0-G8NO", "a|0-G8NO|b"}});
         QVector<double> runs = timeStarts(21);
         runs.removeFirst(); // the file's pages are read from disk once
         report(jump ? "start_monitoring, 50 MB Local log, jump 20 lines from the end (median of 20)"

@@ -24,7 +24,7 @@ public:
         resetSharedConfig();
         SharedConfig::chatlogDir = logs.path();
         SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
-        SharedConfig::locations = {{"0-G8NO", "5跳位|0-G8NO|预警"}};
+        SharedConfig::setLocations({{"0-G8NO", "5跳位|0-G8NO|预警"}});
         for (const QString &channel : channels)
             writeGameLog(path(channel), channel, {"hello 0-G8NO before the start"});
     }

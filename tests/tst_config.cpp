@@ -122,7 +122,7 @@ void TestConfig::reload()
     WorkingFolder folder;
     SharedConfig::channels = {"Local"};
     SharedConfig::chatlogDir = "/logs";
-    SharedConfig::locations = Rules{{"OLD-01", "a|OLD-01|b"}};
+    SharedConfig::setLocations(Rules{{"OLD-01", "a|OLD-01|b"}});
     if (location != Absent)
         writeBytes(SharedConfig::locationFile, location);
 

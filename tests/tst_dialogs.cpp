@@ -284,7 +284,7 @@ void TestDialogs::locationOk()
     WorkingFolder folder;
     writeBytes(SharedConfig::locationFile, "old|0-G8NO|rule\n");
     writeBytes(SharedConfig::optionsFile, "follow=0\n");
-    SharedConfig::locations = {{"0-G8NO", "old|0-G8NO|rule"}};
+    SharedConfig::setLocations({{"0-G8NO", "old|0-G8NO|rule"}});
     LocationDialog dialog;
     dialog.findChild<QCheckBox *>("announceQuiet")->click();
     const QString text = "5跳位|0-G8NO|预警\na|b|c|d\n\nx| 0-G8NO |y\n5跳位|0-G8NO|出现敌对\na||c";
@@ -342,7 +342,7 @@ void TestDialogs::locationCheck()
     QFETCH(QString, found);
     WorkingFolder folder;
     writeBytes(SharedConfig::locationFile, "a|0-G8NO|b\n");
-    SharedConfig::locations = {{"X", "y"}};
+    SharedConfig::setLocations({{"X", "y"}});
     LocationDialog dialog;
     auto *editor = dialog.findChild<QPlainTextEdit *>("plainTextEdit");
     QCOMPARE(dialog.findChild<QLabel *>("ruleCheckCount")->text(), QString());
@@ -655,7 +655,7 @@ void TestDialogs::cancelKeepsFiles()
     writeBytes(SharedConfig::channelFile, channel);
     writeBytes(SharedConfig::locationFile, location);
     writeBytes(SharedConfig::voiceFile, voice);
-    SharedConfig::locations = {{"K", "v"}};
+    SharedConfig::setLocations({{"K", "v"}});
     SharedConfig::channels = {"Before"};
     QScopedPointer<QDialog> d(dialog == "channel"    ? static_cast<QDialog *>(new ChannelDialog)
                               : dialog == "location" ? static_cast<QDialog *>(new LocationDialog)
@@ -699,7 +699,7 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
     writeBytes(path, old);
     QFile::setPermissions(path, readOnlyFolder ? QFileDevice::Permissions(0x6666) : QFileDevice::Permissions(0x4444));
     QFile::setPermissions("config", readOnlyFolder ? QFileDevice::Permissions(0x5555) : QFileDevice::Permissions(0x7777));
-    SharedConfig::locations = {{"K", "v"}};
+    SharedConfig::setLocations({{"K", "v"}});
     SharedConfig::channels = {"Before"};
 
     const bool ok = runUnprivileged([&] {

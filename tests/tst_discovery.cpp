@@ -29,7 +29,7 @@ private slots:
 void TestDiscovery::init()
 {
     resetSharedConfig();
-    SharedConfig::locations = {{"0-G8NO", "5跳位|0-G8NO|预警"}};
+    SharedConfig::setLocations({{"0-G8NO", "5跳位|0-G8NO|预警"}});
 }
 
 void TestDiscovery::choice_data()
@@ -229,7 +229,7 @@ void TestDiscovery::startNeedsChannelsAndRules()
     if (haveChannels)
         SharedConfig::channels = {"Local"};
     if (!haveRules)
-        SharedConfig::locations.clear();
+        SharedConfig::setLocations({});
 
     FileLoader loader;
     loader.start_monitoring();

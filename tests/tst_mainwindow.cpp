@@ -204,8 +204,6 @@ void TestMainWindow::voiceFile_data()
     QTest::addColumn<QString>("text");
     // The file's reading: the speaker's tables; here the window's one engine and its text.
     const QByteArray rule("\n5 jumps|0-G8NO|hostile\nx|A-BCDE|y\n");
-    QTest::newRow("six values") << rule << QByteArray("50\n3\n-2\n0\n1\n2\n") << 0.5 << 0.3 << -0.2 << "zh_CN"
-                                << "Xiaoyu" << "5 jumps|0-G8NO|hostile";
     // The window's engine list set from the file builds no second engine.
     QTest::newRow("engine named by index") << rule << QByteArray("60\n0\n0\n1\n1\n1\n") << 0.6 << 0.0 << 0.0
                                            << "zh_CN" << "Lei" << "5 jumps|0-G8NO|hostile";
@@ -341,7 +339,7 @@ void TestMainWindow::listeningStatus()
     SharedConfig::chatlogDir = logs.path();
     SharedConfig::channels = QSet<QString>(channels.cbegin(), channels.cend());
     if (rules)
-        SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+        SharedConfig::setLocations({{"0-G8NO", "a|0-G8NO|b"}});
     const auto observe = [] {
         MainWindow window;
         auto *start = window.findChild<QPushButton *>("pushButton");
@@ -411,7 +409,7 @@ void TestMainWindow::newerLogNotice()
     const QString logFolder = change.startsWith('*') ? logs.filePath("later") : logs.path();
     SharedConfig::chatlogDir = logFolder;
     SharedConfig::channels = {"Local", "Corp", "Alliance"};
-    SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+    SharedConfig::setLocations({{"0-G8NO", "a|0-G8NO|b"}});
     writeBytes(SharedConfig::optionsFile, "follow=0\n");
     MainWindow window;
     auto *start = window.findChild<QPushButton *>("pushButton");
@@ -488,7 +486,7 @@ void TestMainWindow::reopensAsClosed()
     QTemporaryDir logs;
     SharedConfig::chatlogDir = logs.path();
     SharedConfig::channels = {"Local"};
-    SharedConfig::locations = {{"0-G8NO", "a|0-G8NO|b"}};
+    SharedConfig::setLocations({{"0-G8NO", "a|0-G8NO|b"}});
     const bool listening[] = {false, true, false}; // as it opens
     const char *press[] = {"pushButton", "pushButton_2", nullptr};
     QRect placed;
