@@ -723,7 +723,7 @@ void TestDialogs::failedSaveKeepsFileAndWarns()
             if (dialog == "options") // the Location dialog's check box changed
                 d->findChild<QCheckBox *>("announceQuiet")->click();
             if (auto *list = d->findChild<QListWidget *>("listWidget"))
-                list->item(0)->setSelected(true);
+                list->findItems("Local", Qt::MatchExactly).value(0)->setSelected(true);
             if (auto *edit = d->findChild<QPlainTextEdit *>("plainTextEdit"))
                 edit->setPlainText("new|A-BCDE|rule");
             pressOk(d.data());
